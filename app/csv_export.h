@@ -1,0 +1,30 @@
+#pragma once
+
+#include "extract/table.h"
+
+#include <string>
+#include <string_view>
+
+namespace zendrik {
+
+/// Escapes one cell for the table file: a backslash becomes two backslashes and a double
+/// quote becomes backslash, double quote. Nothing else changes.
+std::string EscapeCell(std::string_view text);
+
+/// Appends one row as a file line: every cell quoted and escaped, separated by commas, then
+/// CR LF. A row without cells gives an empty line.
+void AppendCsvLine(std::string& out, TCellStore& row);
+
+/// Whether a save worked, and why not.
+struct SaveResult {
+  bool Ok = false;
+  std::string Error; // names the file and the reason
+  explicit operator bool() const { return Ok; }
+};
+
+/// Writes the table as CSV, one line per row. The file is written beside the target under a
+/// temporary name and renamed over it only when complete, so a failed save leaves any earlier
+/// file as it was.
+SaveResult SaveTable(TCellTable& table, const std::string& fileName);
+
+} // namespace zendrik

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace zendrik {
+
+/// One parameter of a tag as written: `key=value`, `key="value"`, or a bare `key`.
+class THTMLParam {
+public:
+  /// Splits at the first '='; the key is upper-cased, one pair of enclosing double quotes is
+  /// removed from the value. Nothing else is trimmed or unescaped.
+  void ParseParam(std::string_view raw);
+
+  std::string RawText;
+  std::string Key;
+  std::string Value;
+};
+
+/// Everything between a '<' and a '>'.
+class THTMLTag {
+public:
+  /// The name runs up to the first space (only a space separates) and is upper-cased; the rest
+  /// splits into parameters at spaces outside double quotes.
+  void ParseTag(std::string_view raw);
+
+  std::string Name;
+  std::string RawText;
+  std::vector<THTMLParam> Params;
+};
+
+/// A run of text between tags, with line ends turned into spaces, runs of spaces folded and
+/// character references decoded.
+class THTMLText {
+public:
+  void DecodeText(std::string_view raw);
+
+  std::string Text;
+  std::string RawText;
+};
+
+using THTMLItem = std::variant<THTMLTag, THTMLText>;
+
+/// ASCII upper case: only a to z change.
+void AppendUpper(std::string& out, std::string_view text);
+
+/// Line feeds become spaces and runs of spaces fold into one; tabs and CRs stay.
+std::string FoldSpaces(std::string_view raw);
+
+/// Decodes character references in one left-to-right pass (see THTMLText).
+std::string DecodeReferences(std::string_view text);
+
+} // namespace zendrik

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "extract/html_items.h"
+#include "extract/table.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zendrik {
+
+/// Splits a body into lines at CR, LF or CR LF. A NUL ends its line's text; a final line end
+/// adds no empty line; an empty body gives no lines.
+void SplitLines(std::string_view body, std::vector<std::string>& lines);
+
+/// Lays tokenized items out as rows and cells: a `TR` opens a row; texts, link targets and
+/// image sources become cells of that row inside a table cell, or rows of their own outside
+/// table rows; script content is skipped. The table is only appended to.
+class TPageWalk {
+public:
+  explicit TPageWalk(TCellTable& table) : Table(table) {}
+
+  /// Walks the items from first to last.
+  void Walk(const std::vector<THTMLItem>& items);
+  /// Places one cell text according to the walk state.
+  void AddCell(std::string_view text);
+
+  int RowCounter = 0;
+  bool InCell = false;
+  bool InScript = false;
+
+private:
+  void VisitTag(const THTMLTag& tag);
+  void VisitText(const THTMLText& text);
+
+  TCellTable& Table;
+};
+
+/// Split, tokenize and walk one page body into the table (which the caller empties first).
+void ExtractPage(std::string_view body, TCellTable& table);
+
+} // namespace zendrik
