@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "script/runtime/value.h"
+
+class QLocale;
+
+namespace zendrik {
+
+/// The locale settings that conversions between numbers, dates and text use.
+struct TCtxFormatSettings {
+  char DecimalSeparator = '.';
+  /// Date and time patterns in QDate/QTime syntax (d, dd, M, MM, yy, yyyy, h, hh, m, mm, s, ss, AP).
+  std::string ShortDateFormat = "d/M/yy";
+  std::string LongTimeFormat = "hh:mm:ss";
+
+  /// Settings of `locale`: its decimal point, short date format and long time format (without
+  /// any time-zone part).
+  static TCtxFormatSettings FromLocale(const QLocale& locale);
+};
+
+/// The settings in effect: taken from the user's locale (QLocale()) on first use.
+const TCtxFormatSettings& FormatSettings();
+/// Replaces the settings in effect (tests and hosts that pin a locale).
+void SetFormatSettings(TCtxFormatSettings settings);
+
+/// Value to 32-bit integer: floating and currency round half to even; Boolean is -1 or 0;
+/// strings are parsed; Unassigned is 0; Null and everything else raise a conversion error.
+std::int32_t ToInteger(const TCtxValue& value);
+/// Value to floating: numbers as they are, currency / 10000, Boolean -1 or 0, strings parsed,
+/// Unassigned 0; Null and everything else raise a conversion error.
+double ToFloating(const TCtxValue& value);
+/// Value to currency (fixed point, four decimals, rounded half to even).
+TCtxCurrency ToCurrency(const TCtxValue& value);
+/// Value to truth value: numbers are true when not zero, strings are "True"/"False" in any
+/// case or a number, Unassigned is false; Null and everything else raise a conversion error.
+bool ToBoolean(const TCtxValue& value);
+
+/// Strict conversion to text: Unassigned is empty, numbers use the locale, Boolean is
+/// "True"/"False"; Null, arrays, objects and references raise a conversion error.
+std::string ToStringStrict(const TCtxValue& value);
+/// As ToStringStrict, except that Null gives the empty string.
+std::string ToStringPlain(const TCtxValue& value);
+
+/// Display text of a value ("Unassigned", "Null", "[1, Null]", "2 dimensional array", ...).
+/// `cells` is the variable stack, read for the text of a `ReferenceValue`.
+std::string ValueToText(const TCtxValue& value, std::span<const TCtxValue> cells = {});
+
+/// A floating number in general format with up to `digits` significant digits and the locale's
+/// decimal separator ("3.5", "1E20", "1E-5", "-0.25").
+std::string FloatToText(double value, int digits = 15);
+/// A currency amount in general format ("1.5", "-12", "0.0001").
+std::string CurrencyToText(TCtxCurrency value);
+/// A date in the short date format followed, unless it is midnight, by the long time format.
+std::string DateToText(double daysSince1899);
+
+/// Parses a decimal number: blanks around, optional sign, digits with the locale's decimal
+/// separator, optional exponent. Nothing when the text is not such a number.
+std::optional<double> ParseNumber(std::string_view text);
+
+/// Rounds to the nearest integer, ties to even; nothing when out of the 32-bit range or NaN.
+std::optional<std::int32_t> RoundToInteger(double value);
+
+}  // namespace zendrik

@@ -1,0 +1,35 @@
+#include "script/runtime/errors.h"
+
+#include "script/runtime/conversions.h"
+
+namespace zendrik {
+
+ECtxScriptError ECtxScriptError::CreateFmt(std::string_view format, std::initializer_list<FormatArg> args) {
+  std::string message;
+  message.reserve(format.size() + 16);
+  auto next = args.begin();
+  for (std::size_t i = 0; i < format.size(); ++i) {
+    const char c = format[i];
+    if (c == '%' && i + 1 < format.size() && (format[i + 1] == 'd' || format[i + 1] == 's') && next != args.end()) {
+      if (const auto* number = std::get_if<std::int64_t>(&*next)) {
+        message += std::to_string(*number);
+      } else {
+        message += std::get<std::string_view>(*next);
+      }
+      ++next;
+      ++i;
+    } else {
+      message += c;
+    }
+  }
+  return ECtxScriptError(message);
+}
+
+EVariantException::EVariantException(TCtxValue value)
+    : std::runtime_error(ToStringPlain(value)), value_(std::move(value)) {}
+
+void RaiseInvalidOperation() { throw EVariantError(std::string(kInvalidVariantOperation)); }
+
+void RaiseInvalidConversion() { throw EVariantError(std::string(kInvalidVariantConversion)); }
+
+}  // namespace zendrik

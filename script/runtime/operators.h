@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+
+#include "script/runtime/value.h"
+
+namespace zendrik {
+
+/// The arithmetic and logical binary operators.
+enum class TCtxBinaryOp : std::uint8_t { Plus, Minus, Mul, Div, IDiv, Mod, And, Or, Xor };
+
+/// The six comparisons.
+enum class TCtxCompareOp : std::uint8_t { Greater, Less, GreaterOrEqual, LessOrEqual, Equal, NotEqual };
+
+/// `left op right` by the rules of the operation classes; slow path of BinaryOperation.
+TCtxValue BinaryOperationSlow(TCtxBinaryOp op, const TCtxValue& left, const TCtxValue& right);
+/// Comparison by the rules of the operation classes; slow path of Compare.
+bool CompareSlow(TCtxCompareOp op, const TCtxValue& left, const TCtxValue& right);
+
+namespace detail {
+inline bool BothIntegers(const TCtxValue& a, const TCtxValue& b) noexcept {
+  return a.Is(TCtxType::Integer) && b.Is(TCtxType::Integer);
+}
+}  // namespace detail
+
+/// `left op right`. Integer PLUS, MINUS and MUL that do not overflow are computed inline.
+inline TCtxValue BinaryOperation(TCtxBinaryOp op, const TCtxValue& left, const TCtxValue& right) {
+  if (detail::BothIntegers(left, right)) {
+    std::int32_t result;
+    const std::int32_t a = left.IntegerPayload(), b = right.IntegerPayload();
+    switch (op) {
+      case TCtxBinaryOp::Plus:
+        if (!__builtin_add_overflow(a, b, &result)) return TCtxValue::Integer(result);
+        break;
+      case TCtxBinaryOp::Minus:
+        if (!__builtin_sub_overflow(a, b, &result)) return TCtxValue::Integer(result);
+        break;
+      case TCtxBinaryOp::Mul:
+        if (!__builtin_mul_overflow(a, b, &result)) return TCtxValue::Integer(result);
+        break;
+      default:
+        break;
+    }
+  }
+  return BinaryOperationSlow(op, left, right);
+}
+
+/// The comparison `left op right`; two Integers are compared inline.
+inline bool Compare(TCtxCompareOp op, const TCtxValue& left, const TCtxValue& right) {
+  if (detail::BothIntegers(left, right)) {
+    const std::int32_t a = left.IntegerPayload(), b = right.IntegerPayload();
+    switch (op) {
+      case TCtxCompareOp::Greater: return a > b;
+      case TCtxCompareOp::Less: return a < b;
+      case TCtxCompareOp::GreaterOrEqual: return a >= b;
+      case TCtxCompareOp::LessOrEqual: return a <= b;
+      case TCtxCompareOp::Equal: return a == b;
+      case TCtxCompareOp::NotEqual: return a != b;
+    }
+  }
+  return CompareSlow(op, left, right);
+}
+
+/// Unary minus: Null stays Null, integers wrap, Boolean gives the negated integer (-True = 1).
+TCtxValue Negate(const TCtxValue& value);
+/// NOT: Boolean complement, Null stays Null, numbers and strings give the bitwise complement
+/// of their integer conversion.
+TCtxValue LogicalNot(const TCtxValue& value);
+
+/// Truth test of "JUMP IF RESULT TO": the value converts to true.
+bool JumpIfResultTaken(const TCtxValue& value);
+/// Truth test of "JUMP IF NOT RESULT TO": NOT of the value converts to true.
+bool JumpIfNotResultTaken(const TCtxValue& value);
+
+}  // namespace zendrik

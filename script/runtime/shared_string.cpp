@@ -1,0 +1,105 @@
+#include "script/runtime/shared_string.h"
+
+#include <cstring>
+#include <new>
+#include <stdexcept>
+
+namespace zendrik {
+
+// Header of a shared buffer; the bytes follow it in the same allocation, with a terminating 0.
+struct TCtxString::Rep {
+  std::size_t refs;
+  std::size_t size;
+  std::size_t capacity;
+  char* bytes() noexcept { return reinterpret_cast<char*>(this + 1); }
+  const char* bytes() const noexcept { return reinterpret_cast<const char*>(this + 1); }
+};
+
+TCtxString::Rep* TCtxString::Allocate(std::size_t size, std::size_t capacity) {
+  if (capacity > (std::size_t{1} << 40)) throw std::length_error("String too long");
+  void* raw = ::operator new(sizeof(Rep) + capacity + 1);
+  Rep* rep = new (raw) Rep{1, size, capacity};
+  rep->bytes()[size] = '\0';
+  return rep;
+}
+
+void TCtxString::Retain(Rep* rep) noexcept {
+  if (rep) ++rep->refs;
+}
+
+void TCtxString::Release(Rep* rep) noexcept {
+  if (rep && --rep->refs == 0) {
+    rep->~Rep();
+    ::operator delete(rep);
+  }
+}
+
+TCtxString::TCtxString(std::string_view text) {
+  if (text.empty()) return;
+  rep_ = Allocate(text.size(), text.size());
+  std::memcpy(rep_->bytes(), text.data(), text.size());
+}
+
+TCtxString::TCtxString(const TCtxString& other) noexcept : rep_(other.rep_) { Retain(rep_); }
+
+TCtxString& TCtxString::operator=(const TCtxString& other) noexcept {
+  Retain(other.rep_);
+  Release(rep_);
+  rep_ = other.rep_;
+  return *this;
+}
+
+TCtxString& TCtxString::operator=(TCtxString&& other) noexcept {
+  if (this != &other) {
+    Release(rep_);
+    rep_ = other.rep_;
+    other.rep_ = nullptr;
+  }
+  return *this;
+}
+
+TCtxString::~TCtxString() { Release(rep_); }
+
+TCtxString TCtxString::Concat(std::string_view a, std::string_view b) {
+  const std::size_t size = a.size() + b.size();
+  if (size == 0) return TCtxString();
+  Rep* rep = Allocate(size, size);
+  if (!a.empty()) std::memcpy(rep->bytes(), a.data(), a.size());
+  if (!b.empty()) std::memcpy(rep->bytes() + a.size(), b.data(), b.size());
+  return TCtxString(rep);
+}
+
+std::string_view TCtxString::ViewOf(const Rep* rep) noexcept {
+  return rep ? std::string_view(rep->bytes(), rep->size) : std::string_view();
+}
+
+std::string_view TCtxString::view() const noexcept { return ViewOf(rep_); }
+
+std::size_t TCtxString::size() const noexcept { return rep_ ? rep_->size : 0; }
+
+bool TCtxString::IsUnique() const noexcept { return !rep_ || rep_->refs == 1; }
+
+char* TCtxString::MutableData() {
+  if (!rep_) return nullptr;
+  if (rep_->refs > 1) *this = Concat(view(), {});
+  return rep_->bytes();
+}
+
+void TCtxString::Append(std::string_view tail) {
+  if (tail.empty()) return;
+  const std::size_t size = this->size() + tail.size();
+  if (rep_ && rep_->refs == 1 && size <= rep_->capacity) {
+    std::memcpy(rep_->bytes() + rep_->size, tail.data(), tail.size());
+    rep_->size = size;
+    rep_->bytes()[size] = '\0';
+    return;
+  }
+  // Grow geometrically so that appending in a loop stays linear.
+  Rep* grown = Allocate(size, size + size / 2);
+  if (rep_) std::memcpy(grown->bytes(), rep_->bytes(), rep_->size);
+  std::memcpy(grown->bytes() + this->size(), tail.data(), tail.size());
+  Release(rep_);
+  rep_ = grown;
+}
+
+}  // namespace zendrik

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zendrik {
+
+/// An 8-bit string whose buffer is shared by reference count and copied only when written.
+/// Copying and destroying never allocate; the empty string owns no buffer. Single-threaded:
+/// the count is a plain integer, as the script engine runs on one thread.
+class TCtxString {
+ public:
+  TCtxString() noexcept = default;
+  TCtxString(std::string_view text);
+  TCtxString(const char* text) : TCtxString(std::string_view(text)) {}
+  TCtxString(const std::string& text) : TCtxString(std::string_view(text)) {}
+  TCtxString(const TCtxString& other) noexcept;
+  TCtxString(TCtxString&& other) noexcept : rep_(other.rep_) { other.rep_ = nullptr; }
+  TCtxString& operator=(const TCtxString& other) noexcept;
+  TCtxString& operator=(TCtxString&& other) noexcept;
+  ~TCtxString();
+
+  /// A string of `a` followed by `b`, built with one allocation.
+  static TCtxString Concat(std::string_view a, std::string_view b);
+
+  std::string_view view() const noexcept;
+  operator std::string_view() const noexcept { return view(); }
+  std::string str() const { return std::string(view()); }
+  std::size_t size() const noexcept;
+  bool empty() const noexcept { return size() == 0; }
+
+  /// Writable bytes of this string; unshares the buffer first (copy on write).
+  char* MutableData();
+  /// Appends in place when the buffer is unshared and roomy, otherwise reallocates.
+  void Append(std::string_view tail);
+  /// True when no other string shares the buffer (also for the empty string).
+  bool IsUnique() const noexcept;
+
+  friend bool operator==(const TCtxString& a, const TCtxString& b) noexcept {
+    return a.view() == b.view();
+  }
+  friend bool operator==(const TCtxString& a, std::string_view b) noexcept { return a.view() == b; }
+
+ private:
+  struct Rep;
+  explicit TCtxString(Rep* adopted) noexcept : rep_(adopted) {}
+  static Rep* Allocate(std::size_t size, std::size_t capacity);
+  static void Retain(Rep* rep) noexcept;
+  static void Release(Rep* rep) noexcept;
+  static std::string_view ViewOf(const Rep* rep) noexcept;
+
+  Rep* rep_ = nullptr;
+
+  friend class TCtxValue;
+};
+
+}  // namespace zendrik

@@ -1,0 +1,231 @@
+#include "script/runtime/value.h"
+
+#include <QObject>
+#include <QPointer>
+#include <limits>
+#include <memory>
+#include <utility>
+
+#include "script/runtime/errors.h"
+
+namespace zendrik {
+
+// Shared by the copies of one `ObjectValue`: the guard turns nil when the object is destroyed,
+// the address stays for the "Invalid object at $..." text.
+struct TCtxObjectHolder {
+  std::size_t refs = 1;
+  QPointer<QObject> guard;
+  const void* address = nullptr;
+};
+
+TCtxValue& TCtxValue::operator=(const TCtxValue& other) {
+  if (this != &other) {
+    TCtxValue copy(other);
+    *this = std::move(copy);
+  }
+  return *this;
+}
+
+TCtxValue& TCtxValue::operator=(TCtxValue&& other) noexcept {
+  if (this != &other) {
+    if (managed_) ReleaseManaged();
+    type_ = other.type_;
+    managed_ = other.managed_;
+    payload_ = other.payload_;
+    other.type_ = 0;
+    other.managed_ = false;
+  }
+  return *this;
+}
+
+void TCtxValue::CopyManaged() {
+  if (IsArray()) {
+    payload_.array = std::make_unique<TCtxArray>(*payload_.array).release();  // owned by this value
+  } else if (IsObject()) {
+    ++payload_.object->refs;
+  } else {
+    TCtxString::Retain(payload_.string);
+  }
+}
+
+void TCtxValue::ReleaseManaged() noexcept {
+  if (IsArray()) {
+    std::unique_ptr<TCtxArray> owned(payload_.array);
+  } else if (IsObject()) {
+    if (--payload_.object->refs == 0) std::unique_ptr<TCtxObjectHolder> owned(payload_.object);
+  } else {
+    TCtxString::Release(payload_.string);
+  }
+}
+
+TCtxValue TCtxValue::Integer(std::int32_t value) noexcept {
+  TCtxValue v = Plain(TCtxType::Integer);
+  v.payload_.integer = value;
+  return v;
+}
+
+TCtxValue TCtxValue::SmallInt(std::int16_t value) noexcept {
+  TCtxValue v = Plain(TCtxType::SmallInt);
+  v.payload_.integer = value;
+  return v;
+}
+
+TCtxValue TCtxValue::Byte(std::uint8_t value) noexcept {
+  TCtxValue v = Plain(TCtxType::Byte);
+  v.payload_.integer = value;
+  return v;
+}
+
+TCtxValue TCtxValue::Floating(double value) noexcept {
+  TCtxValue v = Plain(TCtxType::Floating);
+  v.payload_.floating = value;
+  return v;
+}
+
+TCtxValue TCtxValue::Single(float value) noexcept {
+  TCtxValue v = Plain(TCtxType::Single);
+  v.payload_.floating = value;
+  return v;
+}
+
+TCtxValue TCtxValue::Currency(TCtxCurrency value) noexcept {
+  TCtxValue v = Plain(TCtxType::Currency);
+  v.payload_.currency = value.Scaled;
+  return v;
+}
+
+TCtxValue TCtxValue::Date(double daysSince1899) noexcept {
+  TCtxValue v = Plain(TCtxType::Date);
+  v.payload_.floating = daysSince1899;
+  return v;
+}
+
+TCtxValue TCtxValue::Boolean(bool value) noexcept {
+  TCtxValue v = Plain(TCtxType::Boolean);
+  v.payload_.boolean = value;
+  return v;
+}
+
+TCtxValue TCtxValue::String(TCtxString text) noexcept {
+  TCtxValue v = Plain(TCtxType::String);
+  v.payload_.string = std::exchange(text.rep_, nullptr);
+  v.managed_ = true;
+  return v;
+}
+
+TCtxValue TCtxValue::WideString(std::string_view text) {
+  TCtxValue v = String(TCtxString(text));
+  v.type_ = static_cast<std::uint16_t>(TCtxType::WideString);
+  return v;
+}
+
+TCtxValue TCtxValue::Object(QObject* object) {
+  TCtxValue v = Plain(TCtxType::Object);
+  if (object) {
+    auto holder = std::make_unique<TCtxObjectHolder>();
+    holder->guard = object;
+    holder->address = object;
+    v.payload_.object = holder.release();  // shared by the copies, freed with the last
+    v.managed_ = true;
+  }
+  return v;
+}
+
+TCtxValue TCtxValue::Reference(std::int32_t cell) noexcept {
+  TCtxValue v = Plain(TCtxType::Reference);
+  v.payload_.integer = cell;
+  return v;
+}
+
+TCtxValue TCtxValue::Array(TCtxArray array) {
+  TCtxValue v;
+  v.payload_.array = std::make_unique<TCtxArray>(std::move(array)).release();  // owned by the value
+  v.type_ = kCtxArrayFlag | static_cast<std::uint16_t>(TCtxType::Variant);
+  v.managed_ = true;
+  return v;
+}
+
+std::string_view TCtxValue::StringPayload() const noexcept {
+  return TCtxString::ViewOf(payload_.string);
+}
+
+TCtxString TCtxValue::SharedString() const {
+  TCtxString::Retain(payload_.string);
+  return TCtxString(payload_.string);
+}
+
+QObject* TCtxValue::ToObject() const {
+  if (!IsObject()) throw EVariantError(std::string(kVariantNotAnObject));
+  return payload_.object ? payload_.object->guard.data() : nullptr;
+}
+
+const void* TCtxValue::ObjectAddress() const noexcept {
+  return IsObject() && payload_.object ? payload_.object->address : nullptr;
+}
+
+bool TCtxValue::ObjectAlive() const noexcept {
+  return !IsObject() || !payload_.object || !payload_.object->guard.isNull();
+}
+
+void TCtxValue::SetStringByte(std::size_t position, char byte) {
+  TCtxString text(payload_.string);
+  payload_.string = nullptr;
+  text.MutableData()[position - 1] = byte;
+  payload_.string = std::exchange(text.rep_, nullptr);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+namespace {
+
+[[noreturn]] void RaiseCreateError() { throw EVariantError(std::string(kVariantArrayCreateError)); }
+
+std::size_t ElementCount(const std::vector<TCtxArrayBounds>& bounds) {
+  std::int64_t count = 1;
+  for (const TCtxArrayBounds& b : bounds) {
+    const std::int64_t length = std::int64_t{b.High} - b.Low + 1;
+    if (length < 0) RaiseCreateError();
+    count *= length;
+    if (count > std::numeric_limits<std::int32_t>::max()) RaiseCreateError();
+  }
+  return static_cast<std::size_t>(count);
+}
+
+}  // namespace
+
+TCtxArray::TCtxArray(std::vector<TCtxArrayBounds> bounds)
+    : bounds_(std::move(bounds)), elements_(ElementCount(bounds_)) {}
+
+TCtxArray::TCtxArray(std::int32_t low, std::vector<TCtxValue> elements) : elements_(std::move(elements)) {
+  const std::int64_t high = std::int64_t{low} + static_cast<std::int64_t>(elements_.size()) - 1;
+  if (high > std::numeric_limits<std::int32_t>::max()) RaiseCreateError();
+  bounds_.push_back({low, static_cast<std::int32_t>(high)});
+}
+
+const TCtxValue& TCtxArray::At(std::int32_t index) const {
+  if (bounds_.size() != 1 || index < bounds_[0].Low || index > bounds_[0].High) {
+    throw EVariantError(std::string(kVariantIndexOutOfBounds));
+  }
+  return elements_[static_cast<std::size_t>(std::int64_t{index} - bounds_[0].Low)];
+}
+
+TCtxValue& TCtxArray::At(std::int32_t index) {
+  return const_cast<TCtxValue&>(std::as_const(*this).At(index));
+}
+
+std::size_t TCtxArray::Offset(const std::vector<std::int32_t>& indices) const {
+  if (indices.size() != bounds_.size()) throw EVariantError(std::string(kVariantIndexOutOfBounds));
+  std::size_t offset = 0;
+  for (std::size_t d = 0; d < bounds_.size(); ++d) {
+    const TCtxArrayBounds& b = bounds_[d];
+    if (indices[d] < b.Low || indices[d] > b.High) throw EVariantError(std::string(kVariantIndexOutOfBounds));
+    offset = offset * static_cast<std::size_t>(b.Length()) + static_cast<std::size_t>(std::int64_t{indices[d]} - b.Low);
+  }
+  return offset;
+}
+
+const TCtxValue& TCtxArray::At(const std::vector<std::int32_t>& indices) const { return elements_[Offset(indices)]; }
+
+TCtxValue& TCtxArray::At(const std::vector<std::int32_t>& indices) { return elements_[Offset(indices)]; }
+
+}  // namespace zendrik

@@ -1,0 +1,189 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "script/runtime/shared_string.h"
+
+class QObject;
+
+namespace zendrik {
+
+/// Type codes of script values. Codes 0 to 17 and the two flags are those of an automation
+/// variant; 14 and 16 are the engine's object and reference kinds, 0x100 its 8-bit string.
+enum class TCtxType : std::uint16_t {
+  Unassigned = 0,
+  Null = 1,
+  SmallInt = 2,     // 16-bit integer from a host
+  Integer = 3,      // 32-bit integer
+  Single = 4,       // 32-bit float from a host
+  Floating = 5,     // double
+  Currency = 6,     // 64-bit fixed point, value times 10000
+  Date = 7,         // double, days since 30 December 1899
+  WideString = 8,   // automation string from a host; held as 8-bit text
+  Automation = 9,   // automation object; none exist on this platform
+  ErrorCode = 10,
+  Boolean = 11,
+  Variant = 12,     // element code of the engine's arrays
+  Unknown = 13,
+  Object = 14,      // `ObjectValue`: plain reference to a host object
+  Reference = 16,   // `ReferenceValue`: designates a cell of the variable stack
+  Byte = 17,
+  String = 0x100,
+};
+
+inline constexpr std::uint16_t kCtxArrayFlag = 0x2000;
+inline constexpr std::uint16_t kCtxByRefFlag = 0x4000;
+
+/// Currency amount: signed 64-bit fixed point with four decimals (Scaled = amount * 10000).
+struct TCtxCurrency {
+  std::int64_t Scaled = 0;
+  friend bool operator==(TCtxCurrency, TCtxCurrency) = default;
+};
+
+inline constexpr std::int64_t kCtxCurrencyScale = 10000;
+
+class TCtxArray;
+struct TCtxObjectHolder;
+
+/// One script value: a type code and an 8-byte payload, 16 bytes in all. Copying an integer,
+/// floating, boolean, currency, date, reference or shared string never allocates; strings are
+/// shared until written, arrays are copied deeply, objects are watched so that a destroyed
+/// object is noticed instead of being touched.
+class TCtxValue {
+ public:
+  TCtxValue() noexcept = default;  // Unassigned
+  TCtxValue(const TCtxValue& other) : type_(other.type_), managed_(other.managed_), payload_(other.payload_) {
+    if (managed_) CopyManaged();
+  }
+  TCtxValue(TCtxValue&& other) noexcept : type_(other.type_), managed_(other.managed_), payload_(other.payload_) {
+    other.type_ = 0;
+    other.managed_ = false;
+  }
+  TCtxValue& operator=(const TCtxValue& other);
+  TCtxValue& operator=(TCtxValue&& other) noexcept;
+  ~TCtxValue() {
+    if (managed_) ReleaseManaged();
+  }
+
+  static TCtxValue Unassigned() noexcept { return TCtxValue(); }
+  static TCtxValue Null() noexcept { return Plain(TCtxType::Null); }
+  static TCtxValue Integer(std::int32_t value) noexcept;
+  static TCtxValue SmallInt(std::int16_t value) noexcept;
+  static TCtxValue Byte(std::uint8_t value) noexcept;
+  static TCtxValue Floating(double value) noexcept;
+  static TCtxValue Single(float value) noexcept;
+  static TCtxValue Currency(TCtxCurrency value) noexcept;
+  static TCtxValue Date(double daysSince1899) noexcept;
+  static TCtxValue Boolean(bool value) noexcept;
+  static TCtxValue String(TCtxString text) noexcept;
+  static TCtxValue String(std::string_view text) { return String(TCtxString(text)); }
+  static TCtxValue String(const char* text) { return String(TCtxString(text)); }
+  static TCtxValue WideString(std::string_view text);
+  /// `ObjectValue` of `object` (may be nil); the value notices when the object is destroyed.
+  static TCtxValue Object(QObject* object);
+  /// `ReferenceValue` designating stack cell `cell`.
+  static TCtxValue Reference(std::int32_t cell) noexcept;
+  static TCtxValue Array(TCtxArray array);
+  /// A value of a kind that carries no payload here (Automation without interface, ErrorCode,
+  /// Unknown, ...); used for values that arrive from hosts and for tests of the operators.
+  static TCtxValue OfBareType(std::uint16_t typeCode) noexcept { return Plain(static_cast<TCtxType>(typeCode)); }
+
+  /// The full type code, flags included (an array is kCtxArrayFlag | Variant).
+  std::uint16_t TypeCode() const noexcept { return type_; }
+  /// The type code without the array and by-reference flags.
+  TCtxType Type() const noexcept { return static_cast<TCtxType>(type_ & 0x0FFF); }
+  bool Is(TCtxType type) const noexcept { return type_ == static_cast<std::uint16_t>(type); }
+  bool IsUnassigned() const noexcept { return type_ == 0; }
+  bool IsNull() const noexcept { return Is(TCtxType::Null); }
+  bool IsArray() const noexcept { return (type_ & kCtxArrayFlag) != 0; }
+  bool IsString() const noexcept { return Is(TCtxType::String) || Is(TCtxType::WideString); }
+  bool IsObject() const noexcept { return Is(TCtxType::Object); }
+  bool IsReference() const noexcept { return Is(TCtxType::Reference); }
+
+  // Raw payloads; each is meaningful only for the kinds named.
+  /// Integer, SmallInt, Byte.
+  std::int32_t IntegerPayload() const noexcept { return payload_.integer; }
+  /// Floating, Single (widened), Date.
+  double FloatingPayload() const noexcept { return payload_.floating; }
+  TCtxCurrency CurrencyPayload() const noexcept { return TCtxCurrency{payload_.currency}; }
+  bool BooleanPayload() const noexcept { return payload_.boolean; }
+  /// String, WideString.
+  std::string_view StringPayload() const noexcept;
+  TCtxString SharedString() const;
+  std::int32_t ReferenceCell() const noexcept { return payload_.integer; }
+  const TCtxArray& ArrayPayload() const noexcept { return *payload_.array; }
+  TCtxArray& MutableArray() noexcept { return *payload_.array; }
+
+  /// The object of an `ObjectValue`: nil when it was nil or has been destroyed. Raises
+  /// "Variant is not an object" for any other kind.
+  QObject* ToObject() const;
+  /// The address the `ObjectValue` was made from, even if the object is gone.
+  const void* ObjectAddress() const noexcept;
+  /// False when the `ObjectValue` was made from an object that has since been destroyed.
+  bool ObjectAlive() const noexcept;
+
+  /// Replaces byte `position` (1-based) of a String value, unsharing it first. The caller
+  /// checks that the position lies inside the string.
+  void SetStringByte(std::size_t position, char byte);
+
+ private:
+  static TCtxValue Plain(TCtxType type) noexcept {
+    TCtxValue v;
+    v.type_ = static_cast<std::uint16_t>(type);
+    return v;
+  }
+  void CopyManaged();
+  void ReleaseManaged() noexcept;
+
+  std::uint16_t type_ = 0;
+  bool managed_ = false;  // payload owns a string buffer, object holder or array
+  union Payload {
+    std::int64_t bits;
+    std::int32_t integer;
+    double floating;
+    std::int64_t currency;
+    bool boolean;
+    TCtxString::Rep* string;
+    TCtxObjectHolder* object;
+    TCtxArray* array;
+  } payload_{};
+};
+
+/// Bounds of one array dimension, both inclusive.
+struct TCtxArrayBounds {
+  std::int32_t Low = 0;
+  std::int32_t High = -1;
+  std::int32_t Length() const noexcept { return High - Low + 1; }
+};
+
+/// A variant array: bounds per dimension and the elements in row-major order, all Unassigned
+/// at creation. A value, not a reference: copying copies every element.
+class TCtxArray {
+ public:
+  /// Raises "Error creating variant or safe array" when a dimension has High < Low - 1 or the
+  /// element count does not fit in 32 bits.
+  explicit TCtxArray(std::vector<TCtxArrayBounds> bounds);
+  /// One dimension from `low` to low + elements.size() - 1 holding `elements`.
+  TCtxArray(std::int32_t low, std::vector<TCtxValue> elements);
+
+  int DimensionCount() const noexcept { return static_cast<int>(bounds_.size()); }
+  const TCtxArrayBounds& Bounds(int dimension) const { return bounds_.at(static_cast<std::size_t>(dimension)); }
+  /// Element `index` of the first dimension of a one-dimensional array; raises "Variant array
+  /// index out of bounds" outside the bounds.
+  const TCtxValue& At(std::int32_t index) const;
+  TCtxValue& At(std::int32_t index);
+  /// Elements with indices given for every dimension; same bounds error.
+  const TCtxValue& At(const std::vector<std::int32_t>& indices) const;
+  TCtxValue& At(const std::vector<std::int32_t>& indices);
+  const std::vector<TCtxValue>& Elements() const noexcept { return elements_; }
+
+ private:
+  std::size_t Offset(const std::vector<std::int32_t>& indices) const;
+
+  std::vector<TCtxArrayBounds> bounds_;
+  std::vector<TCtxValue> elements_;
+};
+
+}  // namespace zendrik
