@@ -1,0 +1,37 @@
+#pragma once
+
+#include "web/memory_stream.h"
+#include "web/web_error.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+namespace zendrik {
+
+/// Time and size limits of one retrieval. The defaults are the client's; tests lower them.
+struct TTransferLimits {
+  long ConnectTimeoutSeconds = 30;
+  /// A transfer that receives nothing for this long is aborted.
+  long StallSeconds = 60;
+  /// Largest body accepted, counted after any transfer decoding.
+  std::size_t MaxBodyBytes = kMaxBodyBytes;
+};
+
+/// Whether the address could be opened. An address is opened once the final response's
+/// headers (or the first body bytes) have arrived; redirects are followed before that.
+enum class TTransferEnd { Complete, NotOpened };
+
+/// Runs one plain GET of `address` through libcurl with the agent name "SessionName",
+/// following up to 20 redirects and letting libcurl decode any transfer compression. Only
+/// http, https and file addresses with an explicit scheme are opened. Body bytes are appended
+/// to `body`; after each chunk `afterChunk` receives the chunk's size.
+///
+/// Returns NotOpened, with nothing appended, when the address cannot be opened (bad or missing
+/// scheme, unknown host, refused connection, no response). Throws EIEHTTPError when the
+/// transfer fails after the address was opened (broken off, stalled, over the size cap,
+/// undecodable transfer encoding), and rethrows whatever `afterChunk` throws.
+TTransferEnd RunTransfer(const std::string& address, const TTransferLimits& limits,
+                         TMemoryStream& body, const std::function<void(std::size_t)>& afterChunk);
+
+}  // namespace zendrik
