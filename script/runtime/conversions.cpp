@@ -1,16 +1,391 @@
 #include "script/runtime/conversions.h"
 
+#include <QDate>
+#include <QTime>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
 #include "script/runtime/errors.h"
 
 namespace zendrik {
-// First version: bodies follow in the next commit.
-const TCtxFormatSettings& FormatSettings() { static TCtxFormatSettings s; return s; }
-void SetFormatSettings(TCtxFormatSettings) {}
-std::int32_t ToInteger(const TCtxValue&) { RaiseInvalidConversion(); }
-double ToFloating(const TCtxValue&) { RaiseInvalidConversion(); }
-TCtxCurrency ToCurrency(const TCtxValue&) { RaiseInvalidConversion(); }
-bool ToBoolean(const TCtxValue&) { RaiseInvalidConversion(); }
-std::string ToStringStrict(const TCtxValue&) { RaiseInvalidConversion(); }
-std::string ToStringPlain(const TCtxValue&) { RaiseInvalidConversion(); }
-std::string ValueToText(const TCtxValue&, std::span<const TCtxValue>) { RaiseInvalidConversion(); }
+
+namespace {
+
+TCtxFormatSettings& CurrentSettings() {
+  static TCtxFormatSettings settings = TCtxFormatSettings::FromLocale(QLocale());
+  return settings;
+}
+
+constexpr std::string_view kBlanks = " \t\r\n";
+
+std::string_view TrimBlanks(std::string_view text) {
+  const auto first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(kBlanks);
+  return text.substr(first, last - first + 1);
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
+    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
+    if (x != y) return false;
+  }
+  return true;
+}
+
+double ParseOrRaise(std::string_view text) {
+  const std::optional<double> number = ParseNumber(text);
+  if (!number) RaiseInvalidConversion();
+  return *number;
+}
+
+// Ties-to-even rounding of a value already known to be finite.
+long double RoundHalfEven(long double x) {
+  const long double floor = std::floor(x);
+  const long double diff = x - floor;
+  if (diff > 0.5L) return floor + 1;
+  if (diff < 0.5L) return floor;
+  return std::fmod(floor, 2.0L) == 0 ? floor : floor + 1;
+}
+
+std::int32_t CurrencyToInteger(TCtxCurrency c) {
+  const std::int64_t q = c.Scaled / kCtxCurrencyScale;
+  const std::int64_t r = c.Scaled % kCtxCurrencyScale;  // sign of Scaled
+  std::int64_t rounded = q;
+  const std::int64_t twice = 2 * (r < 0 ? -r : r);
+  if (twice > kCtxCurrencyScale || (twice == kCtxCurrencyScale && q % 2 != 0)) rounded += r < 0 ? -1 : 1;
+  if (rounded < std::numeric_limits<std::int32_t>::min() || rounded > std::numeric_limits<std::int32_t>::max()) {
+    throw EVariantError(std::string(kVariantOverflow));
+  }
+  return static_cast<std::int32_t>(rounded);
+}
+
+std::int32_t RoundOrRaise(double value) {
+  const std::optional<std::int32_t> n = RoundToInteger(value);
+  if (!n) {
+    if (std::isnan(value)) RaiseInvalidConversion();
+    throw EVariantError(std::string(kVariantOverflow));
+  }
+  return *n;
+}
+
+std::string DecimalText(std::int64_t n) { return std::to_string(n); }
+
+}  // namespace
+
+TCtxFormatSettings TCtxFormatSettings::FromLocale(const QLocale& locale) {
+  TCtxFormatSettings s;
+  const QString point = locale.decimalPoint();
+  s.DecimalSeparator = point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode()) : '.';
+  s.ShortDateFormat = locale.dateFormat(QLocale::ShortFormat).toStdString();
+  // Qt's long time format ends in the time zone ("t"); a date-time value carries none.
+  QString time = locale.timeFormat(QLocale::LongFormat);
+  time.remove(QLatin1Char('t'));
+  s.LongTimeFormat = time.trimmed().toStdString();
+  s.Locale = locale;
+  return s;
+}
+
+const TCtxFormatSettings& FormatSettings() { return CurrentSettings(); }
+
+void SetFormatSettings(TCtxFormatSettings settings) { CurrentSettings() = std::move(settings); }
+
+std::optional<double> ParseNumber(std::string_view text) {
+  text = TrimBlanks(text);
+  const char separator = FormatSettings().DecimalSeparator;
+  // Validate the shape first, copying it in the form that from_chars reads.
+  std::string normal;
+  normal.reserve(text.size());
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (text[i] == '-') normal += '-';
+    ++i;
+  }
+  std::size_t digits = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i, ++digits) normal += text[i];
+  if (i < text.size() && text[i] == separator) {
+    normal += '.';
+    for (++i; i < text.size() && IsDigit(text[i]); ++i, ++digits) normal += text[i];
+  }
+  if (digits == 0) return std::nullopt;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    normal += 'e';
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) normal += text[i++];
+    std::size_t exponentDigits = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i, ++exponentDigits) normal += text[i];
+    if (exponentDigits == 0) return std::nullopt;
+  }
+  if (i != text.size()) return std::nullopt;
+  double value = 0;
+  const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+  if (error != std::errc() || end != normal.data() + normal.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<std::int32_t> RoundToInteger(double value) {
+  if (!std::isfinite(value)) return std::nullopt;
+  const long double rounded = RoundHalfEven(value);
+  if (rounded < std::numeric_limits<std::int32_t>::min() || rounded > std::numeric_limits<std::int32_t>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<std::int32_t>(rounded);
+}
+
+std::optional<TCtxCurrency> RoundToCurrency(long double units) {
+  if (!std::isfinite(units)) return std::nullopt;
+  const long double scaled = RoundHalfEven(units * kCtxCurrencyScale);
+  // 2^63 is exactly representable; anything at or beyond it does not fit.
+  if (scaled >= 9223372036854775808.0L || scaled < -9223372036854775808.0L) return std::nullopt;
+  return TCtxCurrency{static_cast<std::int64_t>(scaled)};
+}
+
+std::int32_t ToInteger(const TCtxValue& value) {
+  switch (value.Type()) {
+    case TCtxType::Unassigned: return 0;
+    case TCtxType::SmallInt:
+    case TCtxType::Integer:
+    case TCtxType::Byte: return value.IntegerPayload();
+    case TCtxType::Single:
+    case TCtxType::Floating:
+    case TCtxType::Date: return RoundOrRaise(value.FloatingPayload());
+    case TCtxType::Currency: return CurrencyToInteger(value.CurrencyPayload());
+    case TCtxType::Boolean: return value.BooleanPayload() ? -1 : 0;
+    case TCtxType::String:
+    case TCtxType::WideString: return RoundOrRaise(ParseOrRaise(value.StringPayload()));
+    default: break;
+  }
+  RaiseInvalidConversion();
+}
+
+double ToFloating(const TCtxValue& value) {
+  switch (value.Type()) {
+    case TCtxType::Unassigned: return 0;
+    case TCtxType::SmallInt:
+    case TCtxType::Integer:
+    case TCtxType::Byte: return value.IntegerPayload();
+    case TCtxType::Single:
+    case TCtxType::Floating:
+    case TCtxType::Date: return value.FloatingPayload();
+    case TCtxType::Currency:
+      return static_cast<double>(static_cast<long double>(value.CurrencyPayload().Scaled) / kCtxCurrencyScale);
+    case TCtxType::Boolean: return value.BooleanPayload() ? -1 : 0;
+    case TCtxType::String:
+    case TCtxType::WideString: return ParseOrRaise(value.StringPayload());
+    default: break;
+  }
+  RaiseInvalidConversion();
+}
+
+TCtxCurrency ToCurrency(const TCtxValue& value) {
+  if (value.Is(TCtxType::Currency)) return value.CurrencyPayload();
+  const std::optional<TCtxCurrency> c = RoundToCurrency(ToFloating(value));
+  if (!c) throw EVariantError(std::string(kVariantOverflow));
+  return *c;
+}
+
+bool ToBoolean(const TCtxValue& value) {
+  switch (value.Type()) {
+    case TCtxType::Unassigned: return false;
+    case TCtxType::Boolean: return value.BooleanPayload();
+    case TCtxType::SmallInt:
+    case TCtxType::Integer:
+    case TCtxType::Byte: return value.IntegerPayload() != 0;
+    case TCtxType::Single:
+    case TCtxType::Floating:
+    case TCtxType::Date: return value.FloatingPayload() != 0;
+    case TCtxType::Currency: return value.CurrencyPayload().Scaled != 0;
+    case TCtxType::String:
+    case TCtxType::WideString: {
+      const std::string_view text = TrimBlanks(value.StringPayload());
+      if (EqualsIgnoringAsciiCase(text, "True")) return true;
+      if (EqualsIgnoringAsciiCase(text, "False")) return false;
+      return ParseOrRaise(text) != 0;
+    }
+    default: break;
+  }
+  RaiseInvalidConversion();
+}
+
+std::string FloatToText(double value, int digits) {
+  if (std::isnan(value)) return "Nan";
+  if (std::isinf(value)) return value > 0 ? "+Inf" : "-Inf";
+  if (value == 0) return "0";
+  // "%.*e" gives the digits rounded to `digits` significant places and the decimal exponent.
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
+  std::string_view s(buffer);
+  const bool negative = s.front() == '-';
+  if (negative) s.remove_prefix(1);
+  const std::size_t e = s.find('e');
+  int exponent = 0;
+  std::from_chars(s.data() + e + 1 + (s[e + 1] == '+'), s.data() + s.size(), exponent);
+  std::string mantissa;
+  for (char c : s.substr(0, e)) {
+    if (IsDigit(c)) mantissa += c;
+  }
+  while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+
+  const char separator = FormatSettings().DecimalSeparator;
+  std::string out = negative ? "-" : "";
+  if (exponent >= digits || exponent < -5) {
+    out += mantissa[0];
+    if (mantissa.size() > 1) {
+      out += separator;
+      out.append(mantissa, 1);
+    }
+    out += 'E';
+    out += std::to_string(exponent);
+  } else if (exponent < 0) {
+    out += '0';
+    out += separator;
+    out.append(static_cast<std::size_t>(-exponent - 1), '0');
+    out += mantissa;
+  } else {
+    const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
+    if (mantissa.size() <= whole) {
+      out += mantissa;
+      out.append(whole - mantissa.size(), '0');
+    } else {
+      out.append(mantissa, 0, whole);
+      out += separator;
+      out.append(mantissa, whole);
+    }
+  }
+  return out;
+}
+
+std::string CurrencyToText(TCtxCurrency value) {
+  const bool negative = value.Scaled < 0;
+  // Magnitude in unsigned arithmetic so that the most negative amount is exact.
+  const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value.Scaled) : static_cast<std::uint64_t>(value.Scaled);
+  std::string out = negative ? "-" : "";
+  out += std::to_string(magnitude / kCtxCurrencyScale);
+  std::uint64_t fraction = magnitude % kCtxCurrencyScale;
+  if (fraction != 0) {
+    std::string decimals = std::to_string(fraction + kCtxCurrencyScale).substr(1);
+    while (decimals.back() == '0') decimals.pop_back();
+    out += FormatSettings().DecimalSeparator;
+    out += decimals;
+  }
+  return out;
+}
+
+std::string DateToText(double daysSince1899) {
+  // The range an automation date can express: years 100 to 9999.
+  if (!(daysSince1899 >= -657434.0 && daysSince1899 < 2958466.0)) RaiseInvalidConversion();
+  const double whole = std::trunc(daysSince1899);
+  // The fraction is the time of day on either side of the epoch.
+  long long seconds = std::llround(std::fabs(daysSince1899 - whole) * 86400.0);
+  QDate date = QDate(1899, 12, 30).addDays(static_cast<qint64>(whole));
+  if (seconds >= 86400) {
+    date = date.addDays(1);
+    seconds -= 86400;
+  }
+  const TCtxFormatSettings& settings = FormatSettings();
+  std::string out = settings.Locale.toString(date, QString::fromStdString(settings.ShortDateFormat)).toStdString();
+  if (seconds != 0) {
+    const QTime time = QTime(0, 0).addSecs(static_cast<int>(seconds));
+    out += ' ';
+    out += settings.Locale.toString(time, QString::fromStdString(settings.LongTimeFormat)).toStdString();
+  }
+  return out;
+}
+
+std::string ToStringStrict(const TCtxValue& value) {
+  switch (value.Type()) {
+    case TCtxType::Unassigned: return {};
+    case TCtxType::SmallInt:
+    case TCtxType::Integer:
+    case TCtxType::Byte: return DecimalText(value.IntegerPayload());
+    case TCtxType::Single: return FloatToText(value.FloatingPayload(), 7);
+    case TCtxType::Floating: return FloatToText(value.FloatingPayload());
+    case TCtxType::Currency: return CurrencyToText(value.CurrencyPayload());
+    case TCtxType::Date: return DateToText(value.FloatingPayload());
+    case TCtxType::Boolean: return value.BooleanPayload() ? "True" : "False";
+    case TCtxType::String:
+    case TCtxType::WideString: return std::string(value.StringPayload());
+    default: break;
+  }
+  RaiseInvalidConversion();
+}
+
+std::string ToStringPlain(const TCtxValue& value) {
+  if (value.IsNull()) return {};
+  return ToStringStrict(value);
+}
+
+namespace {
+
+void AppendText(std::string& out, const TCtxValue& value, std::span<const TCtxValue> cells, std::size_t hops) {
+  if (value.IsReference()) {
+    out += '^';
+    const std::int32_t cell = value.ReferenceCell();
+    // A chain of references longer than the stack must loop; stop instead of recursing forever.
+    if (hops > cells.size()) {
+      out += "...";
+    } else if (cell >= 0 && static_cast<std::size_t>(cell) < cells.size()) {
+      AppendText(out, cells[static_cast<std::size_t>(cell)], cells, hops + 1);
+    } else {
+      out += "Unassigned";  // cells beyond the stack's length have never been written
+    }
+    return;
+  }
+  if (value.IsObject()) {
+    char address[32];
+    std::snprintf(address, sizeof address, "%08llX",
+                  static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(value.ObjectAddress())));
+    if (!value.ObjectAddress()) {
+      out += "nil object";
+    } else if (const QObject* object = value.ToObject()) {
+      out += object->metaObject()->className();
+      out += " at ";
+      out += address;
+    } else {
+      out += "Invalid object at $";
+      out += address;
+    }
+    return;
+  }
+  if (value.IsArray()) {
+    const TCtxArray& array = value.ArrayPayload();
+    if (array.DimensionCount() != 1) {
+      out += std::to_string(array.DimensionCount());
+      out += " dimensional array";
+      return;
+    }
+    out += '[';
+    bool first = true;
+    for (const TCtxValue& element : array.Elements()) {
+      if (!first) out += ", ";
+      first = false;
+      AppendText(out, element, cells, hops);
+    }
+    out += ']';
+    return;
+  }
+  switch (value.Type()) {
+    case TCtxType::Boolean: out += value.BooleanPayload() ? "True" : "False"; return;
+    case TCtxType::Unassigned:
+    case TCtxType::Automation: out += "Unassigned"; return;
+    case TCtxType::Null: out += "Null"; return;
+    default: out += ToStringPlain(value); return;
+  }
+}
+
+}  // namespace
+
+std::string ValueToText(const TCtxValue& value, std::span<const TCtxValue> cells) {
+  std::string out;
+  AppendText(out, value, cells, 0);
+  return out;
+}
+
 }  // namespace zendrik

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "script/runtime/value.h"
+#include <QLocale>
 
-class QLocale;
+#include "script/runtime/value.h"
 
 namespace zendrik {
 
@@ -18,6 +18,8 @@ struct TCtxFormatSettings {
   /// Date and time patterns in QDate/QTime syntax (d, dd, M, MM, yy, yyyy, h, hh, m, mm, s, ss, AP).
   std::string ShortDateFormat = "d/M/yy";
   std::string LongTimeFormat = "hh:mm:ss";
+  /// Supplies day and month names and the AM/PM texts for the patterns above.
+  QLocale Locale = QLocale::c();
 
   /// Settings of `locale`: its decimal point, short date format and long time format (without
   /// any time-zone part).
@@ -65,5 +67,7 @@ std::optional<double> ParseNumber(std::string_view text);
 
 /// Rounds to the nearest integer, ties to even; nothing when out of the 32-bit range or NaN.
 std::optional<std::int32_t> RoundToInteger(double value);
+/// Rounds a number of currency units to fixed point, ties to even; nothing when out of range.
+std::optional<TCtxCurrency> RoundToCurrency(long double units);
 
 }  // namespace zendrik
