@@ -1,9 +1,13 @@
 #include "app/command_line.h"
 
+#include "app/console_extraction.h"
 #include "app/csv_export.h"
 #include "app/file_bytes.h"
 #include "extract/page_walk.h"
+#include "web/ie_http.h"
 
+#include <cctype>
+#include <optional>
 #include <ostream>
 
 namespace zendrik {
@@ -14,8 +18,9 @@ constexpr const char* kUsage = "usage: zendrik [--help] [--version] [--extract A
 void PrintHelp(std::ostream& out) {
   out << kUsage << "\n\n"
       << "Turns web pages into tables.\n\n"
-      << "  --extract ADDRESS  lay out the page at ADDRESS (a local HTML file) as a table and\n"
-      << "                     write it as CSV to standard output\n"
+      << "  --extract ADDRESS  lay out the page at ADDRESS as a table and write it as CSV to\n"
+      << "                     standard output; ADDRESS is a web address (http://, https://,\n"
+      << "                     file://, www.) or the path of a local HTML file\n"
       << "  -o FILE            with --extract: write the CSV to FILE instead\n"
       << "  --help             show this help and exit\n"
       << "  --version          show the version and exit\n";
@@ -37,37 +42,74 @@ void WriteCsv(TCellTable& table, std::ostream& out) {
   out.flush();
 }
 
-int Extract(const std::string& address, const std::string& outputFile, std::ostream& out,
-            std::ostream& err) {
-  std::string body;
-  if (std::string reason = ReadFileBytes(address, body); !reason.empty()) {
-    err << "zendrik: cannot read \"" << address << "\": " << reason << "\n";
-    return 1;
+bool IsWebAddress(std::string_view address) {
+  if (address.find("://") != std::string_view::npos)
+    return true;
+  if (address.size() < 4)
+    return false;
+  std::string prefix(address.substr(0, 4));
+  for (char& c : prefix)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return prefix == "www.";
+}
+
+// Fetches and lays out a web address; false when the extraction reported a failure.
+bool ExtractAddress(const std::string& address, TCellTable& table, const TConsole& console) {
+  TIEHTTP http;
+  TConsoleExtractionView view(console.Err);
+  std::optional<TConsoleProgress> progress;
+  if (console.ErrIsTerminal) {
+    progress.emplace(console.Err);
+    http.OnPacketRead = [&progress](TIEHTTP& client) {
+      progress->Update(client.BytesRead(), 0);
+    };
   }
+  DownloadIt(address, table, http, view);
+  return !view.Failed();
+}
+
+// Lays out a local file; false (with one line naming the file and the reason) when it cannot
+// be read.
+bool ExtractFile(const std::string& path, TCellTable& table, const TConsole& console) {
+  std::string body;
+  if (std::string reason = ReadFileBytes(path, body); !reason.empty()) {
+    console.Err << "zendrik: cannot read \"" << path << "\": " << reason << "\n";
+    return false;
+  }
+  ExtractPage(body, table);
+  return true;
+}
+
+// Writes the table even after a failed fetch: the rows that arrived are kept.
+int Extract(const std::string& address, const std::string& outputFile, const TConsole& console) {
   TCellTable table;
+  bool extracted = false;
   try {
-    ExtractPage(body, table);
+    extracted = IsWebAddress(address) ? ExtractAddress(address, table, console)
+                                      : ExtractFile(address, table, console);
   } catch (const TableAllocationError&) {
     return 1; // the reporter has already printed the message
   }
+  if (!extracted && table.RowCount() == 0)
+    return 1;
   if (outputFile.empty()) {
-    WriteCsv(table, out);
-    if (!out) {
-      err << "zendrik: cannot write to standard output\n";
+    WriteCsv(table, console.Out);
+    if (!console.Out) {
+      console.Err << "zendrik: cannot write to standard output\n";
       return 1;
     }
-    return 0;
-  }
-  if (SaveResult saved = SaveTable(table, outputFile); !saved) {
-    err << "zendrik: " << saved.Error << "\n";
+  } else if (SaveResult saved = SaveTable(table, outputFile); !saved) {
+    console.Err << "zendrik: " << saved.Error << "\n";
     return 1;
   }
-  return 0;
+  return extracted ? 0 : 1;
 }
 
 } // namespace
 
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCommandLine(const std::vector<std::string>& args, const TConsole& console) {
+  std::ostream& out = console.Out;
+  std::ostream& err = console.Err;
   if (args.empty())
     return UsageError(err, "nothing to do");
   const std::string& command = args[0];
@@ -81,9 +123,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   }
   if (command == "--extract") {
     if (args.size() == 2)
-      return Extract(args[1], {}, out, err);
+      return Extract(args[1], {}, console);
     if (args.size() == 4 && args[2] == "-o")
-      return Extract(args[1], args[3], out, err);
+      return Extract(args[1], args[3], console);
     return UsageError(err, "--extract takes an address and optionally -o FILE");
   }
   if (command.rfind("-", 0) == 0)

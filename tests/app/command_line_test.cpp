@@ -1,0 +1,74 @@
+#include "app/command_line.h"
+
+#include "app/file_bytes.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace zendrik {
+namespace {
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Outcome RunWith(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  const int status = RunCommandLine(args, TConsole{out, err});
+  return {status, out.str(), err.str()};
+}
+
+TEST(CommandLine, HelpAndVersionGoToStandardOutput) {
+  Outcome help = RunWith({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--extract"), std::string::npos);
+  EXPECT_EQ(help.err, "");
+  Outcome version = RunWith({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "zendrik 1.0\n");
+}
+
+TEST(CommandLine, UnknownOptionOrMissingArgumentIsAUsageError) {
+  for (auto args : {std::vector<std::string>{"--frobnicate"}, {"--extract"},
+                    {"--extract", "a", "-x", "b"}}) {
+    Outcome run = RunWith(args);
+    EXPECT_EQ(run.status, 2) << args[0];
+    EXPECT_NE(run.err.find("usage: zendrik"), std::string::npos);
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+constexpr const char* kWorkedPageCsv =
+    "\"Prices\"\r\n\"Stock list\"\r\n\"Name\",\"Price\"\r\n\"/q/abc.html\",\"ABC\",\"12,50\"\r\n";
+
+TEST(CommandLine, ExtractWritesTheTableOfALocalPage) {
+  Outcome run = RunWith({"--extract", ZENDRIK_TEST_DATA "/pages/worked.html"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, kWorkedPageCsv);
+}
+
+TEST(CommandLine, ExtractToAFileWritesNothingOnStandardOutput) {
+  const auto file = std::filesystem::temp_directory_path() / "zendrik_cli_test.csv";
+  Outcome run = RunWith({"--extract", ZENDRIK_TEST_DATA "/pages/worked.html", "-o", file.string()});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  std::string saved;
+  EXPECT_EQ(ReadFileBytes(file.string(), saved), "");
+  EXPECT_EQ(saved, kWorkedPageCsv);
+  std::filesystem::remove(file);
+}
+
+TEST(CommandLine, UnreadableFileGivesOneLineNamingFileAndReason) {
+  Outcome run = RunWith({"--extract", "/nonexistent/page.html"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "zendrik: cannot read \"/nonexistent/page.html\": No such file or directory\n");
+  EXPECT_EQ(run.out, "");
+}
+
+} // namespace
+} // namespace zendrik

@@ -1,0 +1,114 @@
+#include "app/csv_export.h"
+
+#include "app/file_bytes.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace zendrik {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CsvExport : public testing::Test {
+protected:
+  void SetUp() override {
+    directory = fs::temp_directory_path() / ("zendrik_csv_" + std::to_string(::getpid()));
+    fs::create_directories(directory);
+  }
+  void TearDown() override { fs::remove_all(directory); }
+
+  std::string Saved(TCellTable& table) {
+    const std::string file = (directory / "out.csv").string();
+    EXPECT_TRUE(SaveTable(table, file).Ok);
+    std::string bytes;
+    EXPECT_EQ(ReadFileBytes(file, bytes), "");
+    return bytes;
+  }
+
+  static void AddRow(TCellTable& table, std::initializer_list<std::string_view> cells) {
+    table.AppendRow();
+    for (std::string_view cell : cells)
+      table.AppendCell(cell);
+  }
+
+  fs::path directory;
+};
+
+TEST(EscapeCell, EscapesOnlyBackslashAndDoubleQuote) {
+  EXPECT_EQ(EscapeCell("He said \"hi\""), "He said \\\"hi\\\"");
+  EXPECT_EQ(EscapeCell("C:\\dir"), "C:\\\\dir");
+  EXPECT_EQ(EscapeCell("a,b\r\nc'"), "a,b\r\nc'");
+  EXPECT_EQ(EscapeCell(""), "");
+}
+
+TEST_F(CsvExport, WritesEveryCellQuotedWithCrLfAndRaggedRows) {
+  TCellTable table;
+  AddRow(table, {"a", "b"});
+  AddRow(table, {"c"});
+  AddRow(table, {});
+  AddRow(table, {"", "x,y\nz", "q\"\\"});
+  EXPECT_EQ(Saved(table), "\"a\",\"b\"\r\n\"c\"\r\n\r\n\"\",\"x,y\nz\",\"q\\\"\\\\\"\r\n");
+}
+
+TEST_F(CsvExport, EmptyTableGivesEmptyFileAndBytesPassUnchanged) {
+  TCellTable table;
+  EXPECT_EQ(Saved(table), "");
+  AddRow(table, {"caf\xE9", "\xFF\x01"});
+  EXPECT_EQ(Saved(table), "\"caf\xE9\",\"\xFF\x01\"\r\n");
+}
+
+TEST_F(CsvExport, FailedSaveNamesTheFileAndKeepsTheEarlierFile) {
+  TCellTable table;
+  AddRow(table, {"new"});
+  const std::string missing = (directory / "no" / "such.csv").string();
+  SaveResult result = SaveTable(table, missing);
+  EXPECT_FALSE(result);
+  EXPECT_NE(result.Error.find(missing), std::string::npos);
+  EXPECT_NE(result.Error.find("No such file or directory"), std::string::npos);
+
+}
+
+// A write that fails half-way (here: the file size limit, which binds even the superuser)
+// must leave the earlier file untouched and no temporary file behind.
+TEST_F(CsvExport, WriteFailingHalfWayKeepsTheEarlierFile) {
+  const fs::path earlier = directory / "earlier.csv";
+  std::ofstream(earlier) << "old contents";
+  TCellTable table;
+  AddRow(table, {std::string(64 * 1024, 'x')});
+
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  SaveResult result = SaveTable(table, earlier.string());
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+
+  EXPECT_FALSE(result);
+  EXPECT_NE(result.Error.find("earlier.csv"), std::string::npos);
+  std::string bytes;
+  ReadFileBytes(earlier.string(), bytes);
+  EXPECT_EQ(bytes, "old contents");
+  EXPECT_EQ(std::distance(fs::directory_iterator(directory), fs::directory_iterator()), 1)
+      << "no temporary file is left behind";
+}
+
+TEST_F(CsvExport, ReplacingAFileKeepsItsPermissions) {
+  const fs::path file = directory / "kept.csv";
+  std::ofstream(file) << "old";
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  TCellTable table;
+  AddRow(table, {"x"});
+  ASSERT_TRUE(SaveTable(table, file.string()));
+  EXPECT_EQ(fs::status(file).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+} // namespace
+} // namespace zendrik

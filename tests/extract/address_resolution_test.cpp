@@ -1,0 +1,48 @@
+#include "extract/address_resolution.h"
+
+#include <gtest/gtest.h>
+
+namespace zendrik {
+namespace {
+
+struct ResolveCase {
+  const char* current;
+  const char* address;
+  const char* expected;
+};
+
+class ResolveCases : public testing::TestWithParam<ResolveCase> {};
+
+TEST_P(ResolveCases, ResolvesAndBecomesTheCurrentAddress) {
+  CurrentAddress() = GetParam().current;
+  EXPECT_EQ(ResolveAddress(GetParam().address), GetParam().expected)
+      << "current: " << GetParam().current << ", address: " << GetParam().address;
+  EXPECT_EQ(CurrentAddress(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AddressResolution, ResolveCases,
+    testing::Values(
+        ResolveCase{"http://host/dir/page.html", "/img/a.gif", "http://host/img/a.gif"},
+        ResolveCase{"http://host/dir/", "b.html", "http://host/dir/b.html"},
+        ResolveCase{"", "/a.html", "/a.html"}, ResolveCase{"", "b.html", "b.html"},
+        ResolveCase{"http://host", "/x", "http://host/x"},
+        ResolveCase{"http://a/b", "Http://Host/", "Http://Host/"},
+        ResolveCase{"http://a/b", "wWw.host", "wWw.host"},
+        ResolveCase{"http://a/", "https://secure/x", "https://secure/x"},
+        ResolveCase{"http://a/", " http://b/", "http://a/ http://b/"},
+        ResolveCase{"http://host/dir/page.html", "b.html", "http://host/dir/b.html"},
+        ResolveCase{"http://host/dir", "b.html", "http://host/dir/b.html"},
+        ResolveCase{"http://www.example.com", "b.html", "http://www.example.com/b.html"},
+        ResolveCase{"https://www.example.com/a/", "/r", "https://www.example.com/r"},
+        ResolveCase{"www.example.com", "b.html", "www.example.com/b.html"}));
+
+TEST(AddressResolution, ChainsFromOneAddressToTheNext) {
+  CurrentAddress().clear();
+  ResolveAddress("http://host/list/index.html");
+  EXPECT_EQ(ResolveAddress("item.html"), "http://host/list/item.html");
+  EXPECT_EQ(ResolveAddress("/top.html"), "http://host/top.html");
+}
+
+} // namespace
+} // namespace zendrik

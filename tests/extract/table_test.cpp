@@ -1,0 +1,90 @@
+#include "extract/table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zendrik {
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+Rows Contents(TCellTable& table) {
+  Rows rows;
+  for (unsigned r = 0; r < table.RowCount(); ++r) {
+    rows.emplace_back();
+    for (unsigned c = 0; c < table.Row(r).Count; ++c)
+      rows.back().emplace_back(TCellTable::CellText(table.Row(r), c));
+  }
+  return rows;
+}
+
+TEST(CellTable, AppendsRowsAndCellsAndSharesOneCellCursor) {
+  TCellTable table;
+  table.AppendRow();
+  table.AppendCell("a");
+  table.AppendCell("b");
+  table.AppendRow();
+  table.AppendCell("c");
+  EXPECT_EQ(Contents(table), (Rows{{"a", "b"}, {"c"}}));
+  EXPECT_STREQ(*table.CurCell, "c");
+  EXPECT_EQ(table.ReadCell(1, 2), "b");
+  EXPECT_STREQ(*table.CurCell, "b") << "reading moves the shared cell cursor";
+}
+
+TEST(CellTable, ReadOutsideTheTableIsEmpty) {
+  TCellTable table;
+  table.AppendRow();
+  table.AppendCell("x");
+  for (auto [row, column] : {std::pair{0, 1}, {-1, 1}, {2, 1}, {1, 0}, {1, 2}})
+    EXPECT_EQ(table.ReadCell(row, column), "") << row << "," << column;
+}
+
+TEST(CellTable, WriteBeyondTheTableCreatesRowsWithOneEmptyCell) {
+  TCellTable table;
+  table.WriteCell(3, 2, "t");
+  EXPECT_EQ(Contents(table), (Rows{{""}, {""}, {"", "t"}}));
+}
+
+TEST(CellTable, WriteWithRowOrColumnBelowOneWritesNoText) {
+  TCellTable table;
+  table.WriteCell(0, 1, "x");
+  table.WriteCell(-4, 1, "x");
+  EXPECT_EQ(table.RowCount(), 0u);
+  table.WriteCell(2, 0, "x");
+  EXPECT_EQ(Contents(table), (Rows{{""}, {""}}));
+}
+
+TEST(CellTable, WriteReplacesAnExistingCellAndEndsTextAtNul) {
+  TCellTable table;
+  table.AppendRow();
+  table.AppendCell("old");
+  table.WriteCell(1, 1, std::string("new\0tail", 8));
+  EXPECT_EQ(Contents(table), (Rows{{"new"}}));
+}
+
+TEST(CellTable, EmptyRowsStayAndClearAllEmptiesEverything) {
+  TCellTable table;
+  table.AppendRow();
+  table.AppendRow();
+  table.AppendCell("x");
+  EXPECT_EQ(Contents(table), (Rows{{}, {"x"}}));
+  table.clearall();
+  EXPECT_EQ(table.RowCount(), 0u);
+  EXPECT_EQ(table.CurRow, nullptr);
+}
+
+TEST(CellTable, HoldsManyRowsAcrossGrowthSteps) {
+  TCellTable table;
+  for (int r = 0; r < 250; ++r) {
+    table.AppendRow();
+    for (int c = 0; c < 3; ++c)
+      table.AppendCell(std::to_string(r * 3 + c));
+  }
+  EXPECT_EQ(table.ReadCell(250, 3), "749");
+  EXPECT_EQ(table.ReadCell(101, 1), "300");
+}
+
+} // namespace
+} // namespace zendrik
