@@ -1,0 +1,282 @@
+// Scanner of the compiler: reading characters, positions, and the Pascal token rules.
+
+#include "script/compiler/lexer.h"
+
+#include "script/compiler/compile_error.h"
+#include "script/compiler/compiler.h"
+#include "script/compiler/literal_conversion.h"
+#include "script/compiler/script_code.h"
+
+namespace zendrik {
+
+const TReservedWord WordTable[37] = {
+    {"procedure", token::Procedure}, {"function", token::Function},
+    {"begin", token::Begin},         {"end", token::End},
+    {"exit", token::Exit},           {"break", token::Break},
+    {"continue", token::Continue},   {"if", token::If},
+    {"then", token::Then},           {"else", token::Else},
+    {"while", token::While},         {"with", -1},
+    {"do", token::Do},               {"repeat", token::Repeat},
+    {"until", token::Until},         {"for", token::For},
+    {"to", token::To},               {"downto", token::Downto},
+    {"try", token::Try},             {"finally", token::Finally},
+    {"except", token::Except},       {"raise", token::Raise},
+    {"const", token::Const},         {"in", token::In},
+    {"out", token::Out},             {"var", token::Var},
+    {"and", token::And},             {"not", token::Not},
+    {"or", token::Or},               {"xor", token::Xor},
+    {"mod", token::Mod},             {"div", token::Div},
+    {"goto", token::Goto},           {"true", token::TrueWord},
+    {"false", token::FalseWord},     {"null", token::NullWord},
+    {"exception", token::ExceptionWord},
+};
+
+const TReservedWord PairTable[6] = {
+    {"//", token::LineComment}, {":=", token::Assign},    {">=", token::GreaterEqual},
+    {"<=", token::LessEqual},   {"<>", token::NotEqual},  {"(*", token::BlockComment},
+};
+
+std::int32_t HexToInt(std::string_view digits) {
+  std::uint32_t value = 0;
+  for (char c : digits) {
+    std::uint32_t digit;
+    if (c >= '0' && c <= '9')
+      digit = static_cast<std::uint32_t>(c - '0');
+    else if (c >= 'A' && c <= 'F')
+      digit = static_cast<std::uint32_t>(c - 'A' + 10);
+    else
+      return 0;
+    value = value * 16 + digit;
+  }
+  return static_cast<std::int32_t>(value);
+}
+
+namespace {
+
+bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+
+bool IsIdentifierStart(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 192;
+}
+
+bool IsIdentifierChar(unsigned char c) { return IsIdentifierStart(c) || IsDigit(c); }
+
+// The longest reserved word ("procedure", "exception") has nine letters.
+constexpr std::size_t kLongestWord = 9;
+
+int ReservedWordCode(std::string_view text) {
+  if (text.size() > kLongestWord) return -1;
+  char lower[kLongestWord];
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    lower[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+  }
+  return LookupWord(WordTable, std::string_view(lower, text.size()));
+}
+
+}  // namespace
+
+void TCtxCompiler::Reset() {
+  LastIndex = -1;
+  MarkedLine = 0;
+  LoopDepth = 0;
+  IsFunction = false;
+  NestingDepth = 0;
+  Source = CodeObject ? std::string_view(CodeObject->Code()) : std::string_view();
+  ReadIndex = 1;
+  CurLine = 1;
+  CurColumn = 1;
+  TokenLine = 1;
+  TokenPos = 1;
+  CommentText.clear();
+  TokenText.clear();
+  NextChar();
+  NextToken();
+}
+
+void TCtxCompiler::NextChar() {
+  auto read = [this] {
+    if (static_cast<std::size_t>(ReadIndex) > Source.size()) {
+      Ch = 0;
+    } else {
+      Ch = static_cast<unsigned char>(Source[static_cast<std::size_t>(ReadIndex) - 1]);
+      ++ReadIndex;
+    }
+  };
+  read();
+  if (Ch == '\r') read();
+  if (Ch == '\n') {
+    CurColumn = 1;
+    ++CurLine;
+  } else {
+    ++CurColumn;
+  }
+}
+
+void TCtxCompiler::NextToken() {
+  TokenLine = CurLine;
+  TokenPos = CurColumn;
+}
+
+std::string TCtxCompiler::Expect(int code) {
+  std::string text = TokenText;
+  if (Token != code) RaiseError(error_code::SyntaxError);
+  NextToken();
+  return text;
+}
+
+void TCtxPasCompiler::NextToken() {
+  for (;;) {
+    TCtxCompiler::NextToken();
+    TokenText.clear();
+    Token = token::EndOfText;
+    while (Ch == ' ' || Ch == '\t' || Ch == '\n') NextChar();
+    if (Ch == 0) return;
+
+    if (Ch == '\'') return ScanString();
+    if (Ch == '{') {
+      ScanBraceComment();
+      continue;
+    }
+    if (IsDigit(Ch) || Ch == '#' || Ch == '$') return ScanNumber();
+    if (IsIdentifierStart(Ch)) return ScanWord();
+    if (Ch == '@') {
+      TokenText = "@";
+      NextChar();
+      Token = token::At;
+      return;
+    }
+    if (Ch == '(' || Ch == '/' || Ch == ':' || Ch == '<' || Ch == '>') {
+      if (ScanPair()) return;
+      continue;  // a comment was skipped
+    }
+    TokenText.assign(1, static_cast<char>(Ch));
+    Token = Ch;
+    NextChar();
+    return;
+  }
+}
+
+void TCtxPasCompiler::ScanString() {
+  Token = token::String;
+  for (;;) {
+    NextChar();
+    if (Ch == '\'') {
+      NextChar();
+      if (Ch != '\'') return;
+      TokenText.push_back('\'');
+    } else if (Ch < 32) {
+      RaiseError(error_code::UnterminatedString);
+    } else {
+      TokenText.push_back(static_cast<char>(Ch));
+    }
+  }
+}
+
+void TCtxPasCompiler::ScanBraceComment() {
+  CommentText.clear();
+  NextChar();
+  while (Ch != '}' && Ch != 0) {
+    CommentText.push_back(static_cast<char>(Ch));
+    NextChar();
+  }
+  if (Ch == 0) RaiseError(error_code::UnexpectedEnd);
+  NextChar();
+}
+
+void TCtxPasCompiler::ScanNumber() {
+  const bool charCode = Ch == '#';
+  if (charCode) {
+    Token = token::String;
+    NextChar();
+  } else {
+    Token = token::Integer;
+  }
+  const bool hex = Ch == '$';
+  if (hex) NextChar();
+
+  int dots = 0;
+  for (;;) {
+    if (IsDigit(Ch) || (hex && Ch >= 'A' && Ch <= 'F')) {
+      // taken
+    } else if (Ch == '.' && !hex && !charCode) {
+      ++dots;
+    } else {
+      break;
+    }
+    TokenText.push_back(static_cast<char>(Ch));
+    NextChar();
+  }
+
+  if (dots == 1) {
+    Token = token::Real;
+  } else if (dots > 1) {
+    RaiseError(error_code::InvalidNumber, TokenText);
+  } else if (charCode) {
+    const std::int32_t code = hex ? HexToInt(TokenText) : StrToInt(TokenText);
+    TokenText.assign(1, static_cast<char>(code & 0xFF));
+  } else if (hex) {
+    TokenText = std::to_string(HexToInt(TokenText));
+  }
+}
+
+void TCtxPasCompiler::ScanWord() {
+  while (IsIdentifierChar(Ch)) {
+    TokenText.push_back(static_cast<char>(Ch));
+    NextChar();
+  }
+  if (TokenText == "_") {
+    Token = token::EndOfText;
+    return;
+  }
+  const int code = ReservedWordCode(TokenText);
+  Token = code == -1 ? token::Identifier : code;
+}
+
+bool TCtxPasCompiler::ScanPair() {
+  const char first = static_cast<char>(Ch);
+  TokenText.assign(1, first);
+  NextChar();
+  const char pair[2] = {first, static_cast<char>(Ch)};
+  const int code = LookupWord(PairTable, std::string_view(pair, 2));
+  if (code == -1) {
+    Token = static_cast<unsigned char>(first);
+    return true;
+  }
+  if (code == token::BlockComment || code == token::LineComment) {
+    CommentText.clear();
+    NextChar();
+    if (code == token::BlockComment) {
+      // Ends at the first "*)"; a "*" is only held back until the next character is known.
+      for (;;) {
+        if (Ch == 0) break;
+        if (Ch == '*') {
+          NextChar();
+          if (Ch == ')') {
+            NextChar();
+            break;
+          }
+          CommentText.push_back('*');
+          continue;
+        }
+        CommentText.push_back(static_cast<char>(Ch));
+        NextChar();
+      }
+    } else {
+      while (Ch != '\n' && Ch != 0) {
+        CommentText.push_back(static_cast<char>(Ch));
+        NextChar();
+      }
+    }
+    if (Ch != 0) return false;
+    TokenText.assign(pair, 2);
+    Token = code;
+    return true;
+  }
+  TokenText.push_back(static_cast<char>(Ch));
+  NextChar();
+  Token = code;
+  return true;
+}
+
+}  // namespace zendrik

@@ -1,0 +1,54 @@
+#include "script/compiler/script_code.h"
+
+#include "script/compiler/compiler.h"
+#include "script/compiler/compiler_registry.h"
+
+namespace zendrik {
+
+void TCtxScriptCode::SetIsExpression(bool value) {
+  if (value == isExpression_) return;
+  isExpression_ = value;
+  ClearCompiled();
+}
+
+void TCtxScriptCode::SetLanguage(std::string value) {
+  if (value == language_) return;
+  language_ = std::move(value);
+  ClearCompiled();
+}
+
+void TCtxScriptCode::SetCode(std::string value) {
+  if (value == code_) return;
+  code_ = std::move(value);
+  ClearCompiled();
+}
+
+void TCtxScriptCode::SetCompiled(bool value) {
+  if (value == compiled_) return;
+  if (value)
+    CompileNow();
+  else
+    ClearCompiled();
+}
+
+void TCtxScriptCode::SetParentCode(TCtxScriptCode* parent) {
+  if (parent == parentCode_) return;
+  parentCode_ = parent;
+  ClearCompiled();
+}
+
+void TCtxScriptCode::ClearCompiled() {
+  pcode_.clear();
+  compiled_ = false;
+  symbols_.Clear();
+}
+
+void TCtxScriptCode::CompileNow() {
+  if (compiled_) return;
+  ClearCompiled();
+  if (parentCode_) symbols_.AddCopiesOf(parentCode_->Symbols());
+  FindCompiler(language_).Compile(*this);
+  compiled_ = true;
+}
+
+}  // namespace zendrik
