@@ -1,6 +1,8 @@
 #include "app/command_line.h"
 
 #include "app/file_bytes.h"
+#include "extract/address_resolution.h"
+#include "tests/support/loopback_http_server.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +70,36 @@ TEST(CommandLine, UnreadableFileGivesOneLineNamingFileAndReason) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "zendrik: cannot read \"/nonexistent/page.html\": No such file or directory\n");
   EXPECT_EQ(run.out, "");
+}
+
+TEST(CommandLine, ExtractFetchesWebAddresses) {
+  testsupport::LoopbackHttpServer server;
+  server.Serve("/p.html", testsupport::HttpReply::Page("<tr><td>a\\b</td><td>\"q\"</td></tr>"));
+  CurrentAddress().clear();
+  Outcome run = RunWith({"--extract", server.Url("/p.html")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "\"a\\\\b\",\"\\\"q\\\"\"\r\n");
+  EXPECT_EQ(run.err, "") << "no progress when standard error is not a terminal";
+}
+
+TEST(CommandLine, UnreachableAddressIsAnEmptyTableButBrokenTransferFails) {
+  CurrentAddress().clear();
+  const std::string refused =
+      "http://127.0.0.1:" + std::to_string(testsupport::UnusedLoopbackPort()) + "/";
+  Outcome unreachable = RunWith({"--extract", refused});
+  EXPECT_EQ(unreachable.status, 0);
+  EXPECT_EQ(unreachable.out, "");
+  EXPECT_EQ(unreachable.err, "");
+
+  testsupport::LoopbackHttpServer server;
+  testsupport::HttpReply cut = testsupport::HttpReply::Page("<p>half");
+  cut.End = testsupport::HttpReply::Ending::CloseMidBody;
+  server.Serve("/cut", cut);
+  CurrentAddress().clear();
+  Outcome broken = RunWith({"--extract", server.Url("/cut")});
+  EXPECT_EQ(broken.status, 1);
+  EXPECT_EQ(broken.err,
+            "Fehler: konnte Kusre nicht aus dem Internet laden (sind Sie online?)...\n");
 }
 
 } // namespace
