@@ -53,6 +53,9 @@ std::string InflateZlib(std::string_view input, std::size_t maxOutput) {
     z.avail_out = static_cast<uInt>(std::min<std::size_t>(output.size() - produced, UINT_MAX));
     const int rc = inflate(&z, Z_NO_FLUSH);
     if (rc == Z_STREAM_END) {
+      if (z.total_out > maxOutput) {
+        FailInflate("output exceeds the size cap");
+      }
       break;
     }
     if (rc == Z_BUF_ERROR) {  // no progress possible: the input is used up

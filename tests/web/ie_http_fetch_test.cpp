@@ -1,0 +1,202 @@
+#include "web/ie_http.h"
+
+#include "tests/support/loopback_http_server.h"
+#include "tests/web/compression_fixtures.h"
+#include "web/body_encodings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace zendrik {
+namespace {
+
+using namespace std::chrono_literals;
+using testsupport::GzipMember;
+using testsupport::HttpReply;
+using testsupport::LoopbackHttpServer;
+using testsupport::ZlibStream;
+
+const std::string kPage = "<html><table><tr><td>a</td><td>b</td></tr></table></html>\r\n";
+const std::string kSignature(kCompressedBodySignature);
+
+class IEHTTPFetch : public testing::Test {
+protected:
+  /// Counts the calls of OnPacketRead and the BytesRead each of them saw.
+  void WatchPackets() {
+    Packets.clear();
+    Http.OnPacketRead = [this](TIEHTTP& sender) { Packets.push_back(sender.BytesRead()); };
+  }
+
+  LoopbackHttpServer Server;
+  TIEHTTP Http;
+  std::vector<std::int64_t> Packets;
+};
+
+TEST_F(IEHTTPFetch, PlainPageArrivesAsBytesLinesAndText) {
+  Server.Serve("/page.html", HttpReply::Page("one\r\ntwo\nthree\rfour"));
+  EXPECT_EQ(Http.Fetch(Server.Url("/page.html")), "one\r\ntwo\r\nthree\r\nfour\r\n");
+  EXPECT_EQ(Http.Response().Bytes(), "one\r\ntwo\nthree\rfour");
+  EXPECT_EQ(Http.ResponseLines(),
+            (std::vector<std::string_view>{"one", "two", "three", "four"}));
+  EXPECT_EQ(Http.BytesRead(), 19);
+
+  const auto requests = Server.Requests();
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_EQ(requests[0].Method, "GET");
+  EXPECT_EQ(requests[0].Target, "/page.html");
+  EXPECT_EQ(requests[0].Headers.at("user-agent"), "SessionName");
+}
+
+TEST_F(IEHTTPFetch, BodyInSeveralReadsCallsOnPacketReadAfterEachAndAtTheEnd) {
+  const std::vector<std::string> pieces = {std::string(4096, 'a'), std::string(4096, 'b'),
+                                           std::string(1808, 'c')};
+  for (const bool chunked : {false, true}) {
+    SCOPED_TRACE(chunked ? "chunked" : "with length");
+    HttpReply reply = HttpReply::InPieces(pieces, 150ms);
+    reply.Chunked = chunked;
+    Server.Serve("/pieces", reply);
+    WatchPackets();
+    Http.Fetch(Server.Url("/pieces"));
+    EXPECT_EQ(Http.BytesRead(), 10000);
+    EXPECT_EQ(Http.Response().Bytes(), pieces[0] + pieces[1] + pieces[2]);
+    EXPECT_EQ(Packets, (std::vector<std::int64_t>{4096, 8192, 10000, 10000}));
+  }
+}
+
+TEST_F(IEHTTPFetch, SignatureBodiesAreInflatedAndOthersPassedAsTheyCame) {
+  struct Case {
+    const char* What;
+    HttpReply Reply;
+    std::string Expected;
+  };
+  HttpReply serverGzip = HttpReply::Page(GzipMember(kPage));
+  serverGzip.Headers.emplace_back("Content-Encoding", "gzip");
+  const Case cases[] = {
+      {"signature and zlib stream", HttpReply::Page(kSignature + ZlibStream(kPage)), kPage},
+      {"signature only", HttpReply::Page(kSignature), ""},
+      {"gzip file with a name", HttpReply::Page(GzipMember(kPage, "page.html")),
+       GzipMember(kPage, "page.html")},
+      {"Content-Encoding gzip from the server", serverGzip, kPage},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    Server.Serve("/body", c.Reply);
+    Http.Fetch(Server.Url("/body"));
+    EXPECT_EQ(Http.Response().Bytes(), c.Expected);
+  }
+  EXPECT_FALSE(Server.Requests().back().Headers.at("accept-encoding").empty());
+}
+
+TEST_F(IEHTTPFetch, RedirectChainEndsAtThePage) {
+  Server.Serve("/start", HttpReply::Redirect("/second", 301));
+  Server.Serve("/second", HttpReply::Redirect(Server.Url("/third"), 307));
+  Server.Serve("/third", HttpReply::Redirect("page.html", 302));
+  Server.Serve("/page.html", HttpReply::Page(kPage));
+  Http.Fetch(Server.Url("/start"));
+  EXPECT_EQ(Http.Response().Bytes(), kPage);
+  EXPECT_EQ(Server.Requests().size(), 4u);
+}
+
+TEST_F(IEHTTPFetch, ErrorPageBodyIsKept) {
+  Server.Serve("/gone", HttpReply::WithStatus(404, "<p>Seite fehlt</p>"));
+  Http.Fetch(Server.Url("/gone"));
+  EXPECT_EQ(Http.Response().Bytes(), "<p>Seite fehlt</p>");
+}
+
+TEST_F(IEHTTPFetch, AddressThatCannotBeOpenedGivesAnEmptyBodyWithoutError) {
+  Server.Serve("/page.html", HttpReply::Page(kPage));
+  Server.Serve("/loop", HttpReply::Redirect("/loop"));
+  const std::string port = std::to_string(Server.Port());
+  const std::string cases[] = {
+      "http://127.0.0.1:" + std::to_string(testsupport::UnusedLoopbackPort()) + "/",
+      "http://nothing.invalid/page.html",
+      "127.0.0.1:" + port + "/page.html",  // no scheme: not guessed
+      "gopher://127.0.0.1:" + port + "/page.html",
+      "file:///nonexistent/zendrik/page.html",
+      Server.Url("/loop"),  // more than 20 redirects
+      "",
+  };
+  for (const std::string& address : cases) {
+    SCOPED_TRACE(address);
+    Http.Fetch(Server.Url("/page.html"));
+    WatchPackets();
+    EXPECT_EQ(Http.Fetch(address), "");
+    EXPECT_EQ(Http.Response().Size(), 0u);
+    EXPECT_TRUE(Http.ResponseLines().empty());
+    EXPECT_EQ(Http.BytesRead(), 0);
+    EXPECT_TRUE(Packets.empty());
+    Http.OnPacketRead = nullptr;
+  }
+  // The page once a round and 21 requests of the redirect loop; none from the address without
+  // a scheme or with an unsupported one.
+  EXPECT_EQ(Server.Requests().size(), std::size(cases) + 21);
+}
+
+TEST_F(IEHTTPFetch, FailureAfterOpeningRaisesAndLeavesNoBody) {
+  TTransferLimits limits;
+  limits.StallSeconds = 1;
+  limits.MaxBodyBytes = 6000;
+  Http.SetTransferLimits(limits);
+
+  auto broken = [](HttpReply::Ending end, bool chunked, std::vector<std::string> pieces) {
+    HttpReply reply = HttpReply::InPieces(std::move(pieces), 0ms);
+    reply.End = end;
+    reply.Chunked = chunked;
+    return reply;
+  };
+  using End = HttpReply::Ending;
+  const std::pair<const char*, HttpReply> cases[] = {
+      {"stall in the body", broken(End::Stall, false, {std::string(3000, 's')})},
+      {"stall after the headers", broken(End::Stall, true, {})},
+      {"closed in the body", broken(End::CloseMidBody, false, {std::string(3000, 'c')})},
+      {"closed in a chunked body", broken(End::CloseMidBody, true, {std::string(3000, 'c')})},
+      {"announced length over the cap", broken(End::Complete, false, {std::string(6001, 'x')})},
+      {"chunked body over the cap", broken(End::Complete, true, {std::string(6001, 'x')})},
+      {"broken compressed body", HttpReply::Page(kSignature + "garbage after the signature")},
+  };
+  for (const auto& [what, reply] : cases) {
+    SCOPED_TRACE(what);
+    Server.Serve("/broken", reply);
+    try {
+      Http.Fetch(Server.Url("/broken"));
+      ADD_FAILURE() << "no error";
+    } catch (const EIEHTTPError& error) {
+      EXPECT_EQ(std::string_view(error.what()).substr(0, 4), "TIE:");
+    }
+    EXPECT_EQ(Http.Response().Size(), 0u);
+    EXPECT_TRUE(Http.ResponseLines().empty());
+  }
+}
+
+TEST_F(IEHTTPFetch, BodyAtTheCapIsAccepted) {
+  TTransferLimits limits;
+  limits.MaxBodyBytes = 6000;
+  Http.SetTransferLimits(limits);
+  HttpReply reply = HttpReply::InPieces({std::string(3000, 'a'), std::string(3000, 'b')}, 0ms);
+  reply.Chunked = true;
+  Server.Serve("/full", reply);
+  Http.Fetch(Server.Url("/full"));
+  EXPECT_EQ(Http.Response().Size(), 6000u);
+}
+
+TEST_F(IEHTTPFetch, ErrorInOnPacketReadLeavesFetch) {
+  Server.Serve("/page.html", HttpReply::Page(kPage));
+  Http.OnPacketRead = [](TIEHTTP&) { throw std::runtime_error("stop"); };
+  EXPECT_THROW(Http.Fetch(Server.Url("/page.html")), std::runtime_error);
+}
+
+TEST_F(IEHTTPFetch, FileAddressIsReadAndInflated) {
+  const auto path = std::filesystem::temp_directory_path() / "zendrik_fetch_test.html";
+  for (const std::string& contents : {kPage, kSignature + ZlibStream(kPage)}) {
+    std::ofstream(path, std::ios::binary) << contents;
+    Http.Fetch("file://" + path.string());
+    EXPECT_EQ(Http.Response().Bytes(), kPage);
+    EXPECT_EQ(Http.BytesRead(), static_cast<std::int64_t>(contents.size()));
+  }
+  std::filesystem::remove(path);
+}
+
+}  // namespace
+}  // namespace zendrik
