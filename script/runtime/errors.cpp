@@ -25,8 +25,22 @@ ECtxScriptError ECtxScriptError::CreateFmt(std::string_view format, std::initial
   return ECtxScriptError(message);
 }
 
+namespace {
+
+// The plain text of a raised value; a value without one (an array, an object) is described
+// instead, so that raising it never fails with a conversion error and loses the value.
+std::string RaisedValueMessage(const TCtxValue& value) {
+  try {
+    return ToStringPlain(value);
+  } catch (const EVariantError&) {
+    return ValueToText(value);
+  }
+}
+
+}  // namespace
+
 EVariantException::EVariantException(TCtxValue value)
-    : std::runtime_error(ToStringPlain(value)), value_(std::move(value)) {}
+    : std::runtime_error(RaisedValueMessage(value)), value_(std::move(value)) {}
 
 void RaiseInvalidOperation() { throw EVariantError(std::string(kInvalidVariantOperation)); }
 

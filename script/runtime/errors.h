@@ -22,7 +22,8 @@ class ECtxScriptError : public std::runtime_error {
   static ECtxScriptError CreateFmt(std::string_view format, std::initializer_list<FormatArg> args);
 };
 
-/// A value raised by a script; its message is the plain text of the value.
+/// A value raised by a script; its message is the plain text of the value (for a value that has
+/// none, such as an array or an object, its display text).
 class EVariantException : public std::runtime_error {
  public:
   explicit EVariantException(TCtxValue value);

@@ -41,6 +41,7 @@ class TCtxString {
     return a.view() == b.view();
   }
   friend bool operator==(const TCtxString& a, std::string_view b) noexcept { return a.view() == b; }
+  friend bool operator==(const TCtxString& a, const char* b) noexcept { return a.view() == b; }
 
  private:
   struct Rep;

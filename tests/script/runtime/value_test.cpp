@@ -1,0 +1,146 @@
+#include "script/runtime/value.h"
+
+#include <gtest/gtest.h>
+
+#include <QObject>
+#include <memory>
+
+#include "script/runtime/errors.h"
+#include "value_test_support.h"
+
+namespace zendrik {
+namespace {
+
+using namespace zendrik::testing;
+
+TEST(ScriptValue, FitsInSixteenBytes) { EXPECT_LE(sizeof(TCtxValue), 16u); }
+
+TEST(ScriptValue, TypeCodesAreThoseOfTheVariantStandard) {
+  const std::pair<TCtxValue, std::uint16_t> cases[] = {
+      {Un(), 0},      {Nul(), 1},  {TCtxValue::SmallInt(1), 2}, {I(1), 3},   {TCtxValue::Single(1), 4},
+      {F(1), 5},      {C(1), 6},   {D(1), 7},   {TCtxValue::WideString("w"), 8}, {B(true), 11},
+      {TCtxValue::Object(nullptr), 14},      {TCtxValue::Reference(0), 16},     {TCtxValue::Byte(1), 17},
+      {S("s"), 0x100}, {TCtxValue::Array(TCtxArray(0, {})), 0x200C},
+  };
+  for (const auto& [value, code] : cases) EXPECT_EQ(value.TypeCode(), code) << Describe(value);
+}
+
+TEST(ScriptValue, CopiedStringsShareUntilOneIsWritten) {
+  const TCtxValue original = S("abc");
+  TCtxValue copy = original;
+  EXPECT_EQ(copy.StringPayload().data(), original.StringPayload().data());
+  copy.SetStringByte(1, 'x');
+  EXPECT_EQ(copy.StringPayload(), "xbc");
+  EXPECT_EQ(original.StringPayload(), "abc");
+
+  TCtxValue sole = S("abc");
+  const char* before = sole.StringPayload().data();
+  sole.SetStringByte(3, 'z');  // not shared: written in place
+  EXPECT_EQ(sole.StringPayload().data(), before);
+  EXPECT_EQ(sole.StringPayload(), "abz");
+}
+
+TEST(ScriptValue, CopiedArraysAreIndependent) {
+  TCtxValue original = TCtxValue::Array(TCtxArray(0, {I(1), S("two")}));
+  TCtxValue copy = original;
+  copy.MutableArray().At(0) = I(10);
+  copy.MutableArray().At(1).SetStringByte(1, 'T');
+  EXPECT_EQ(ValueToText(original), "[1, two]");
+  EXPECT_EQ(ValueToText(copy), "[10, Two]");
+
+  copy = original;  // assignment copies too
+  original.MutableArray().At(1) = Nul();
+  EXPECT_EQ(ValueToText(copy), "[1, two]");
+}
+
+TEST(ScriptValue, MovingLeavesUnassignedAndSelfAssignmentKeepsTheValue) {
+  TCtxValue a = S("text");
+  TCtxValue b = std::move(a);
+  EXPECT_TRUE(a.IsUnassigned());
+  EXPECT_EQ(b.StringPayload(), "text");
+  const TCtxValue& alias = b;
+  b = alias;
+  EXPECT_EQ(b.StringPayload(), "text");
+  b = TCtxValue::Array(TCtxArray(0, {b}));
+  EXPECT_EQ(ValueToText(b), "[text]");
+}
+
+TEST(ScriptValue, ObjectValueCopiesTheBareReferenceAndNoticesDestruction) {
+  auto object = std::make_unique<QObject>();
+  const TCtxValue value = TCtxValue::Object(object.get());
+  const TCtxValue copy = value;
+  EXPECT_EQ(copy.ToObject(), object.get());
+  EXPECT_TRUE(copy.ObjectAlive());
+  object.reset();
+  EXPECT_EQ(copy.ToObject(), nullptr);
+  EXPECT_FALSE(value.ObjectAlive());
+  EXPECT_NE(value.ObjectAddress(), nullptr);
+  EXPECT_EQ(TCtxValue::Object(nullptr).ToObject(), nullptr);
+}
+
+TEST(ScriptValue, OnlyAnObjectValueTurnsIntoAnObject) {
+  for (const TCtxValue& v : {I(0), Nul(), Un(), S("x"), TCtxValue::Reference(0)}) {
+    try {
+      v.ToObject();
+      ADD_FAILURE() << Describe(v);
+    } catch (const EVariantError& e) {
+      EXPECT_STREQ(e.what(), "Variant is not an object");
+    }
+  }
+}
+
+TEST(VariantArray, IndicesOutsideTheBoundsAreRefused) {
+  TCtxArray array(5, {I(1), I(2), I(3)});
+  EXPECT_EQ(array.At(5).IntegerPayload(), 1);
+  EXPECT_EQ(array.At(7).IntegerPayload(), 3);
+  for (std::int32_t bad : {4, 8, -2147483647 - 1, 2147483647}) {
+    try {
+      array.At(bad);
+      ADD_FAILURE() << bad;
+    } catch (const EVariantError& e) {
+      EXPECT_STREQ(e.what(), "Variant array index out of bounds");
+    }
+  }
+}
+
+TEST(VariantArray, ElementsOfSeveralDimensionsAreAddressedRowByRow) {
+  TCtxArray grid({{1, 2}, {0, 2}});
+  EXPECT_EQ(grid.Elements().size(), 6u);
+  grid.At({2, 1}) = I(21);
+  EXPECT_EQ(grid.Elements()[4].IntegerPayload(), 21);
+  EXPECT_THROW(grid.At({0, 0}), EVariantError);
+  EXPECT_THROW(grid.At({1}), EVariantError);
+  EXPECT_THROW(grid.At(1), EVariantError);  // one index for two dimensions
+
+  EXPECT_EQ(TCtxArray({{0, -1}}).Elements().size(), 0u);
+  EXPECT_THROW(TCtxArray({{0, -2}}), EVariantError);
+  EXPECT_THROW(TCtxArray({{0, 100000}, {0, 100000}}), EVariantError);
+}
+
+TEST(SharedString, AppendGrowsInPlaceOnlyWhenUnshared) {
+  TCtxString s("ab");
+  const TCtxString shared = s;
+  s.Append("cd");
+  EXPECT_EQ(s, "abcd");
+  EXPECT_EQ(shared, "ab");
+  for (int i = 0; i < 100; ++i) s.Append("x");
+  EXPECT_EQ(s.size(), 104u);
+  EXPECT_EQ(TCtxString::Concat("", ""), "");
+  EXPECT_TRUE(TCtxString().empty());
+}
+
+TEST(ScriptErrors, FormattedMessagesAndRaisedValuesCarryTheirText) {
+  EXPECT_STREQ(ECtxScriptError::CreateFmt("Method not found. Method: %s", {std::string_view("Foo")}).what(),
+               "Method not found. Method: Foo");
+  EXPECT_STREQ(ECtxScriptError::CreateFmt("SPRT = %d, saved_SPTR = %d.", {std::int64_t{3}, std::int64_t{-1}}).what(),
+               "SPRT = 3, saved_SPTR = -1.");
+  PinCLocale();
+  const EVariantException raised(I(42));
+  EXPECT_STREQ(raised.what(), "42");
+  EXPECT_EQ(raised.Value().TypeCode(), 3);
+  EXPECT_STREQ(EVariantException(Nul()).what(), "");
+  EXPECT_STREQ(EVariantException(Un()).what(), "");
+}
+
+}  // namespace
+}  // namespace zendrik
