@@ -90,10 +90,14 @@ public:
   void SetTransferLimits(const TTransferLimits& limits) { Limits = limits; }
 
 private:
+  /// Fills `Lines` from `Response` and notes whether every line ended in CR LF.
   void SplitResponseLines();
+  /// Every line followed by CR LF.
+  std::string LinesAsText() const;
 
   std::unique_ptr<TMemoryStream> ResponseStream;
   std::vector<std::string_view> Lines;
+  bool AllBreaksCRLF = false;
   std::int64_t ReadCount = 0;
   TTransferLimits Limits;
 

@@ -1,4 +1,4 @@
-#include "tests/web/compression_fixtures.h"
+#include "tests/support/compression_fixtures.h"
 
 #include <zlib.h>
 

@@ -1,6 +1,6 @@
 #include "web/body_encodings.h"
 
-#include "tests/web/compression_fixtures.h"
+#include "tests/support/compression_fixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "web/ie_http.h"
 
 #include "tests/support/loopback_http_server.h"
-#include "tests/web/compression_fixtures.h"
+#include "tests/support/compression_fixtures.h"
 #include "web/body_encodings.h"
 
 #include <gtest/gtest.h>
@@ -47,6 +47,31 @@ TEST_F(IEHTTPFetch, PlainPageArrivesAsBytesLinesAndText) {
   EXPECT_EQ(requests[0].Method, "GET");
   EXPECT_EQ(requests[0].Target, "/page.html");
   EXPECT_EQ(requests[0].Headers.at("user-agent"), "SessionName");
+}
+
+TEST_F(IEHTTPFetch, LinesEndAtCRLFOrCRLFAndTextEndsEveryLineWithCRLF) {
+  struct Case {
+    std::string Body;
+    std::vector<std::string_view> Lines;
+    std::string Text;
+  };
+  const Case cases[] = {
+      {"", {}, ""},
+      {"\r\n", {""}, "\r\n"},
+      {"a", {"a"}, "a\r\n"},
+      {"a\r", {"a"}, "a\r\n"},
+      {"a\r\nb\r", {"a", "b"}, "a\r\nb\r\n"},
+      {"a\r\nb\r\n", {"a", "b"}, "a\r\nb\r\n"},
+      {"a\n\nb", {"a", "", "b"}, "a\r\n\r\nb\r\n"},
+      {"a\r\r\nb\n", {"a", "", "b"}, "a\r\n\r\nb\r\n"},
+      {"\n\r", {"", ""}, "\r\n\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.Body));
+    Server.Serve("/lines", HttpReply::Page(c.Body));
+    EXPECT_EQ(Http.Fetch(Server.Url("/lines")), c.Text);
+    EXPECT_EQ(Http.ResponseLines(), c.Lines);
+  }
 }
 
 TEST_F(IEHTTPFetch, BodyInSeveralReadsCallsOnPacketReadAfterEachAndAtTheEnd) {
