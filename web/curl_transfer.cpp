@@ -28,19 +28,24 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
          });
 }
 
-/// True when the address names a scheme this client opens. libcurl on its own would guess
-/// "http" for an address without a scheme; such an address is not opened.
-bool HasOpenableScheme(const std::string& address) {
-  std::unique_ptr<CURLU, void (*)(CURLU*)> url(curl_url(), &curl_url_cleanup);
+using TCurlUrl = std::unique_ptr<CURLU, void (*)(CURLU*)>;
+
+/// Parses the address for the transfer; null when it names no scheme this client opens.
+/// libcurl on its own would guess "http" for an address without a scheme; such an address is
+/// not opened. Spaces and bytes outside ASCII are percent-encoded, as browsers send them.
+TCurlUrl ParseOpenableAddress(const std::string& address) {
+  TCurlUrl url(curl_url(), &curl_url_cleanup);
   char* scheme = nullptr;
-  if (!url || curl_url_set(url.get(), CURLUPART_URL, address.c_str(), 0) != CURLUE_OK ||
+  if (!url ||
+      curl_url_set(url.get(), CURLUPART_URL, address.c_str(),
+                   CURLU_ALLOW_SPACE | CURLU_URLENCODE) != CURLUE_OK ||
       curl_url_get(url.get(), CURLUPART_SCHEME, &scheme, 0) != CURLUE_OK) {
-    return false;
+    return TCurlUrl(nullptr, &curl_url_cleanup);
   }
   const std::string_view name(scheme);  // libcurl hands the scheme back in lower case
   const bool openable = name == "http" || name == "https" || name == "file";
   curl_free(scheme);
-  return openable;
+  return openable ? std::move(url) : TCurlUrl(nullptr, &curl_url_cleanup);
 }
 
 /// State shared with libcurl's callbacks during one transfer.
@@ -140,8 +145,8 @@ int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
   return 0;
 }
 
-void Configure(CURL* curl, const std::string& address, TTransferState& state, char* errorText) {
-  curl_easy_setopt(curl, CURLOPT_URL, address.c_str());
+void Configure(CURL* curl, CURLU* address, TTransferState& state, char* errorText) {
+  curl_easy_setopt(curl, CURLOPT_CURLU, address);
   curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https,file");
   curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(curl, CURLOPT_USERAGENT, "SessionName");
@@ -185,7 +190,8 @@ void Configure(CURL* curl, const std::string& address, TTransferState& state, ch
 TTransferEnd RunTransfer(const std::string& address, const TTransferLimits& limits,
                          TMemoryStream& body, const std::function<void(std::size_t)>& afterChunk) {
   InitCurlOnce();
-  if (!HasOpenableScheme(address)) {
+  const TCurlUrl url = ParseOpenableAddress(address);
+  if (!url) {
     return TTransferEnd::NotOpened;
   }
   std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), &curl_easy_cleanup);
@@ -194,7 +200,7 @@ TTransferEnd RunTransfer(const std::string& address, const TTransferLimits& limi
   }
   TTransferState state(limits, body, afterChunk, curl.get());
   char errorText[CURL_ERROR_SIZE] = "";
-  Configure(curl.get(), address, state, errorText);
+  Configure(curl.get(), url.get(), state, errorText);
 
   const CURLcode code = curl_easy_perform(curl.get());
   if (state.CallbackError) {

@@ -24,7 +24,8 @@ enum class TTransferEnd { Complete, NotOpened };
 
 /// Runs one plain GET of `address` through libcurl with the agent name "SessionName",
 /// following up to 20 redirects and letting libcurl decode any transfer compression. Only
-/// http, https and file addresses with an explicit scheme are opened. Body bytes are appended
+/// http, https and file addresses with an explicit scheme are opened; spaces and bytes outside
+/// ASCII in the address are sent percent-encoded. Body bytes are appended
 /// to `body`; after each chunk `afterChunk` receives the chunk's size.
 ///
 /// Returns NotOpened, with nothing appended, when the address cannot be opened (bad or missing

@@ -124,6 +124,12 @@ TEST_F(IEHTTPFetch, RedirectChainEndsAtThePage) {
   EXPECT_EQ(Server.Requests().size(), 4u);
 }
 
+TEST_F(IEHTTPFetch, SpaceInTheAddressIsSentEncoded) {
+  Server.Serve("/my%20page.html?q=a+b", HttpReply::Page(kPage));
+  Http.Fetch(Server.Url("/my page.html?q=a b"));
+  EXPECT_EQ(Http.Response().Bytes(), kPage);
+}
+
 TEST_F(IEHTTPFetch, ErrorPageBodyIsKept) {
   Server.Serve("/gone", HttpReply::WithStatus(404, "<p>Seite fehlt</p>"));
   Http.Fetch(Server.Url("/gone"));
