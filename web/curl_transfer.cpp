@@ -24,7 +24,8 @@ void InitCurlOnce() {
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() &&
          std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-           return (a | 0x20) == (b | 0x20);
+           const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
+           return lower(a) == lower(b);
          });
 }
 
