@@ -52,17 +52,19 @@ TCurlUrl ParseOpenableAddress(const std::string& address) {
 /// State shared with libcurl's callbacks during one transfer.
 struct TTransferState {
   TTransferState(const TTransferLimits& limits, TMemoryStream& body,
-                 const std::function<void(std::size_t)>& afterChunk, CURL* curl)
+                 const TChunkHandler& afterChunk, CURL* curl)
       : Limits(limits), Body(body), AfterChunk(afterChunk), Curl(curl) {}
 
   const TTransferLimits& Limits;
   TMemoryStream& Body;
-  const std::function<void(std::size_t)>& AfterChunk;
+  const TChunkHandler& AfterChunk;
   CURL* Curl;
   std::size_t Received = 0;
   TClock::time_point LastData = TClock::now();
   int Status = 0;
   bool HasLocation = false;
+  bool TransferEncoded = false;  // Content-Encoding: the announced length is not the body's
+  std::int64_t Announced = -1;
   bool Opened = false;
   bool OverCap = false;
   bool Stalled = false;
@@ -90,8 +92,11 @@ std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* user
       state.Status = state.Status * 10 + (line[i] - '0');
     }
     state.HasLocation = false;
+    state.TransferEncoded = false;
   } else if (StartsWithNoCase(line, "location:")) {
     state.HasLocation = true;
+  } else if (StartsWithNoCase(line, "content-encoding:")) {
+    state.TransferEncoded = line.find("identity") == std::string_view::npos;
   } else if (line == "\r\n" || line == "\n") {
     if (state.Status >= 200 && !IsFollowedRedirect(state.Status, state.HasLocation)) {
       state.Opened = true;
@@ -100,15 +105,18 @@ std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* user
   return n;
 }
 
-/// Reserves room for an announced body once, so that a large body is not copied as it grows.
-void ReserveAnnouncedLength(TTransferState& state) {
+/// Notes the announced body length once and reserves room for it, so that a large body is
+/// not copied as it grows.
+void TakeAnnouncedLength(TTransferState& state) {
   curl_off_t announced = -1;
-  if (curl_easy_getinfo(state.Curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced) ==
-          CURLE_OK &&
-      announced > 0) {
-    const auto wanted = std::min(static_cast<std::size_t>(announced), state.Limits.MaxBodyBytes);
-    state.Body.Reserve(state.Body.Size() + wanted);
+  if (state.TransferEncoded ||
+      curl_easy_getinfo(state.Curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced) != CURLE_OK ||
+      announced < 0) {
+    return;
   }
+  state.Announced = announced;
+  state.Body.Reserve(state.Body.Size() +
+                     std::min(static_cast<std::size_t>(announced), state.Limits.MaxBodyBytes));
 }
 
 /// Appends one chunk of the body. Returning less than `n` makes libcurl abort the transfer;
@@ -124,11 +132,11 @@ std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* user) 
   }
   try {
     if (state.Received == 0) {
-      ReserveAnnouncedLength(state);
+      TakeAnnouncedLength(state);
     }
     state.Body.Append(std::string_view(data, n));
     state.Received += n;
-    state.AfterChunk(n);
+    state.AfterChunk(n, state.Announced);
   } catch (...) {
     state.CallbackError = std::current_exception();
     return 0;
@@ -189,7 +197,7 @@ void Configure(CURL* curl, CURLU* address, TTransferState& state, char* errorTex
 }  // namespace
 
 TTransferEnd RunTransfer(const std::string& address, const TTransferLimits& limits,
-                         TMemoryStream& body, const std::function<void(std::size_t)>& afterChunk) {
+                         TMemoryStream& body, const TChunkHandler& afterChunk) {
   InitCurlOnce();
   const TCurlUrl url = ParseOpenableAddress(address);
   if (!url) {

@@ -4,6 +4,7 @@
 #include "web/web_error.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -18,6 +19,10 @@ struct TTransferLimits {
   std::size_t MaxBodyBytes = kMaxBodyBytes;
 };
 
+/// Receives the size of each chunk of the body and the body length the server announced
+/// (-1 when it announced none, or when the body comes with a transfer compression).
+using TChunkHandler = std::function<void(std::size_t chunkSize, std::int64_t announcedTotal)>;
+
 /// Whether the address could be opened. An address is opened once the final response's
 /// headers (or the first body bytes) have arrived; redirects are followed before that.
 enum class TTransferEnd { Complete, NotOpened };
@@ -26,13 +31,13 @@ enum class TTransferEnd { Complete, NotOpened };
 /// following up to 20 redirects and letting libcurl decode any transfer compression. Only
 /// http, https and file addresses with an explicit scheme are opened; spaces and bytes outside
 /// ASCII in the address are sent percent-encoded. Body bytes are appended
-/// to `body`; after each chunk `afterChunk` receives the chunk's size.
+/// to `body`; after each chunk `afterChunk` is called.
 ///
 /// Returns NotOpened, with nothing appended, when the address cannot be opened (bad or missing
 /// scheme, unknown host, refused connection, no response). Throws EIEHTTPError when the
 /// transfer fails after the address was opened (broken off, stalled, over the size cap,
 /// undecodable transfer encoding), and rethrows whatever `afterChunk` throws.
 TTransferEnd RunTransfer(const std::string& address, const TTransferLimits& limits,
-                         TMemoryStream& body, const std::function<void(std::size_t)>& afterChunk);
+                         TMemoryStream& body, const TChunkHandler& afterChunk);
 
 }  // namespace zendrik

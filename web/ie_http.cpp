@@ -29,8 +29,10 @@ std::string TIEHTTP::Fetch(const std::string& address) {
 
 void TIEHTTP::Retrieve(const std::string& address, TMemoryStream& stream) {
   ReadCount = 0;
-  const auto afterChunk = [this](std::size_t size) {
+  AnnouncedCount = -1;
+  const auto afterChunk = [this](std::size_t size, std::int64_t announced) {
     ReadCount += static_cast<std::int64_t>(size);
+    AnnouncedCount = announced;
     if (OnPacketRead) {
       OnPacketRead(*this);
     }

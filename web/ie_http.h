@@ -48,6 +48,9 @@ public:
   const std::vector<std::string_view>& ResponseLines() const { return Lines; }
   /// Bytes received by the last retrieval.
   std::int64_t BytesRead() const { return ReadCount; }
+  /// The body length the server announced for the last retrieval, for showing progress; -1
+  /// when it announced none or sent the body with a transfer compression.
+  std::int64_t BytesAnnounced() const { return AnnouncedCount; }
 
   /// Called after every chunk received and once more when the body is complete. An exception
   /// it throws aborts the fetch and leaves `Fetch`.
@@ -99,6 +102,7 @@ private:
   std::vector<std::string_view> Lines;
   bool AllBreaksCRLF = false;
   std::int64_t ReadCount = 0;
+  std::int64_t AnnouncedCount = -1;
   TTransferLimits Limits;
 
   std::string Method;

@@ -87,7 +87,17 @@ TEST_F(IEHTTPFetch, BodyInSeveralReadsCallsOnPacketReadAfterEachAndAtTheEnd) {
     EXPECT_EQ(Http.BytesRead(), 10000);
     EXPECT_EQ(Http.Response().Bytes(), pieces[0] + pieces[1] + pieces[2]);
     EXPECT_EQ(Packets, (std::vector<std::int64_t>{4096, 8192, 10000, 10000}));
+    EXPECT_EQ(Http.BytesAnnounced(), chunked ? -1 : 10000);
   }
+}
+
+TEST_F(IEHTTPFetch, LengthOfACompressedTransferIsNotAnnounced) {
+  HttpReply reply = HttpReply::Page(GzipMember(std::string(5000, 'x')));
+  reply.Headers.emplace_back("Content-Encoding", "gzip");
+  Server.Serve("/gzip", reply);
+  Http.Fetch(Server.Url("/gzip"));
+  EXPECT_EQ(Http.BytesRead(), 5000);
+  EXPECT_EQ(Http.BytesAnnounced(), -1);
 }
 
 TEST_F(IEHTTPFetch, SignatureBodiesAreInflatedAndOthersPassedAsTheyCame) {
