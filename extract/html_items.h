@@ -29,6 +29,14 @@ public:
   std::string Name;
   std::string RawText;
   std::vector<THTMLParam> Params;
+
+private:
+  /// Parses the parameters into `Params` from the front; returns how many there are.
+  std::size_t SplitParams(std::string_view rest);
+  THTMLParam& NextParam(std::size_t index);
+
+  // Parameters of earlier tags, kept with their buffers for reuse when the tag is reparsed.
+  std::vector<THTMLParam> Spare;
 };
 
 /// A run of text between tags, with line ends turned into spaces, runs of spaces folded and
@@ -39,6 +47,9 @@ public:
 
   std::string Text;
   std::string RawText;
+
+private:
+  std::string Folded; // scratch between folding and decoding, kept for its capacity
 };
 
 using THTMLItem = std::variant<THTMLTag, THTMLText>;
@@ -46,10 +57,10 @@ using THTMLItem = std::variant<THTMLTag, THTMLText>;
 /// ASCII upper case: only a to z change.
 void AppendUpper(std::string& out, std::string_view text);
 
-/// Line feeds become spaces and runs of spaces fold into one; tabs and CRs stay.
-std::string FoldSpaces(std::string_view raw);
+/// Line feeds become spaces and runs of spaces fold into one; tabs and CRs stay. Replaces `out`.
+void FoldSpaces(std::string_view raw, std::string& out);
 
-/// Decodes character references in one left-to-right pass (see THTMLText).
-std::string DecodeReferences(std::string_view text);
+/// Decodes character references in one left-to-right pass (see THTMLText). Replaces `out`.
+void DecodeReferences(std::string_view text, std::string& out);
 
 } // namespace zendrik

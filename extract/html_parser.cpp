@@ -1,56 +1,86 @@
 #include "extract/html_parser.h"
 
+#include "extract/byte_scan.h"
+#include "extract/line_splitter.h"
+
 namespace zendrik {
+namespace {
+
+// Keeps a copy of every item, for the stored form of the item list.
+class TItemCollector : public THTMLItemSink {
+public:
+  explicit TItemCollector(std::vector<THTMLItem>& items) : Items(items) {}
+  void OnTag(const THTMLTag& tag) override { Items.emplace_back(tag); }
+  void OnText(const THTMLText& text) override { Items.emplace_back(text); }
+
+private:
+  std::vector<THTMLItem>& Items;
+};
+
+} // namespace
 
 void THTMLParser::Tokenize() {
+  TItemCollector collector(Items);
+  Start();
+  for (const std::string& line : SourceLines)
+    TokenizeLine(line, collector);
+  Finish(collector);
+}
+
+void THTMLParser::Tokenize(std::string_view body, THTMLItemSink& sink) {
+  Start();
+  ForEachLine(body, [&](std::string_view line) { TokenizeLine(line, sink); });
+  Finish(sink);
+}
+
+void THTMLParser::Start() {
   PendingText.clear();
   PendingTag.clear();
   InTag = false;
-  for (const std::string& line : SourceLines) {
-    TokenizeLine(line);
-    // A line end is a space in running text; inside a tag the lines join with nothing between.
-    if (!InTag && !PendingText.empty())
-      PendingText.push_back('\n');
-  }
-  if (InTag && !PendingTag.empty())
-    FlushTag();
-  FlushText();
 }
 
-void THTMLParser::TokenizeLine(std::string_view line) {
+void THTMLParser::TokenizeLine(std::string_view line, THTMLItemSink& sink) {
+  TTwoByteScanner brackets(line, '<', '>');
   std::size_t pos = 0;
   while (pos < line.size()) {
-    std::size_t stop = pos;
-    while (stop < line.size() && line[stop] != '<' && line[stop] != '>')
-      ++stop;
+    const std::size_t stop = brackets.Next(pos);
     (InTag ? PendingTag : PendingText).append(line.substr(pos, stop - pos));
     if (stop == line.size())
-      return;
+      break;
     if (line[stop] == '<') {
-      FlushText();
+      FlushText(sink);
       InTag = true;
     } else {
-      FlushTag();
+      FlushTag(sink);
     }
     pos = stop + 1;
   }
+  // A line end is a space in running text; inside a tag the lines join with nothing between.
+  if (!InTag && !PendingText.empty())
+    PendingText.push_back('\n');
+}
+
+void THTMLParser::Finish(THTMLItemSink& sink) {
+  if (InTag && !PendingTag.empty())
+    FlushTag(sink);
+  FlushText(sink);
 }
 
 // Text is emitted only at a '<' or at the end of the document, never at a '>'.
-void THTMLParser::FlushText() {
+void THTMLParser::FlushText(THTMLItemSink& sink) {
   if (InTag || PendingText.empty())
     return;
-  Items.emplace_back(std::in_place_type<THTMLText>);
-  std::get<THTMLText>(Items.back()).DecodeText(PendingText);
+  Text.DecodeText(PendingText);
   PendingText.clear();
+  sink.OnText(Text);
 }
 
 // A '>' always ends a tag, even one that never began: it then yields an empty tag item.
-void THTMLParser::FlushTag() {
+void THTMLParser::FlushTag(THTMLItemSink& sink) {
   InTag = false;
-  Items.emplace_back(std::in_place_type<THTMLTag>);
-  std::get<THTMLTag>(Items.back()).ParseTag(PendingTag);
+  Tag.ParseTag(PendingTag);
   PendingTag.clear();
+  sink.OnTag(Tag);
 }
 
 } // namespace zendrik

@@ -1,34 +1,24 @@
 #include "extract/page_walk.h"
 
-#include "extract/html_parser.h"
+#include "extract/line_splitter.h"
 
 namespace zendrik {
 
 void SplitLines(std::string_view body, std::vector<std::string>& lines) {
-  std::size_t pos = 0;
-  while (pos < body.size()) {
-    std::size_t end = pos;
-    while (end < body.size() && body[end] != '\r' && body[end] != '\n')
-      ++end;
-    std::string_view line = body.substr(pos, end - pos);
-    lines.emplace_back(line.substr(0, line.find('\0')));
-    if (end < body.size() && body[end] == '\r' && end + 1 < body.size() && body[end + 1] == '\n')
-      ++end;
-    pos = end + 1;
-  }
+  ForEachLine(body, [&lines](std::string_view line) { lines.emplace_back(line); });
 }
 
 void TPageWalk::Walk(const std::vector<THTMLItem>& items) {
   for (const THTMLItem& item : items) {
     if (const auto* tag = std::get_if<THTMLTag>(&item))
-      VisitTag(*tag);
+      OnTag(*tag);
     else
-      VisitText(std::get<THTMLText>(item));
+      OnText(std::get<THTMLText>(item));
   }
 }
 
-void TPageWalk::VisitTag(const THTMLTag& tag) {
-  const std::string& name = tag.Name;
+void TPageWalk::OnTag(const THTMLTag& tag) {
+  const std::string_view name = tag.Name; // views compare lengths before bytes
   if (name == "SCRIPT")
     InScript = true;
   else if (name == "/SCRIPT")
@@ -41,13 +31,14 @@ void TPageWalk::VisitTag(const THTMLTag& tag) {
     Table.AppendRow();
   } else if (name == "A" || name == "AREA" || name == "LINK") {
     for (const THTMLParam& param : tag.Params)
-      if (param.Key == "HREF" && !param.Value.empty())
+      if (std::string_view(param.Key) == "HREF" && !param.Value.empty())
         AddCell(param.Value);
   } else if (name == "IMG") {
     for (const THTMLParam& param : tag.Params) {
-      if (param.Key == "DEST")
+      const std::string_view key = param.Key;
+      if (key == "DEST")
         AddCell(param.Value);
-      else if (param.Key == "SRC" && !param.Value.empty())
+      else if (key == "SRC" && !param.Value.empty())
         AddCell(param.Value);
     }
   } else if (name == "/TR") {
@@ -61,7 +52,7 @@ void TPageWalk::VisitTag(const THTMLTag& tag) {
   }
 }
 
-void TPageWalk::VisitText(const THTMLText& text) {
+void TPageWalk::OnText(const THTMLText& text) {
   if (!InScript)
     AddCell(text.Text);
 }
@@ -77,9 +68,8 @@ void TPageWalk::AddCell(std::string_view text) {
 
 void ExtractPage(std::string_view body, TCellTable& table) {
   THTMLParser parser;
-  SplitLines(body, parser.SourceLines);
-  parser.Tokenize();
-  TPageWalk(table).Walk(parser.Items);
+  TPageWalk walk(table);
+  parser.Tokenize(body, walk);
 }
 
 } // namespace zendrik

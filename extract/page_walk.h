@@ -1,6 +1,6 @@
 #pragma once
 
-#include "extract/html_items.h"
+#include "extract/html_parser.h"
 #include "extract/table.h"
 
 #include <string>
@@ -16,12 +16,14 @@ void SplitLines(std::string_view body, std::vector<std::string>& lines);
 /// Lays tokenized items out as rows and cells: a `TR` opens a row; texts, link targets and
 /// image sources become cells of that row inside a table cell, or rows of their own outside
 /// table rows; script content is skipped. The table is only appended to.
-class TPageWalk {
+class TPageWalk : public THTMLItemSink {
 public:
   explicit TPageWalk(TCellTable& table) : Table(table) {}
 
   /// Walks the items from first to last.
   void Walk(const std::vector<THTMLItem>& items);
+  void OnTag(const THTMLTag& tag) override;
+  void OnText(const THTMLText& text) override;
   /// Places one cell text according to the walk state.
   void AddCell(std::string_view text);
 
@@ -30,13 +32,12 @@ public:
   bool InScript = false;
 
 private:
-  void VisitTag(const THTMLTag& tag);
-  void VisitText(const THTMLText& text);
-
   TCellTable& Table;
 };
 
 /// Split, tokenize and walk one page body into the table (which the caller empties first).
+/// Items go straight from the tokenizer to the walk, so memory stays proportional to the
+/// table, not to the page.
 void ExtractPage(std::string_view body, TCellTable& table);
 
 } // namespace zendrik
