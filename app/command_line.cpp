@@ -61,7 +61,7 @@ bool ExtractAddress(const std::string& address, TCellTable& table, const TConsol
   if (console.ErrIsTerminal) {
     progress.emplace(console.Err);
     http.OnPacketRead = [&progress](TIEHTTP& client) {
-      progress->Update(client.BytesRead(), 0);
+      progress->Update(client.BytesRead(), client.BytesAnnounced());
     };
   }
   DownloadIt(address, table, http, view);
