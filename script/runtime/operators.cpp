@@ -172,7 +172,15 @@ int ThreeWay(const T& a, const T& b) {
   return a < b ? -1 : (b < a ? 1 : 0);
 }
 
+// Byte-wise order of two strings: char_traits<char> compares as unsigned bytes, and a proper
+// prefix is the smaller.
+int StringOrder(const TCtxValue& left, const TCtxValue& right) {
+  const int c = left.StringPayload().compare(right.StringPayload());
+  return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
 int Order(const TCtxValue& left, const TCtxValue& right) {
+  if (left.Is(TCtxType::String) && right.Is(TCtxType::String)) return StringOrder(left, right);
   const OpClass l = ClassOf(left), r = ClassOf(right);
   switch (OperationClass(l, r)) {
     case OpClass::Error: RaiseInvalidOperation();
@@ -181,11 +189,7 @@ int Order(const TCtxValue& left, const TCtxValue& right) {
     case OpClass::Real:
     case OpClass::Date: return ThreeWay(ToFloating(left), ToFloating(right));
     case OpClass::Curr: return ThreeWay(ToCurrency(left).Scaled, ToCurrency(right).Scaled);
-    case OpClass::Str: {
-      // char_traits<char> compares as unsigned bytes; a proper prefix is the smaller.
-      const int c = left.StringPayload().compare(right.StringPayload());
-      return ThreeWay(c, 0);
-    }
+    case OpClass::Str: return StringOrder(left, right);
     case OpClass::Bool: return ThreeWay(ToBoolean(left), ToBoolean(right));
   }
   RaiseInvalidOperation();
@@ -194,6 +198,9 @@ int Order(const TCtxValue& left, const TCtxValue& right) {
 }  // namespace
 
 TCtxValue BinaryOperationSlow(TCtxBinaryOp op, const TCtxValue& left, const TCtxValue& right) {
+  if (left.Is(TCtxType::String) && right.Is(TCtxType::String) && op == TCtxBinaryOp::Plus) {
+    return Concatenate(left, right);
+  }
   switch (OperationClass(ClassOf(left), ClassOf(right))) {
     case OpClass::Error: RaiseInvalidOperation();
     case OpClass::Null: return TCtxValue::Null();

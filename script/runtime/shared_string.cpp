@@ -6,15 +6,6 @@
 
 namespace zendrik {
 
-// Header of a shared buffer; the bytes follow it in the same allocation, with a terminating 0.
-struct TCtxString::Rep {
-  std::size_t refs;
-  std::size_t size;
-  std::size_t capacity;
-  char* bytes() noexcept { return reinterpret_cast<char*>(this + 1); }
-  const char* bytes() const noexcept { return reinterpret_cast<const char*>(this + 1); }
-};
-
 TCtxString::Rep* TCtxString::Allocate(std::size_t size, std::size_t capacity) {
   if (capacity > (std::size_t{1} << 40)) throw std::length_error("String too long");
   void* raw = ::operator new(sizeof(Rep) + capacity + 1);
@@ -69,13 +60,7 @@ TCtxString TCtxString::Concat(std::string_view a, std::string_view b) {
   return TCtxString(rep);
 }
 
-std::string_view TCtxString::ViewOf(const Rep* rep) noexcept {
-  return rep ? std::string_view(rep->bytes(), rep->size) : std::string_view();
-}
 
-std::string_view TCtxString::view() const noexcept { return ViewOf(rep_); }
-
-std::size_t TCtxString::size() const noexcept { return rep_ ? rep_->size : 0; }
 
 bool TCtxString::IsUnique() const noexcept { return !rep_ || rep_->refs == 1; }
 

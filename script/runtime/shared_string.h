@@ -24,10 +24,10 @@ class TCtxString {
   /// A string of `a` followed by `b`, built with one allocation.
   static TCtxString Concat(std::string_view a, std::string_view b);
 
-  std::string_view view() const noexcept;
+  std::string_view view() const noexcept { return ViewOf(rep_); }
   operator std::string_view() const noexcept { return view(); }
   std::string str() const { return std::string(view()); }
-  std::size_t size() const noexcept;
+  std::size_t size() const noexcept { return rep_ ? rep_->size : 0; }
   bool empty() const noexcept { return size() == 0; }
 
   /// Writable bytes of this string; unshares the buffer first (copy on write).
@@ -44,12 +44,21 @@ class TCtxString {
   friend bool operator==(const TCtxString& a, const char* b) noexcept { return a.view() == b; }
 
  private:
-  struct Rep;
+  // Header of a shared buffer; the bytes follow it in the same allocation, with a terminating 0.
+  struct Rep {
+    std::size_t refs;
+    std::size_t size;
+    std::size_t capacity;
+    char* bytes() noexcept { return reinterpret_cast<char*>(this + 1); }
+    const char* bytes() const noexcept { return reinterpret_cast<const char*>(this + 1); }
+  };
   explicit TCtxString(Rep* adopted) noexcept : rep_(adopted) {}
   static Rep* Allocate(std::size_t size, std::size_t capacity);
   static void Retain(Rep* rep) noexcept;
   static void Release(Rep* rep) noexcept;
-  static std::string_view ViewOf(const Rep* rep) noexcept;
+  static std::string_view ViewOf(const Rep* rep) noexcept {
+    return rep ? std::string_view(rep->bytes(), rep->size) : std::string_view();
+  }
 
   Rep* rep_ = nullptr;
 

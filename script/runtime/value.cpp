@@ -58,54 +58,6 @@ void TCtxValue::ReleaseManaged() noexcept {
   }
 }
 
-TCtxValue TCtxValue::Integer(std::int32_t value) noexcept {
-  TCtxValue v = Plain(TCtxType::Integer);
-  v.payload_.integer = value;
-  return v;
-}
-
-TCtxValue TCtxValue::SmallInt(std::int16_t value) noexcept {
-  TCtxValue v = Plain(TCtxType::SmallInt);
-  v.payload_.integer = value;
-  return v;
-}
-
-TCtxValue TCtxValue::Byte(std::uint8_t value) noexcept {
-  TCtxValue v = Plain(TCtxType::Byte);
-  v.payload_.integer = value;
-  return v;
-}
-
-TCtxValue TCtxValue::Floating(double value) noexcept {
-  TCtxValue v = Plain(TCtxType::Floating);
-  v.payload_.floating = value;
-  return v;
-}
-
-TCtxValue TCtxValue::Single(float value) noexcept {
-  TCtxValue v = Plain(TCtxType::Single);
-  v.payload_.floating = value;
-  return v;
-}
-
-TCtxValue TCtxValue::Currency(TCtxCurrency value) noexcept {
-  TCtxValue v = Plain(TCtxType::Currency);
-  v.payload_.currency = value.Scaled;
-  return v;
-}
-
-TCtxValue TCtxValue::Date(double daysSince1899) noexcept {
-  TCtxValue v = Plain(TCtxType::Date);
-  v.payload_.floating = daysSince1899;
-  return v;
-}
-
-TCtxValue TCtxValue::Boolean(bool value) noexcept {
-  TCtxValue v = Plain(TCtxType::Boolean);
-  v.payload_.boolean = value;
-  return v;
-}
-
 TCtxValue TCtxValue::String(TCtxString text) noexcept {
   TCtxValue v = Plain(TCtxType::String);
   v.payload_.string = std::exchange(text.rep_, nullptr);
@@ -131,22 +83,12 @@ TCtxValue TCtxValue::Object(QObject* object) {
   return v;
 }
 
-TCtxValue TCtxValue::Reference(std::int32_t cell) noexcept {
-  TCtxValue v = Plain(TCtxType::Reference);
-  v.payload_.integer = cell;
-  return v;
-}
-
 TCtxValue TCtxValue::Array(TCtxArray array) {
   TCtxValue v;
   v.payload_.array = std::make_unique<TCtxArray>(std::move(array)).release();  // owned by the value
   v.type_ = kCtxArrayFlag | static_cast<std::uint16_t>(TCtxType::Variant);
   v.managed_ = true;
   return v;
-}
-
-std::string_view TCtxValue::StringPayload() const noexcept {
-  return TCtxString::ViewOf(payload_.string);
 }
 
 TCtxString TCtxValue::SharedString() const {

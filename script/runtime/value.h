@@ -69,14 +69,16 @@ class TCtxValue {
 
   static TCtxValue Unassigned() noexcept { return TCtxValue(); }
   static TCtxValue Null() noexcept { return Plain(TCtxType::Null); }
-  static TCtxValue Integer(std::int32_t value) noexcept;
-  static TCtxValue SmallInt(std::int16_t value) noexcept;
-  static TCtxValue Byte(std::uint8_t value) noexcept;
-  static TCtxValue Floating(double value) noexcept;
-  static TCtxValue Single(float value) noexcept;
-  static TCtxValue Currency(TCtxCurrency value) noexcept;
-  static TCtxValue Date(double daysSince1899) noexcept;
-  static TCtxValue Boolean(bool value) noexcept;
+  static TCtxValue Integer(std::int32_t value) noexcept { return Scalar(TCtxType::Integer, &Payload::integer, value); }
+  static TCtxValue SmallInt(std::int16_t value) noexcept { return Scalar(TCtxType::SmallInt, &Payload::integer, value); }
+  static TCtxValue Byte(std::uint8_t value) noexcept { return Scalar(TCtxType::Byte, &Payload::integer, value); }
+  static TCtxValue Floating(double value) noexcept { return Scalar(TCtxType::Floating, &Payload::floating, value); }
+  static TCtxValue Single(float value) noexcept { return Scalar(TCtxType::Single, &Payload::floating, value); }
+  static TCtxValue Currency(TCtxCurrency value) noexcept {
+    return Scalar(TCtxType::Currency, &Payload::currency, value.Scaled);
+  }
+  static TCtxValue Date(double daysSince1899) noexcept { return Scalar(TCtxType::Date, &Payload::floating, daysSince1899); }
+  static TCtxValue Boolean(bool value) noexcept { return Scalar(TCtxType::Boolean, &Payload::boolean, value); }
   static TCtxValue String(TCtxString text) noexcept;
   static TCtxValue String(std::string_view text) { return String(TCtxString(text)); }
   static TCtxValue String(const char* text) { return String(TCtxString(text)); }
@@ -84,7 +86,7 @@ class TCtxValue {
   /// `ObjectValue` of `object` (may be nil); the value notices when the object is destroyed.
   static TCtxValue Object(QObject* object);
   /// `ReferenceValue` designating stack cell `cell`.
-  static TCtxValue Reference(std::int32_t cell) noexcept;
+  static TCtxValue Reference(std::int32_t cell) noexcept { return Scalar(TCtxType::Reference, &Payload::integer, cell); }
   static TCtxValue Array(TCtxArray array);
   /// A value of a kind that carries no payload here (Automation without interface, ErrorCode,
   /// Unknown, ...); used for values that arrive from hosts and for tests of the operators.
@@ -110,7 +112,7 @@ class TCtxValue {
   TCtxCurrency CurrencyPayload() const noexcept { return TCtxCurrency{payload_.currency}; }
   bool BooleanPayload() const noexcept { return payload_.boolean; }
   /// String, WideString.
-  std::string_view StringPayload() const noexcept;
+  std::string_view StringPayload() const noexcept { return TCtxString::ViewOf(payload_.string); }
   TCtxString SharedString() const;
   std::int32_t ReferenceCell() const noexcept { return payload_.integer; }
   const TCtxArray& ArrayPayload() const noexcept { return *payload_.array; }
@@ -132,6 +134,13 @@ class TCtxValue {
   static TCtxValue Plain(TCtxType type) noexcept {
     TCtxValue v;
     v.type_ = static_cast<std::uint16_t>(type);
+    return v;
+  }
+  union Payload;
+  template <class Field, class V>
+  static TCtxValue Scalar(TCtxType type, Field Payload::*field, V value) noexcept {
+    TCtxValue v = Plain(type);
+    v.payload_.*field = static_cast<Field>(value);
     return v;
   }
   void CopyManaged();
