@@ -1,0 +1,86 @@
+#include "app/grid_layout.h"
+
+#include "app/cell_text.h"
+
+#include <QWidget>
+
+#include <algorithm>
+
+namespace zendrik {
+namespace {
+
+// Texts longer than this are first measured on their start: a start that already reaches the
+// cap (with room for kerning at the cut) decides the width without shaping the rest.
+constexpr qsizetype kMeasuredPrefix = 200;
+constexpr int kKerningAllowance = 16;
+
+int ClampToSurface(long long extent) {
+  return static_cast<int>(std::clamp<long long>(extent, 1, QWIDGETSIZE_MAX));
+}
+
+} // namespace
+
+TGridLayout::TGridLayout(const QFont& font)
+    : Font_(font), Metrics(font), TextHeight_(Metrics.height()) {}
+
+int TGridLayout::CellWidth(std::string_view text) const {
+  if (text.empty())
+    return kCellPadding;
+  const QString shown = DisplayText(text);
+  if (shown.size() > kMeasuredPrefix) {
+    qsizetype cut = kMeasuredPrefix;
+    if (shown.at(cut - 1).isHighSurrogate())
+      --cut;
+    const int start = Metrics.horizontalAdvance(shown.left(cut));
+    if (start + kCellPadding >= kMaxColumnWidth + kKerningAllowance)
+      return kMaxColumnWidth;
+  }
+  return std::min(Metrics.horizontalAdvance(shown) + kCellPadding, kMaxColumnWidth);
+}
+
+void TGridLayout::Rebuild(const TCellTable& table) {
+  ColWidths.Clear();
+  const unsigned rows = table.RowCount();
+  for (unsigned r = 0; r < rows; ++r) {
+    const TCellStore& row = table.Row(r);
+    for (unsigned c = 0; c < row.Count; ++c) {
+      if (ColWidths.Count <= c)
+        ColWidths.Add();
+      int& width = ColWidths.At(c);
+      width = std::max(width, CellWidth(TCellTable::CellText(row, c)));
+    }
+  }
+  SumColumnLefts();
+  SurfaceSize_ = QSize(ClampToSurface(ColumnLefts.back()),
+                       ClampToSurface(static_cast<long long>(rows) * RowPitch()));
+}
+
+void TGridLayout::SumColumnLefts() {
+  ColumnLefts.assign(1, 0);
+  ColumnLefts.reserve(ColWidths.Count + 1);
+  for (unsigned c = 0; c < ColWidths.Count; ++c)
+    ColumnLefts.push_back(ColumnLefts.back() + ColWidths.At(c));
+}
+
+std::pair<int, int> TGridLayout::ColumnsIn(int left, int right) const {
+  // Column c covers x = ColumnLefts[c] .. ColumnLefts[c + 1], its right line included.
+  const auto edges = ColumnLefts.begin() + 1;
+  const auto first = std::lower_bound(edges, ColumnLefts.end(), left);
+  const auto last = std::upper_bound(ColumnLefts.begin(), ColumnLefts.end() - 1, right);
+  const int begin = static_cast<int>(first - edges);
+  const int end = static_cast<int>(last - ColumnLefts.begin());
+  return {begin, std::max(begin, end)};
+}
+
+std::pair<unsigned, unsigned> TGridLayout::RowsIn(int top, int bottom, unsigned rowCount) const {
+  // Row r covers y = r * pitch + 1 (its text) .. (r + 1) * pitch (the line below it).
+  const int pitch = RowPitch();
+  const long long first = std::max(0, top) / pitch - 1;
+  const long long end = std::max(0, bottom) / pitch + 1;
+  const auto clampRow = [rowCount](long long r) {
+    return static_cast<unsigned>(std::clamp<long long>(r, 0, rowCount));
+  };
+  return {clampRow(first), clampRow(end)};
+}
+
+} // namespace zendrik

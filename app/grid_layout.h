@@ -1,0 +1,72 @@
+#pragma once
+
+#include "extract/dyna_array.h"
+#include "extract/table.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QSize>
+
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace zendrik {
+
+/// Where the grid puts the table: column widths from the cell texts, the row pitch from the
+/// font, the size of the cell surface, and which rows and columns meet a given area. Widths
+/// are measured once per change of the table (`Rebuild`), so painting costs the same for a
+/// table of any size.
+class TGridLayout {
+public:
+  static constexpr int kMaxColumnWidth = 250;
+  /// Added to a text's width to give its column width.
+  static constexpr int kCellPadding = 5;
+  /// Added to the text height to give the row pitch.
+  static constexpr int kRowGap = 4;
+  /// Offset of a cell's text from the cell's left and top edges.
+  static constexpr int kTextInset = 2;
+
+  explicit TGridLayout(const QFont& font);
+
+  /// Measures every cell: `ColWidths` gets one element per column of the longest row, each the
+  /// widest of its cells (text width + 5, at most 250). Also sets the surface size.
+  void Rebuild(const TCellTable& table);
+
+  const QFont& Font() const { return Font_; }
+  int Ascent() const { return Metrics.ascent(); }
+  /// The text height of a single space in the grid font.
+  int TextHeight() const { return TextHeight_; }
+  int RowPitch() const { return TextHeight_ + kRowGap; }
+
+  /// Column width of one cell text: text width + 5, at most 250.
+  int CellWidth(std::string_view text) const;
+
+  int ColumnCount() const { return static_cast<int>(ColWidths.Count); }
+  int ColumnWidth(int column) const { return ColWidths.At(column); }
+  /// Left edge of the zero-based column; ColumnLeft(ColumnCount()) is the table width.
+  int ColumnLeft(int column) const { return ColumnLefts[column]; }
+  /// Size the cell surface takes: the table's width and height, each at least 1.
+  QSize SurfaceSize() const { return SurfaceSize_; }
+
+  /// Zero-based half-open range of the columns whose text, or line at their right edge, lies
+  /// within x = left .. right (inclusive).
+  std::pair<int, int> ColumnsIn(int left, int right) const;
+  /// The same for rows (text and the line below each), out of `rowCount` rows.
+  std::pair<unsigned, unsigned> RowsIn(int top, int bottom, unsigned rowCount) const;
+
+  /// One width per column, rebuilt by `Rebuild`; `CurColWidth` follows its cursor.
+  int* CurColWidth = nullptr;
+  TDynaArray<int> ColWidths{&CurColWidth};
+
+private:
+  void SumColumnLefts();
+
+  QFont Font_;
+  QFontMetrics Metrics;
+  int TextHeight_;
+  std::vector<int> ColumnLefts{0};
+  QSize SurfaceSize_{1, 1};
+};
+
+} // namespace zendrik

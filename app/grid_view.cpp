@@ -1,0 +1,123 @@
+#include "app/grid_view.h"
+
+#include "app/grid_painter.h"
+#include "app/paint_box.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace zendrik {
+namespace {
+
+QScrollArea* MakeScrollBox(const QString& name, QWidget* parent) {
+  auto* box = new QScrollArea(parent);
+  box->setObjectName(name);
+  box->setFrameShape(QFrame::NoFrame);
+  return box;
+}
+
+// A header's scroll box never scrolls: its surface just fills it.
+QScrollArea* MakeHeaderBox(const QString& name, TPaintBox*& surface, QWidget* parent) {
+  QScrollArea* box = MakeScrollBox(name, parent);
+  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  box->setWidgetResizable(true);
+  surface = new TPaintBox(name == "ScrollBox2" ? "PaintBox2" : "PaintBox3", box);
+  box->setWidget(surface);
+  return box;
+}
+
+QBoxLayout* Unspaced(QBoxLayout* layout) {
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  return layout;
+}
+
+} // namespace
+
+TGridView::TGridView(QWidget& panel, const TCellTable& table, const QFont& font)
+    : Table(table), Layout_(font) {
+  QBoxLayout* column = Unspaced(new QVBoxLayout(&panel));
+  BuildHeaderStrip(*column);
+  BuildBody(*column);
+  ConnectPainting();
+  Cells->resize(Layout_.SurfaceSize());
+}
+
+TGridView::~TGridView() {
+  // The surfaces outlive the view (their parent widget deletes them later): stop them from
+  // painting with it.
+  Cells->OnPaint = nullptr;
+  ColumnHeader->OnPaint = nullptr;
+  RowHeader->OnPaint = nullptr;
+}
+
+void TGridView::BuildHeaderStrip(QBoxLayout& column) {
+  auto* strip = new QFrame(column.parentWidget());
+  strip->setObjectName("Panel3");
+  strip->setFixedHeight(kHeaderHeight);
+  auto* corner = new QFrame(strip);
+  corner->setObjectName("Panel4");
+  corner->setFixedWidth(kRowHeaderWidth);
+  corner->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  auto* line = Unspaced(new QHBoxLayout(strip));
+  line->addWidget(corner);
+  line->addWidget(MakeHeaderBox("ScrollBox2", ColumnHeader, strip));
+  column.addWidget(strip);
+}
+
+void TGridView::BuildBody(QBoxLayout& column) {
+  QWidget* panel = column.parentWidget();
+  QBoxLayout* body = Unspaced(new QHBoxLayout);
+  QScrollArea* rowHeaderBox = MakeHeaderBox("ScrollBox3", RowHeader, panel);
+  rowHeaderBox->setFixedWidth(kRowHeaderWidth);
+  body->addWidget(rowHeaderBox);
+
+  CellScroller = MakeScrollBox("ScrollBox1", panel);
+  // Outside the cell surface the scroll box shows the workspace colour.
+  QPalette workspace = CellScroller->viewport()->palette();
+  workspace.setColor(QPalette::Window, workspace.color(QPalette::Dark));
+  CellScroller->viewport()->setPalette(workspace);
+  CellScroller->viewport()->setAutoFillBackground(true);
+  Cells = new TPaintBox("PaintBox1", CellScroller);
+  CellScroller->setWidget(Cells);
+  body->addWidget(CellScroller);
+  column.addLayout(body);
+}
+
+void TGridView::ConnectPainting() {
+  Cells->OnPaint = [this](QPainter& painter, const QRect& exposed) {
+    PaintCellArea(painter, exposed, Cells->size(), Table, Layout_);
+  };
+  ColumnHeader->OnPaint = [this](QPainter& painter, const QRect& exposed) {
+    PaintColumnHeader(painter, exposed, ColumnHeader->size(),
+                      CellScroller->horizontalScrollBar()->value(), Layout_);
+  };
+  RowHeader->OnPaint = [this](QPainter& painter, const QRect& exposed) {
+    PaintRowHeader(painter, exposed, RowHeader->size(), CellScroller->verticalScrollBar()->value(),
+                   Table.RowCount(), Layout_);
+  };
+  // The headers follow the cell area's scroll position; `this` as context disconnects these
+  // before the view's members go.
+  connect(CellScroller->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+          [this] { ColumnHeader->update(); });
+  connect(CellScroller->verticalScrollBar(), &QScrollBar::valueChanged, this,
+          [this] { RowHeader->update(); });
+}
+
+void TGridView::Refresh() {
+  Layout_.Rebuild(Table);
+  Cells->resize(Layout_.SurfaceSize());
+  Cells->repaint();
+  ColumnHeader->repaint();
+  RowHeader->repaint();
+}
+
+void TGridView::ScrollVertically(int pixels) {
+  QScrollBar* bar = CellScroller->verticalScrollBar();
+  bar->setValue(bar->value() + pixels);
+}
+
+} // namespace zendrik

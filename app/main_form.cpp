@@ -1,0 +1,149 @@
+#include "app/main_form.h"
+
+#include "app/about_box.h"
+#include "app/cell_text.h"
+#include "app/csv_export.h"
+#include "app/ie_http_component.h"
+#include "app/product_info.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QUrl>
+#include <QWheelEvent>
+
+namespace zendrik {
+namespace {
+
+// One notch of a mouse wheel, in the units of QWheelEvent::angleDelta.
+constexpr int kWheelNotch = 120;
+
+// The system's UI font at 8 point: the window's font and the grid's.
+QFont FormFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  font.setPointSize(8);
+  return font;
+}
+
+} // namespace
+
+TMainForm::TMainForm(TMessageBoxes& boxes) : Boxes(boxes), BaseCaption_(kBaseCaption) {
+  setObjectName("MainForm");
+  const QFont font = FormFont();
+  setFont(font);
+  BuildComponents(font);
+  setWindowTitle(BaseCaption_ + " - [noname.pas]");
+  resize(kWidth, kHeight);
+  CentreOnScreen();
+  for (QScrollArea* box : {&Grid_->ScrollBox1(), findChild<QScrollArea*>("ScrollBox2"),
+                           findChild<QScrollArea*>("ScrollBox3")})
+    box->viewport()->installEventFilter(this);
+  HttpClient = new TIEHTTPComponent("IEHTTP1", this);
+  HttpClient->Client.OnPacketRead = [this](TIEHTTP& http) { ShowBytesReceived(http.BytesRead()); };
+  AboutBox = std::make_unique<TAboutBox>();
+  PreviousAllocationReporter = SetAllocationReporter([this](std::string_view message) {
+    Boxes.Show(this, {QMessageBox::Critical, {}, DisplayText(message)});
+  });
+  Edit1->setFocus();
+}
+
+TMainForm::~TMainForm() { SetAllocationReporter(std::move(PreviousAllocationReporter)); }
+
+void TMainForm::CentreOnScreen() {
+  if (const QScreen* display = screen())
+    move(display->availableGeometry().center() - rect().center());
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  // The splitter can give the grid its height only once the window has its own.
+  if (!SplitterPlaced) {
+    PlaceSplitter();
+    SplitterPlaced = true;
+  }
+  QMainWindow::showEvent(event);
+}
+
+void TMainForm::NewTable1Click() {
+  Table.clearall();
+  Grid_->Refresh();
+}
+
+void TMainForm::SaveTable1Click() {
+  const std::optional<QString> fileName = Boxes.ChooseFile(*SaveDialog1);
+  if (!fileName)
+    return;
+  const SaveResult saved = zendrik::SaveTable(Table, QFile::encodeName(*fileName).toStdString());
+  if (!saved)
+    Boxes.Show(this, {QMessageBox::Critical, {}, DisplayText(saved.Error)});
+}
+
+void TMainForm::Exit1Click() { close(); }
+
+void TMainForm::ExtractDataBtnClick() { DownloadIt(Edit1->text().toStdString()); }
+
+TIEHTTP& TMainForm::IEHTTP1() { return HttpClient->Client; }
+
+void TMainForm::DownloadIt(const std::string& address) {
+  zendrik::DownloadIt(address, Table, IEHTTP1(), *this);
+}
+
+void TMainForm::ShowBytesReceived(std::int64_t bytes) {
+  // Painted at once: the fetch lets no window messages run until it ends.
+  statusBar()->showMessage(QString("%1 bytes received").arg(bytes));
+  statusBar()->repaint();
+}
+
+void TMainForm::Helpfile1Click() { QDesktopServices::openUrl(QUrl(kHelpAddress)); }
+
+void TMainForm::About1Click() { Boxes.ShowModal(*AboutBox); }
+
+void TMainForm::ShowAddress(const std::string& address) { Label2->setText(DisplayText(address)); }
+
+void TMainForm::ProcessPendingMessages() { QCoreApplication::processEvents(); }
+
+void TMainForm::RepaintGrid() { Grid_->Refresh(); }
+
+void TMainForm::ReportFailure(const std::string& message) {
+  Boxes.Show(this, {QMessageBox::NoIcon, {}, DisplayText(message)});
+}
+
+void TMainForm::FormMouseWheelDown() { Grid_->ScrollVertically(kWheelStep); }
+
+void TMainForm::FormMouseWheelUp() { Grid_->ScrollVertically(-kWheelStep); }
+
+void TMainForm::TurnWheel(QWheelEvent& event) {
+  WheelRemainder += event.angleDelta().y();
+  for (; WheelRemainder >= kWheelNotch; WheelRemainder -= kWheelNotch)
+    FormMouseWheelUp();
+  for (; WheelRemainder <= -kWheelNotch; WheelRemainder += kWheelNotch)
+    FormMouseWheelDown();
+  event.accept();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  // Over the grid the wheel moves the cell area in the window's steps, not the scroll box's.
+  if (event->type() == QEvent::Wheel) {
+    auto& wheel = static_cast<QWheelEvent&>(*event);
+    if (wheel.angleDelta().y() != 0) {
+      TurnWheel(wheel);
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::wheelEvent(QWheelEvent* event) {
+  if (event->angleDelta().y() != 0)
+    TurnWheel(*event);
+  else
+    QMainWindow::wheelEvent(event);
+}
+
+} // namespace zendrik

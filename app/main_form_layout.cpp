@@ -1,0 +1,152 @@
+// Builds the main window's components with their form names, sizes and texts.
+
+#include "app/main_form.h"
+
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace zendrik {
+namespace {
+
+constexpr int kTopPanelHeight = 73;
+constexpr int kGridPanelHeight = 264;
+constexpr int kSplitterWidth = 3;
+constexpr int kButtonStripHeight = 41;
+constexpr int kStatusBarHeight = 19;
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name) {
+  widget->setObjectName(name);
+  return widget;
+}
+
+QFrame* Panel(const char* name, QWidget* parent) { return Named(new QFrame(parent), name); }
+
+QAction* Item(QMenu* menu, const char* name, const QString& text) {
+  return Named(menu->addAction(text), name);
+}
+
+} // namespace
+
+QWidget* TMainForm::BuildTopPanel() {
+  QFrame* panel = Panel("Panel1", nullptr);
+  panel->setFixedHeight(kTopPanelHeight);
+  auto* label1 = Named(new QLabel("URL:", panel), "Label1");
+  label1->move(8, 8);
+  Edit1 = Named(new QLineEdit(panel), "Edit1");
+  Edit1->setGeometry(40, 4, 657, Edit1->sizeHint().height());
+  ExtractDataBtn = Named(new QPushButton("Extract data from website...", panel), "ExtractDataBtn");
+  ExtractDataBtn->setGeometry(8, 32, 201, 33);
+  // The window's default button: Enter in the address field presses it.
+  ExtractDataBtn->setDefault(true);
+  connect(Edit1, &QLineEdit::returnPressed, ExtractDataBtn, &QPushButton::click);
+  connect(ExtractDataBtn, &QPushButton::clicked, this, &TMainForm::ExtractDataBtnClick);
+  Label2 = Named(new QLabel(panel), "Label2");
+  Label2->setTextFormat(Qt::PlainText);
+  Label2->setGeometry(224, 56, kWidth - 224 - 8, kTopPanelHeight - 56);
+  return panel;
+}
+
+QWidget* TMainForm::BuildLowerPanel() {
+  QFrame* panel = Panel("Panel5Unten", nullptr);
+  QFrame* strip = Panel("Panel6", panel);
+  strip->setFixedHeight(kButtonStripHeight);
+  RunScript = Named(new QPushButton("Run Pascal script...", strip), "RunScript");
+  RunScript->setGeometry(8, 4, 161, 33);
+
+  Memo1 = Named(new QPlainTextEdit(panel), "Memo1");
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  fixed.setPointSize(10);
+  Memo1->setFont(fixed);
+  QPalette white = Memo1->palette();
+  white.setColor(QPalette::Base, Qt::white);
+  Memo1->setPalette(white);
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(strip);
+  column->addWidget(Memo1);
+  return panel;
+}
+
+void TMainForm::BuildMenus() {
+  QMenuBar* bar = Named(menuBar(), "MainMenu1");
+  QMenu* file = Named(bar->addMenu("File"), "File1");
+  connect(Item(file, "NewTable1", "New table"), &QAction::triggered, this,
+          &TMainForm::NewTable1Click);
+  connect(Item(file, "SaveTable1", "Save table..."), &QAction::triggered, this,
+          &TMainForm::SaveTable1Click);
+  Named(file->addSeparator(), "N1");
+  // The script document commands are wired where script documents are kept.
+  Item(file, "Neu1", "New script");
+  Item(file, "ffnen1", "Open script...");
+  Item(file, "Speichern1", "Save script");
+  Item(file, "Speichernunter1", "Save script as...");
+  Named(file->addSeparator(), "N2");
+  connect(Item(file, "Exit1", "Exit"), &QAction::triggered, this, &TMainForm::Exit1Click);
+
+  QMenu* operations = Named(bar->addMenu("Operations"), "Operations1");
+  connect(Item(operations, "Extractdata1", "Extract data from website..."), &QAction::triggered,
+          this, &TMainForm::ExtractDataBtnClick);
+  Item(operations, "Runscript1", "Run script...");
+
+  QMenu* help = Named(bar->addMenu("Help"), "Help1");
+  connect(Item(help, "Helpfile1", "Help file"), &QAction::triggered, this,
+          &TMainForm::Helpfile1Click);
+  connect(Item(help, "About1", "About"), &QAction::triggered, this, &TMainForm::About1Click);
+}
+
+void TMainForm::BuildSaveDialog() {
+  SaveDialog1 = Named(new QFileDialog(this), "SaveDialog1");
+  SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+  SaveDialog1->setFileMode(QFileDialog::AnyFile);
+  SaveDialog1->setNameFilter("CSV files (*.csv)");
+  SaveDialog1->setDefaultSuffix("csv");
+  SaveDialog1->setSizeGripEnabled(true);
+}
+
+void TMainForm::BuildComponents(const QFont& gridFont) {
+  auto* centre = new QWidget(this);
+  auto* column = new QVBoxLayout(centre);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(BuildTopPanel());
+
+  Splitter1 = Named(new QSplitter(Qt::Vertical, centre), "Splitter1");
+  Splitter1->setHandleWidth(kSplitterWidth);
+  Splitter1->setChildrenCollapsible(false);
+  QFrame* gridPanel = Panel("Panel2", Splitter1);
+  Grid_ = std::make_unique<TGridView>(*gridPanel, Table, gridFont);
+  Splitter1->addWidget(gridPanel);
+  Splitter1->addWidget(BuildLowerPanel());
+  // Extra height goes to the script editor; the grid keeps its height.
+  Splitter1->setStretchFactor(0, 0);
+  Splitter1->setStretchFactor(1, 1);
+  column->addWidget(Splitter1);
+  setCentralWidget(centre);
+
+  Named(statusBar(), "StatusBar1")->setFixedHeight(kStatusBarHeight);
+  BuildMenus();
+  BuildSaveDialog();
+}
+
+void TMainForm::PlaceSplitter() {
+  const int available = Splitter1->height() - Splitter1->handleWidth();
+  Splitter1->setSizes({kGridPanelHeight, std::max(0, available - kGridPanelHeight)});
+}
+
+} // namespace zendrik

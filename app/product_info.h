@@ -1,0 +1,14 @@
+#pragma once
+
+namespace zendrik {
+
+/// The main window's caption before the script document's name.
+inline constexpr const char* kBaseCaption = "Zendrik 1.0";
+/// The application's title: task bar, and the caption of message boxes without their own.
+inline constexpr const char* kApplicationTitle = "Zendrik";
+/// The product's online help page ("Help file").
+inline constexpr const char* kHelpAddress = "https://zendrik.example/help/";
+/// The maker's web site (button of the information dialog).
+inline constexpr const char* kMakerAddress = "https://zendrik.example/";
+
+} // namespace zendrik

@@ -1,0 +1,17 @@
+// Test main for the window's tests: a QApplication on Qt's offscreen platform (unless the
+// environment picks another, e.g. xcb under Xvfb), then GoogleTest.
+
+#include "app/product_info.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(zendrik::kApplicationTitle);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/message_boxes.h"
+
+#include <QDialog>
+#include <QFileDialog>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace zendrik::testsupport {
+
+/// Answers the window's boxes and dialogs from a script and records what was asked.
+class ScriptedMessageBoxes : public TMessageBoxes {
+public:
+  struct Shown {
+    QMessageBox::Icon Icon;
+    QString Caption;
+    QString Text;
+  };
+
+  QMessageBox::StandardButton Show(QWidget*, const TMessageBox& box) override {
+    Boxes.push_back({box.Icon, CaptionOf(box), box.Text});
+    return box.DefaultButton == QMessageBox::NoButton ? QMessageBox::Ok : box.DefaultButton;
+  }
+
+  /// Answers with the next queued file name; cancels when none is queued.
+  std::optional<QString> ChooseFile(QFileDialog& dialog) override {
+    FileDialogs.push_back(&dialog);
+    if (FileAnswers.empty())
+      return std::nullopt;
+    std::optional<QString> answer = FileAnswers.front();
+    FileAnswers.pop_front();
+    return answer;
+  }
+
+  void ShowModal(QDialog& dialog) override { ModalDialogs.push_back(&dialog); }
+
+  std::vector<Shown> Boxes;
+  std::deque<std::optional<QString>> FileAnswers;
+  std::vector<QFileDialog*> FileDialogs;
+  std::vector<QDialog*> ModalDialogs;
+};
+
+} // namespace zendrik::testsupport
