@@ -38,7 +38,7 @@ public:
 
   /// Appends the body of `address` to `stream`; sets `BytesRead` and calls `OnPacketRead`
   /// after every chunk and once more at the end. Nothing is read when the address cannot be
-  /// opened. Throws as `Fetch` does.
+  /// opened. Throws as `Fetch` does; `stream` then keeps the bytes that arrived.
   void Retrieve(const std::string& address, TMemoryStream& stream);
 
   /// The body of the last fetch, decompressed where the signature applied.
