@@ -172,6 +172,10 @@ class TCtxPasCompiler final : public TCtxCompiler {
   void ScanNumber();
   void ScanWord();
   bool ScanPair();  // false when a comment was skipped and scanning goes on
+  /// Appends Ch and the source characters after it that `accepts` takes (never line ends or
+  /// NUL) to `into`, then reads the next character.
+  template <typename Accepts>
+  void TakeRun(std::string& into, Accepts accepts);
 
   // Expressions.
   void ParseSimpleExpression();

@@ -39,13 +39,11 @@ int TCtxCompiler::SymbolCount() const { return CodeObject->Symbols().Count(); }
 const TSymbol& TCtxCompiler::SymbolAt(int index) const { return CodeObject->Symbols().At(index); }
 
 int TCtxCompiler::Emit(TCtxOpCode op) {
-  std::vector<TCtxPCodeRec>& pcode = CodeObject->PCode();
-  if (LastIndex >= static_cast<std::int32_t>(pcode.size()) - 2) pcode.resize(static_cast<std::size_t>(LastIndex + 10));
-  ++LastIndex;
-  TCtxPCodeRec& instruction = pcode[static_cast<std::size_t>(LastIndex)];
-  instruction.OpCode = static_cast<std::uint8_t>(op);
+  // The array only ever holds emitted instructions: growing it ahead of need by a fixed step and
+  // cutting it back at the end gives the same final array with less copying.
+  TCtxPCodeRec& instruction = CodeObject->PCode().emplace_back(op);
   instruction.Line = static_cast<std::uint16_t>(MarkedLine);
-  return LastIndex;
+  return ++LastIndex;
 }
 
 int TCtxCompiler::EmitName(TCtxOpCode op, std::string_view name, int count) {

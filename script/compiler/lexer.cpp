@@ -2,6 +2,8 @@
 
 #include "script/compiler/lexer.h"
 
+#include <vector>
+
 #include "script/compiler/compile_error.h"
 #include "script/compiler/compiler.h"
 #include "script/compiler/literal_conversion.h"
@@ -61,18 +63,35 @@ bool IsIdentifierStart(unsigned char c) {
 
 bool IsIdentifierChar(unsigned char c) { return IsIdentifierStart(c) || IsDigit(c); }
 
+char AsciiLower(unsigned char c) { return static_cast<char>((c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c); }
+
 // The longest reserved word ("procedure", "exception") has nine letters.
 constexpr std::size_t kLongestWord = 9;
 
-int ReservedWordCode(std::string_view text) {
-  if (text.size() > kLongestWord) return -1;
-  char lower[kLongestWord];
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    lower[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+// The entries of WordTable grouped by the length of their word, in table order.
+struct WordsByLength {
+  std::vector<const TReservedWord*> Words[kLongestWord + 1];
+  WordsByLength() {
+    for (const TReservedWord& entry : WordTable) Words[entry.Word.size()].push_back(&entry);
   }
-  return LookupWord(WordTable, std::string_view(lower, text.size()));
+};
+
+// The same code as LookupWord(WordTable, lower-cased text), found among the words of equal length.
+int ReservedWordCode(std::string_view text) {
+  static const WordsByLength index;
+  if (text.size() > kLongestWord) return -1;
+  for (const TReservedWord* entry : index.Words[text.size()]) {
+    std::size_t i = 0;
+    while (i < text.size() && AsciiLower(static_cast<unsigned char>(text[i])) == entry->Word[i]) ++i;
+    if (i == text.size()) return entry->Code;
+  }
+  return -1;
 }
+
+bool IsStringChar(unsigned char c) { return c >= 32 && c != '\''; }
+bool IsBraceCommentChar(unsigned char c) { return c != '}' && c != '\n' && c != '\r' && c != 0; }
+bool IsBlockCommentChar(unsigned char c) { return c != '*' && c != '\n' && c != '\r' && c != 0; }
+bool IsLineCommentChar(unsigned char c) { return c != '\n' && c != '\r' && c != 0; }
 
 }  // namespace
 
@@ -111,6 +130,20 @@ void TCtxCompiler::NextChar() {
   } else {
     ++CurColumn;
   }
+}
+
+template <typename Accepts>
+void TCtxPasCompiler::TakeRun(std::string& into, Accepts accepts) {
+  // Ch is Source[ReadIndex - 2]. The run holds no line feed, carriage return or NUL, so reading
+  // it character by character would only count columns; the last NextChar reads past it.
+  const std::size_t start = static_cast<std::size_t>(ReadIndex) - 2;
+  std::size_t end = start + 1;
+  while (end < Source.size() && accepts(static_cast<unsigned char>(Source[end]))) ++end;
+  into.append(Source.data() + start, end - start);
+  const auto skipped = static_cast<std::int32_t>(end - start - 1);
+  ReadIndex += skipped;
+  CurColumn += skipped;
+  NextChar();
 }
 
 void TCtxCompiler::NextToken() {
@@ -159,16 +192,17 @@ void TCtxPasCompiler::NextToken() {
 
 void TCtxPasCompiler::ScanString() {
   Token = token::String;
+  NextChar();
   for (;;) {
-    NextChar();
     if (Ch == '\'') {
       NextChar();
       if (Ch != '\'') return;
       TokenText.push_back('\'');
+      NextChar();
     } else if (Ch < 32) {
       RaiseError(error_code::UnterminatedString);
     } else {
-      TokenText.push_back(static_cast<char>(Ch));
+      TakeRun(TokenText, IsStringChar);
     }
   }
 }
@@ -177,8 +211,12 @@ void TCtxPasCompiler::ScanBraceComment() {
   CommentText.clear();
   NextChar();
   while (Ch != '}' && Ch != 0) {
-    CommentText.push_back(static_cast<char>(Ch));
-    NextChar();
+    if (IsBraceCommentChar(Ch)) {
+      TakeRun(CommentText, IsBraceCommentChar);
+    } else {
+      CommentText.push_back(static_cast<char>(Ch));
+      NextChar();
+    }
   }
   if (Ch == 0) RaiseError(error_code::UnexpectedEnd);
   NextChar();
@@ -221,10 +259,8 @@ void TCtxPasCompiler::ScanNumber() {
 }
 
 void TCtxPasCompiler::ScanWord() {
-  while (IsIdentifierChar(Ch)) {
-    TokenText.push_back(static_cast<char>(Ch));
-    NextChar();
-  }
+  // A carriage return without a line feed joins two runs into one name.
+  while (IsIdentifierChar(Ch)) TakeRun(TokenText, IsIdentifierChar);
   if (TokenText == "_") {
     Token = token::EndOfText;
     return;
@@ -259,13 +295,21 @@ bool TCtxPasCompiler::ScanPair() {
           CommentText.push_back('*');
           continue;
         }
-        CommentText.push_back(static_cast<char>(Ch));
-        NextChar();
+        if (IsBlockCommentChar(Ch)) {
+          TakeRun(CommentText, IsBlockCommentChar);
+        } else {
+          CommentText.push_back(static_cast<char>(Ch));
+          NextChar();
+        }
       }
     } else {
       while (Ch != '\n' && Ch != 0) {
-        CommentText.push_back(static_cast<char>(Ch));
-        NextChar();
+        if (IsLineCommentChar(Ch)) {
+          TakeRun(CommentText, IsLineCommentChar);
+        } else {
+          CommentText.push_back(static_cast<char>(Ch));
+          NextChar();
+        }
       }
     }
     if (Ch != 0) return false;

@@ -78,7 +78,8 @@ void TCtxCompiler::Compile(TCtxScriptCode& code) {
   std::vector<TCtxPCodeRec>& pcode = code.PCode();
   try {
     Reset();
-    pcode.assign(code.Code().size() / 5 + 1, TCtxPCodeRec());
+    pcode.clear();
+    pcode.reserve(code.Code().size() / 5 + 1);
     if (code.IsExpression()) {
       ParseExpression();
       Emit(Op::Exit);
@@ -90,7 +91,6 @@ void TCtxCompiler::Compile(TCtxScriptCode& code) {
       BindLabels();
       if (!PendingJumps.empty()) RaiseError(error_code::LabelNotFound, PendingJumps.begin()->first);
     }
-    pcode.resize(static_cast<std::size_t>(LastIndex + 1));
     pcode.shrink_to_fit();
   } catch (...) {
     pcode.clear();

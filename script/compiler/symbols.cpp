@@ -2,19 +2,6 @@
 
 namespace zendrik {
 
-namespace {
-
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
-
-}  // namespace
-
-bool SameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (a[i] != b[i] && AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  return true;
-}
-
 int TSymbols::Add(TSymbolKind kind, std::string_view name, const TCtxValue& value) {
   auto symbol = std::make_unique<TSymbol>();
   symbol->Kind = static_cast<std::uint8_t>(kind);

@@ -64,6 +64,14 @@ class TSymbols {
 };
 
 /// True when `a` and `b` are equal without regard to ASCII case.
-bool SameText(std::string_view a, std::string_view b);
+inline bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] == b[i]) continue;
+    const unsigned char x = static_cast<unsigned char>(a[i] | 0x20);
+    if (x != static_cast<unsigned char>(b[i] | 0x20) || x < 'a' || x > 'z') return false;
+  }
+  return true;
+}
 
 }  // namespace zendrik
