@@ -66,15 +66,37 @@ void TCtxCompiler::RaiseError(int code, std::string_view detail) {
   throw ECtxScriptCompileError(text, std::string(detail), script, TokenPos, TokenLine, code);
 }
 
+namespace {
+
+// Binds a compiler to a code object for one compile or header read, and unbinds it again,
+// whatever happens, so that no reference to the code or its text outlives the call.
+class CompileScope {
+ public:
+  CompileScope(TCtxCompiler& compiler, TCtxScriptCode& code) : compiler_(compiler) { compiler_.CodeObject = &code; }
+  ~CompileScope() {
+    compiler_.Labels.clear();
+    compiler_.PendingJumps.clear();
+    compiler_.CodeObject = nullptr;
+    compiler_.Source = {};
+  }
+  CompileScope(const CompileScope&) = delete;
+  CompileScope& operator=(const CompileScope&) = delete;
+
+ private:
+  TCtxCompiler& compiler_;
+};
+
+}  // namespace
+
 void TCtxCompiler::ReadHeader(TCtxScriptCode& code) {
   if (code.IsExpression()) return;
-  CodeObject = &code;
+  CompileScope scope(*this, code);
   Reset();
   ParseHeader();
 }
 
 void TCtxCompiler::Compile(TCtxScriptCode& code) {
-  CodeObject = &code;
+  CompileScope scope(*this, code);
   std::vector<TCtxPCodeRec>& pcode = code.PCode();
   try {
     Reset();
@@ -94,12 +116,8 @@ void TCtxCompiler::Compile(TCtxScriptCode& code) {
     pcode.shrink_to_fit();
   } catch (...) {
     pcode.clear();
-    Labels.clear();
-    PendingJumps.clear();
     throw;
   }
-  Labels.clear();
-  PendingJumps.clear();
 }
 
 std::string TCtxCompiler::MakeStub(const TCtxScriptCode&) { return std::string(); }
