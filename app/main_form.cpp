@@ -42,9 +42,12 @@ TMainForm::TMainForm(TMessageBoxes& boxes) : Boxes(boxes), BaseCaption_(kBaseCap
   setWindowTitle(BaseCaption_ + " - [noname.pas]");
   resize(kWidth, kHeight);
   CentreOnScreen();
+  // The grid's scroll boxes would take the wheel themselves.
   for (QScrollArea* box : {&Grid_->ScrollBox1(), findChild<QScrollArea*>("ScrollBox2"),
-                           findChild<QScrollArea*>("ScrollBox3")})
+                           findChild<QScrollArea*>("ScrollBox3")}) {
     box->viewport()->installEventFilter(this);
+    box->widget()->installEventFilter(this);
+  }
   HttpClient = new TIEHTTPComponent("IEHTTP1", this);
   HttpClient->Client.OnPacketRead = [this](TIEHTTP& http) { ShowBytesReceived(http.BytesRead()); };
   AboutBox = std::make_unique<TAboutBox>();

@@ -30,7 +30,7 @@ public:
     FileDialogs.push_back(&dialog);
     if (FileAnswers.empty())
       return std::nullopt;
-    std::optional<QString> answer = FileAnswers.front();
+    QString answer = FileAnswers.front();
     FileAnswers.pop_front();
     return answer;
   }
@@ -38,7 +38,7 @@ public:
   void ShowModal(QDialog& dialog) override { ModalDialogs.push_back(&dialog); }
 
   std::vector<Shown> Boxes;
-  std::deque<std::optional<QString>> FileAnswers;
+  std::deque<QString> FileAnswers;
   std::vector<QFileDialog*> FileDialogs;
   std::vector<QDialog*> ModalDialogs;
 };
