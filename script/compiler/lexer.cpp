@@ -55,13 +55,24 @@ std::int32_t HexToInt(std::string_view digits) {
 
 namespace {
 
-bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
-bool IsIdentifierStart(unsigned char c) {
+constexpr bool IsIdentifierStart(unsigned char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 192;
 }
 
-bool IsIdentifierChar(unsigned char c) { return IsIdentifierStart(c) || IsDigit(c); }
+// Letters, digits, "_" and the characters 192 to 255, as a table: names are the most frequent
+// tokens.
+struct IdentifierCharTable {
+  bool Accepts[256] = {};
+  constexpr IdentifierCharTable() {
+    for (int c = 0; c < 256; ++c)
+      Accepts[c] = IsDigit(static_cast<unsigned char>(c)) || IsIdentifierStart(static_cast<unsigned char>(c));
+  }
+};
+constexpr IdentifierCharTable kIdentifierChars;
+
+bool IsIdentifierChar(unsigned char c) { return kIdentifierChars.Accepts[c]; }
 
 char AsciiLower(unsigned char c) { return static_cast<char>((c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c); }
 
@@ -88,10 +99,12 @@ int ReservedWordCode(std::string_view text) {
   return -1;
 }
 
-bool IsStringChar(unsigned char c) { return c >= 32 && c != '\''; }
-bool IsBraceCommentChar(unsigned char c) { return c != '}' && c != '\n' && c != '\r' && c != 0; }
-bool IsBlockCommentChar(unsigned char c) { return c != '*' && c != '\n' && c != '\r' && c != 0; }
-bool IsLineCommentChar(unsigned char c) { return c != '\n' && c != '\r' && c != 0; }
+// Characters that a run may take (see TakeRun), as function objects so that the scan inlines.
+constexpr auto IsNameChar = [](unsigned char c) { return IsIdentifierChar(c); };
+constexpr auto IsStringChar = [](unsigned char c) { return c >= 32 && c != '\''; };
+constexpr auto IsBraceCommentChar = [](unsigned char c) { return c != '}' && c != '\n' && c != '\r' && c != 0; };
+constexpr auto IsBlockCommentChar = [](unsigned char c) { return c != '*' && c != '\n' && c != '\r' && c != 0; };
+constexpr auto IsLineCommentChar = [](unsigned char c) { return c != '\n' && c != '\r' && c != 0; };
 
 }  // namespace
 
@@ -260,7 +273,7 @@ void TCtxPasCompiler::ScanNumber() {
 
 void TCtxPasCompiler::ScanWord() {
   // A carriage return without a line feed joins two runs into one name.
-  while (IsIdentifierChar(Ch)) TakeRun(TokenText, IsIdentifierChar);
+  while (IsIdentifierChar(Ch)) TakeRun(TokenText, IsNameChar);
   if (TokenText == "_") {
     Token = token::EndOfText;
     return;

@@ -57,10 +57,21 @@ class TSymbols {
   void AddCopiesOf(const TSymbols& other);
   /// Index of the first symbol named `name` (ASCII case ignored) of a kind in `kinds`, or -1.
   int Find(std::string_view name, TSymbolKinds kinds) const;
-  void Clear() { symbols_.clear(); }
+  void Clear() {
+    symbols_.clear();
+    keys_.clear();
+  }
 
  private:
+  /// Length and ASCII-lower-cased first character of a name: names with different keys differ.
+  static std::uint32_t Key(std::string_view name) {
+    const unsigned char first = name.empty() ? 0 : static_cast<unsigned char>(name[0]);
+    const unsigned char lower = (first >= 'A' && first <= 'Z') ? first + ('a' - 'A') : first;
+    return static_cast<std::uint32_t>(name.size() << 8) | lower;
+  }
+
   std::vector<std::unique_ptr<TSymbol>> symbols_;
+  std::vector<std::uint32_t> keys_;  // Key of each symbol's name, for a quick scan
 };
 
 /// True when `a` and `b` are equal without regard to ASCII case.
