@@ -1,5 +1,7 @@
 #include "extract/page_walk.h"
 
+#include "tests/extract/table_contents.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -9,18 +11,12 @@
 namespace zendrik {
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
+using Rows = TableRows;
 
 Rows Extract(std::string_view body) {
   TCellTable table;
   ExtractPage(body, table);
-  Rows rows;
-  for (unsigned r = 0; r < table.RowCount(); ++r) {
-    rows.emplace_back();
-    for (unsigned c = 0; c < table.Row(r).Count; ++c)
-      rows.back().emplace_back(TCellTable::CellText(table.Row(r), c));
-  }
-  return rows;
+  return Contents(table);
 }
 
 std::vector<std::string> Split(std::string_view body) {

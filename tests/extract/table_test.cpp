@@ -1,5 +1,7 @@
 #include "extract/table.h"
 
+#include "tests/extract/table_contents.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,17 +10,7 @@
 namespace zendrik {
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
-
-Rows Contents(TCellTable& table) {
-  Rows rows;
-  for (unsigned r = 0; r < table.RowCount(); ++r) {
-    rows.emplace_back();
-    for (unsigned c = 0; c < table.Row(r).Count; ++c)
-      rows.back().emplace_back(TCellTable::CellText(table.Row(r), c));
-  }
-  return rows;
-}
+using Rows = TableRows;
 
 TEST(CellTable, AppendsRowsAndCellsAndSharesOneCellCursor) {
   TCellTable table;
