@@ -18,24 +18,51 @@ int ClampToSurface(long long extent) {
   return static_cast<int>(std::clamp<long long>(extent, 1, QWIDGETSIZE_MAX));
 }
 
+QFont PlainTextFont(QFont font) {
+  font.setKerning(false);
+  font.setStyleStrategy(QFont::PreferNoShaping);
+  return font;
+}
+
 } // namespace
 
 TGridLayout::TGridLayout(const QFont& font)
-    : Font_(font), Metrics(font), TextHeight_(Metrics.height()) {}
+    : Font_(PlainTextFont(font)), Metrics(Font_), TextHeight_(Metrics.height()) {
+  const QFontMetricsF exact(Font_);
+  AsciiAdvances.fill(-1);
+  for (char16_t c = ' '; c < 0x7F; ++c)
+    AsciiAdvances[c] = qRound(exact.horizontalAdvance(QChar(c)) * 64);
+}
 
 int TGridLayout::CellWidth(std::string_view text) const {
-  if (text.empty())
-    return kCellPadding;
+  return std::min(MeasureText(text) + kCellPadding, kMaxColumnWidth);
+}
+
+int TGridLayout::MeasureText(std::string_view text) const {
+  int sum = 0;
+  for (const char byte : text) {
+    const auto c = static_cast<unsigned char>(byte);
+    if (c >= AsciiAdvances.size() || AsciiAdvances[c] < 0)
+      return ShapedWidth(text);
+    sum += AsciiAdvances[c];
+    // Past the widest column nothing more matters.
+    if (sum >= (kMaxColumnWidth << 6))
+      return kMaxColumnWidth;
+  }
+  return (sum + 32) >> 6; // rounded as the layout rounds its sum
+}
+
+int TGridLayout::ShapedWidth(std::string_view text) const {
   const QString shown = DisplayText(text);
   if (shown.size() > kMeasuredPrefix) {
     qsizetype cut = kMeasuredPrefix;
     if (shown.at(cut - 1).isHighSurrogate())
       --cut;
     const int start = Metrics.horizontalAdvance(shown.left(cut));
-    if (start + kCellPadding >= kMaxColumnWidth + kKerningAllowance)
+    if (start >= kMaxColumnWidth + kKerningAllowance)
       return kMaxColumnWidth;
   }
-  return std::min(Metrics.horizontalAdvance(shown) + kCellPadding, kMaxColumnWidth);
+  return Metrics.horizontalAdvance(shown);
 }
 
 void TGridLayout::Rebuild(const TCellTable& table) {

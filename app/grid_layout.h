@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QSize>
 
+#include <array>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -27,6 +28,8 @@ public:
   /// Offset of a cell's text from the cell's left and top edges.
   static constexpr int kTextInset = 2;
 
+  /// Draws and measures in `font`, without kerning and without optional shaping (as plain
+  /// text output does), so that a simple text is as wide as its characters.
   explicit TGridLayout(const QFont& font);
 
   /// Measures every cell: `ColWidths` gets one element per column of the longest row, each the
@@ -61,10 +64,16 @@ public:
 
 private:
   void SumColumnLefts();
+  // The text's width in pixels, or kMaxColumnWidth when it is at least that wide.
+  int MeasureText(std::string_view text) const;
+  int ShapedWidth(std::string_view text) const;
 
   QFont Font_;
   QFontMetrics Metrics;
   int TextHeight_;
+  // Advances of the printable ASCII characters in 1/64 pixel (-1 for the others): such texts
+  // are measured by adding them up instead of laying them out.
+  std::array<int, 128> AsciiAdvances;
   std::vector<int> ColumnLefts{0};
   QSize SurfaceSize_{1, 1};
 };

@@ -17,9 +17,8 @@ class GridLayoutTest : public testing::Test {
 protected:
   int TextWidth(const QString& text) const { return metrics.horizontalAdvance(text); }
 
-  QFont font = GridFont();
-  QFontMetrics metrics{font};
-  TGridLayout layout{font};
+  TGridLayout layout{GridFont()};
+  QFontMetrics metrics{layout.Font()};
   TCellTable table;
 };
 
@@ -52,6 +51,22 @@ TEST_F(GridLayoutTest, CellWidthIsTextWidthPlusFiveWithinFiveAnd250) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(layout.CellWidth(c.Text), c.Expected) << c.Text.substr(0, 40);
+}
+
+TEST_F(GridLayoutTest, PlainTextsMeasureAsTheTextLayoutLaysThemOut) {
+  // Every pair of printable ASCII characters (kerning, ligatures), then longer texts.
+  std::vector<std::string> texts;
+  for (char a = ' '; a < 0x7F; ++a)
+    for (char b = ' '; b < 0x7F; ++b)
+      texts.push_back({a, b});
+  for (const char* text : {"office affluent", "AVATAR Type WAVE", "1,99 EUR; 2.50 USD",
+                           "http://www.example.com/path?query=1&b=2", "iiiiiiiiiiiiiiiiiiiiiii",
+                           "mmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmm", "tab	here"})
+    texts.push_back(text);
+  for (const std::string& text : texts) {
+    const int expected = std::min(TextWidth(QString::fromLatin1(text)) + 5, 250);
+    ASSERT_EQ(layout.CellWidth(text), expected) << "\"" << text << "\"";
+  }
 }
 
 TEST_F(GridLayoutTest, ColumnTakesItsWidestCellOverAllRows) {

@@ -173,7 +173,7 @@ protected:
 };
 
 TEST_F(GridPainterTest, MeasuresLikeThePlainAlgorithm) {
-  const Reference reference(table, font);
+  const Reference reference(table, layout.Font());
   ASSERT_EQ(layout.ColumnCount(), static_cast<int>(reference.Widths.size()));
   for (int c = 0; c < layout.ColumnCount(); ++c)
     EXPECT_EQ(layout.ColumnWidth(c), reference.Widths[c]) << "column " << c;
@@ -182,7 +182,7 @@ TEST_F(GridPainterTest, MeasuresLikeThePlainAlgorithm) {
 }
 
 TEST_F(GridPainterTest, AnyExposedPartHasThePixelsOfTheWholeTablePainted) {
-  const QImage expected = Reference(table, font).Cells();
+  const QImage expected = Reference(table, layout.Font()).Cells();
   const QSize size = layout.SurfaceSize();
   const int pitch = layout.RowPitch();
   const QRect areas[] = {
@@ -211,7 +211,7 @@ TEST_F(GridPainterTest, LinesAreGreyBelowRowsAndRightOfColumns) {
 }
 
 TEST_F(GridPainterTest, HeadersMatchThePlainAlgorithmAtAnyScrollPosition) {
-  const Reference reference(table, font);
+  const Reference reference(table, layout.Font());
   const QSize strip(700, 25), column(33, 400);
   for (int scroll : {0, 1, 37, 100, 333}) {
     EXPECT_EQ(OursColumnHeader(strip, scroll), reference.ColumnHeader(strip, scroll))
