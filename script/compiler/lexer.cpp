@@ -79,20 +79,23 @@ char AsciiLower(unsigned char c) { return static_cast<char>((c >= 'A' && c <= 'Z
 // The longest reserved word ("procedure", "exception") has nine letters.
 constexpr std::size_t kLongestWord = 9;
 
-// The entries of WordTable grouped by the length of their word, in table order.
-struct WordsByLength {
-  std::vector<const TReservedWord*> Words[kLongestWord + 1];
-  WordsByLength() {
-    for (const TReservedWord& entry : WordTable) Words[entry.Word.size()].push_back(&entry);
+// The entries of WordTable grouped by the length and first letter of their word, in table order.
+struct WordIndex {
+  std::vector<const TReservedWord*> Words[kLongestWord + 1][26];
+  WordIndex() {
+    for (const TReservedWord& entry : WordTable) Words[entry.Word.size()][entry.Word[0] - 'a'].push_back(&entry);
   }
 };
 
-// The same code as LookupWord(WordTable, lower-cased text), found among the words of equal length.
+// The same code as LookupWord(WordTable, lower-cased text), found among the words of equal
+// length and first letter.
 int ReservedWordCode(std::string_view text) {
-  static const WordsByLength index;
-  if (text.size() > kLongestWord) return -1;
-  for (const TReservedWord* entry : index.Words[text.size()]) {
-    std::size_t i = 0;
+  static const WordIndex index;
+  if (text.empty() || text.size() > kLongestWord) return -1;
+  const char first = AsciiLower(static_cast<unsigned char>(text[0]));
+  if (first < 'a' || first > 'z') return -1;
+  for (const TReservedWord* entry : index.Words[text.size()][first - 'a']) {
+    std::size_t i = 1;
     while (i < text.size() && AsciiLower(static_cast<unsigned char>(text[i])) == entry->Word[i]) ++i;
     if (i == text.size()) return entry->Code;
   }
@@ -127,16 +130,10 @@ void TCtxCompiler::Reset() {
 }
 
 void TCtxCompiler::NextChar() {
-  auto read = [this] {
-    if (static_cast<std::size_t>(ReadIndex) > Source.size()) {
-      Ch = 0;
-    } else {
-      Ch = static_cast<unsigned char>(Source[static_cast<std::size_t>(ReadIndex) - 1]);
-      ++ReadIndex;
-    }
-  };
-  read();
-  if (Ch == '\r') read();
+  const auto length = static_cast<std::int32_t>(Source.size());
+  Ch = ReadIndex <= length ? static_cast<unsigned char>(Source[ReadIndex++ - 1]) : 0;
+  // A carriage return is skipped: the character after it is read in its place.
+  if (Ch == '\r') Ch = ReadIndex <= length ? static_cast<unsigned char>(Source[ReadIndex++ - 1]) : 0;
   if (Ch == '\n') {
     CurColumn = 1;
     ++CurLine;
