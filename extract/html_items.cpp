@@ -8,9 +8,12 @@ namespace zendrik {
 
 void AppendUpper(std::string& out, std::string_view text) {
   const std::size_t start = out.size();
-  out.append(text);
-  for (std::size_t i = start; i < out.size(); ++i)
-    out[i] = static_cast<char>(out[i] - 32 * (static_cast<unsigned char>(out[i] - 'a') < 26));
+  out.resize(start + text.size());
+  char* upper = out.data() + start;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    upper[i] = static_cast<char>(c - 32 * (static_cast<unsigned char>(c - 'a') < 26));
+  }
 }
 
 void THTMLParam::ParseParam(std::string_view raw) {
@@ -161,6 +164,10 @@ void DecodeReferences(std::string_view text, std::string& out) {
 
 void THTMLText::DecodeText(std::string_view raw) {
   RawText.assign(raw);
+  if (raw.find('&') == std::string_view::npos) {
+    FoldSpaces(raw, Text); // nothing to decode: one pass instead of two
+    return;
+  }
   FoldSpaces(raw, Folded);
   DecodeReferences(Folded, Text);
 }

@@ -1,6 +1,5 @@
 #include "extract/html_parser.h"
 
-#include "extract/byte_scan.h"
 #include "extract/line_splitter.h"
 
 namespace zendrik {
@@ -40,10 +39,12 @@ void THTMLParser::Start() {
 }
 
 void THTMLParser::TokenizeLine(std::string_view line, THTMLItemSink& sink) {
-  TTwoByteScanner brackets(line, '<', '>');
   std::size_t pos = 0;
   while (pos < line.size()) {
-    const std::size_t stop = brackets.Next(pos);
+    // Runs between brackets are short in markup, where a plain loop beats library calls.
+    std::size_t stop = pos;
+    while (stop < line.size() && line[stop] != '<' && line[stop] != '>')
+      ++stop;
     (InTag ? PendingTag : PendingText).append(line.substr(pos, stop - pos));
     if (stop == line.size())
       break;
