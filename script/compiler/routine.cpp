@@ -100,8 +100,11 @@ void TCtxCompiler::Compile(TCtxScriptCode& code) {
   std::vector<TCtxPCodeRec>& pcode = code.PCode();
   try {
     Reset();
+    // Room for one instruction per two characters, which dense code stays below: the array
+    // is neither copied while it grows nor cut by a copy at the end, and records never written
+    // take no memory.
     pcode.clear();
-    pcode.reserve(code.Code().size() / 5 + 1);
+    pcode.reserve(code.Code().size() / 2 + 16);
     if (code.IsExpression()) {
       ParseExpression();
       Emit(Op::Exit);
@@ -113,7 +116,6 @@ void TCtxCompiler::Compile(TCtxScriptCode& code) {
       BindLabels();
       if (!PendingJumps.empty()) RaiseError(error_code::LabelNotFound, PendingJumps.begin()->first);
     }
-    pcode.shrink_to_fit();
   } catch (...) {
     pcode.clear();
     throw;
