@@ -41,6 +41,7 @@ inline constexpr int NestingTooDeep = 1019;
 /// its stack.
 inline constexpr int kMaxSymbols = 255;
 inline constexpr int kMaxArguments = 255;
+/// Statements, expressions and unary operators nested in one another, counted together.
 inline constexpr int kMaxNesting = 1000;
 
 /// Base of the compilers: the scanner state, the emission and jump state, and the compile
@@ -104,7 +105,8 @@ class TCtxCompiler {
   /// Binds the pending jumps whose names are declared labels.
   void BindLabels();
 
-  /// Optional replacement of message texts: (error code, text in and out).
+  /// Optional source of message texts: called with the error code and an empty text to fill.
+  /// When set, it replaces ErrorText; a text left empty reads "Error <code>".
   std::function<void(int code, std::string& text)> OnErrorText;
 
   // Scanner state.
