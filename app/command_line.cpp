@@ -4,6 +4,8 @@
 #include "app/csv_export.h"
 #include "app/file_bytes.h"
 #include "extract/page_walk.h"
+#include "script/compiler/listing.h"
+#include "script/compiler/script_code.h"
 #include "web/ie_http.h"
 
 #include <cctype>
@@ -13,7 +15,8 @@
 namespace zendrik {
 namespace {
 
-constexpr const char* kUsage = "usage: zendrik [--help] [--version] [--extract ADDRESS [-o FILE]]";
+constexpr const char* kUsage =
+    "usage: zendrik [--help] [--version] [--extract ADDRESS [-o FILE]] [--list SCRIPT.pas]";
 
 void PrintHelp(std::ostream& out) {
   out << kUsage << "\n\n"
@@ -22,6 +25,7 @@ void PrintHelp(std::ostream& out) {
       << "                     standard output; ADDRESS is a web address (http://, https://,\n"
       << "                     file://, www.) or the path of a local HTML file\n"
       << "  -o FILE            with --extract: write the CSV to FILE instead\n"
+      << "  --list SCRIPT.pas  compile the script and print its p-code, one instruction a line\n"
       << "  --help             show this help and exit\n"
       << "  --version          show the version and exit\n";
 }
@@ -105,6 +109,24 @@ int Extract(const std::string& address, const std::string& outputFile, const TCo
   return extracted ? 0 : 1;
 }
 
+// Prints the p-code listing of a script; a compile error is one line on standard error.
+int List(const std::string& path, const TConsole& console) {
+  std::string text;
+  if (std::string reason = ReadFileBytes(path, text); !reason.empty()) {
+    console.Err << "zendrik: cannot read \"" << path << "\": " << reason << "\n";
+    return 1;
+  }
+  TCtxScriptCode code;
+  code.SetCode(std::move(text));
+  try {
+    console.Out << ListCode(code) << std::flush;
+  } catch (const std::exception& error) {
+    console.Err << error.what() << "\n";
+    return 1;
+  }
+  return 0;
+}
+
 } // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, const TConsole& console) {
@@ -127,6 +149,11 @@ int RunCommandLine(const std::vector<std::string>& args, const TConsole& console
     if (args.size() == 4 && args[2] == "-o")
       return Extract(args[1], args[3], console);
     return UsageError(err, "--extract takes an address and optionally -o FILE");
+  }
+  if (command == "--list") {
+    if (args.size() == 2)
+      return List(args[1], console);
+    return UsageError(err, "--list takes one script file");
   }
   if (command.rfind("-", 0) == 0)
     return UsageError(err, "unknown option \"" + command + "\"");

@@ -102,5 +102,31 @@ TEST(CommandLine, UnreachableAddressIsAnEmptyTableButBrokenTransferFails) {
             "Fehler: konnte Kusre nicht aus dem Internet laden (sind Sie online?)...\n");
 }
 
+TEST(CommandLine, ListPrintsOneInstructionPerLine) {
+  Outcome run = RunWith({"--list", ZENDRIK_TEST_DATA "/scripts/twice.pas"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "   0  0  BEGIN 1 of 3\n"
+                     "   1  4  Result <- VAR 0\n"
+                     "   2  4  PUSH RESULT\n"
+                     "   3  4  Result <- INT 2\n"
+                     "   4  4  MUL\n"
+                     "   5  4  Result -> VAR 1\n"
+                     "   6  5  Result <- VAR 1\n"
+                     "   7  5  Result -> VAR 2\n"
+                     "   8  5  Result <- VAR 2\n"
+                     "   9  5  EXIT\n");
+}
+
+TEST(CommandLine, ListOfABrokenScriptPrintsTheCompileErrorAndFails) {
+  Outcome run = RunWith({"--list", ZENDRIK_TEST_DATA "/scripts/broken.pas"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err.rfind("Error compiling Calc. Label not found: MISSING at line ", 0), 0u)
+      << run.err;
+  Outcome missing = RunWith({"--list", "/nonexistent.pas"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("cannot read"), std::string::npos);
+}
+
 } // namespace
 } // namespace zendrik
