@@ -1,31 +1,56 @@
 #include "app/main_form.h"
 
+#include "app/grid_painter.h"
+#include "app/paint_box.h"
+#include "app/product_info.h"
+#include "extract/address_resolution.h"
+#include "tests/app/grid_fixtures.h"
 #include "tests/app/scripted_message_boxes.h"
+#include "tests/support/loopback_http_server.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QFileDialog>
+#include <QDate>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <fstream>
+#include <sstream>
 
 namespace zendrik {
 namespace {
 
-class MainFormLayout : public testing::Test {
+using testsupport::Fill;
+using testsupport::HttpReply;
+
+// Takes the addresses the window asks the desktop to open.
+class UrlCatcher : public QObject {
+  Q_OBJECT
+
+public:
+  QList<QUrl> Opened;
+
+public slots:
+  void Open(const QUrl& url) { Opened.push_back(url); }
+};
+
+class MainFormTest : public testing::Test {
 protected:
   void SetUp() override {
+    CurrentAddress().clear();
     form.show();
     QCoreApplication::processEvents();
   }
@@ -38,11 +63,32 @@ protected:
     return *found;
   }
 
+  void Trigger(const char* item) { Find<QAction>(item).trigger(); }
+
+  void Extract(const std::string& address) {
+    Find<QLineEdit>("Edit1").setText(QString::fromStdString(address));
+    QTest::keyClick(&Find<QLineEdit>("Edit1"), Qt::Key_Return);
+  }
+
+  void FillRows(int count) {
+    for (int i = 0; i < count; ++i)
+      Fill(form.Table, {{std::to_string(i), "text " + std::to_string(i), std::string(60, 'm'),
+                         std::string(60, 'm'), std::string(60, 'm'), "last"}});
+    form.Grid().Refresh();
+    QCoreApplication::processEvents();
+  }
+
+  QScrollBar& Bar(Qt::Orientation o) {
+    QScrollArea& box = form.Grid().ScrollBox1();
+    return *(o == Qt::Vertical ? box.verticalScrollBar() : box.horizontalScrollBar());
+  }
+
+  testsupport::LoopbackHttpServer server;
   testsupport::ScriptedMessageBoxes boxes;
   TMainForm form{boxes};
 };
 
-TEST_F(MainFormLayout, EveryComponentCarriesItsFormName) {
+TEST_F(MainFormTest, EveryComponentCarriesItsFormName) {
   const struct {
     const char* Name;
     const char* Class;
@@ -60,43 +106,35 @@ TEST_F(MainFormLayout, EveryComponentCarriesItsFormName) {
   for (const auto& c : components) {
     const QList<QObject*> found = form.findChildren<QObject*>(c.Name);
     ASSERT_EQ(found.size(), 1) << c.Name;
-    EXPECT_TRUE(found.front()->inherits(c.Class)) << c.Name << " is a "
-                                                  << found.front()->metaObject()->className();
+    EXPECT_TRUE(found.front()->inherits(c.Class)) << c.Name;
   }
-  EXPECT_EQ(form.objectName(), "MainForm");
 }
 
-TEST_F(MainFormLayout, MenusHoldTheCommandsInOrder) {
-  // "-" is a separator; every item is "name text".
-  const std::vector<std::pair<std::string, std::vector<std::string>>> expected = {
-      {"File1 File",
-       {"NewTable1 New table", "SaveTable1 Save table...", "N1 -", "Neu1 New script",
-        "ffnen1 Open script...", "Speichern1 Save script", "Speichernunter1 Save script as...",
-        "N2 -", "Exit1 Exit"}},
-      {"Operations1 Operations",
-       {"Extractdata1 Extract data from website...", "Runscript1 Run script..."}},
-      {"Help1 Help", {"Helpfile1 Help file", "About1 About"}},
+TEST_F(MainFormTest, MenusHoldTheCommandsInOrder) {
+  // Every entry is "name text"; "-" is a separator.
+  const std::vector<std::vector<std::string>> expected = {
+      {"File1 File", "NewTable1 New table", "SaveTable1 Save table...", "N1 -",
+       "Neu1 New script", "ffnen1 Open script...", "Speichern1 Save script",
+       "Speichernunter1 Save script as...", "N2 -", "Exit1 Exit"},
+      {"Operations1 Operations", "Extractdata1 Extract data from website...",
+       "Runscript1 Run script..."},
+      {"Help1 Help", "Helpfile1 Help file", "About1 About"},
   };
   const auto describe = [](const QObject& named, const QAction& action) {
     return named.objectName().toStdString() + " " +
            (action.isSeparator() ? std::string("-") : action.text().toStdString());
   };
-  const QList<QAction*> menus = Find<QMenuBar>("MainMenu1").actions();
-  ASSERT_EQ(menus.size(), static_cast<qsizetype>(expected.size()));
-  for (std::size_t m = 0; m < expected.size(); ++m) {
-    QMenu* menu = menus[m]->menu();
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(describe(*menu, *menus[m]), expected[m].first);
-    std::vector<std::string> items;
-    for (QAction* item : menu->actions())
-      items.push_back(describe(*item, *item));
-    EXPECT_EQ(items, expected[m].second);
+  std::vector<std::vector<std::string>> actual;
+  for (QAction* title : Find<QMenuBar>("MainMenu1").actions()) {
+    actual.push_back({describe(*title->menu(), *title)});
+    for (QAction* item : title->menu()->actions())
+      actual.back().push_back(describe(*item, *item));
   }
+  EXPECT_EQ(actual, expected);
 }
 
-TEST_F(MainFormLayout, StartsWithTheUnnamedDocumentCaptionAndEmptyFields) {
+TEST_F(MainFormTest, StartsEmptyWithTheUnnamedCaptionAtItsSizes) {
   EXPECT_EQ(form.windowTitle(), "Zendrik 1.0 - [noname.pas]");
-  EXPECT_EQ(form.BaseCaption(), "Zendrik 1.0");
   EXPECT_EQ(form.size(), QSize(780, 580));
   EXPECT_EQ(Find<QLabel>("Label1").text(), "URL:");
   EXPECT_EQ(Find<QPushButton>("ExtractDataBtn").text(), "Extract data from website...");
@@ -104,66 +142,172 @@ TEST_F(MainFormLayout, StartsWithTheUnnamedDocumentCaptionAndEmptyFields) {
   EXPECT_TRUE(Find<QLineEdit>("Edit1").text().isEmpty());
   EXPECT_TRUE(Find<QLabel>("Label2").text().isEmpty());
   EXPECT_TRUE(Find<QPlainTextEdit>("Memo1").toPlainText().isEmpty());
-  EXPECT_TRUE(Find<QStatusBar>("StatusBar1").currentMessage().isEmpty());
+  EXPECT_EQ(Find("ExtractDataBtn").geometry(), QRect(8, 32, 201, 33));
+  EXPECT_EQ(Find("Panel1").height(), 73);
+  EXPECT_EQ(Find("Panel2").height(), 264);
+  EXPECT_EQ(Find("StatusBar1").height(), 19);
+}
+
+TEST_F(MainFormTest, EnterInAnEmptyAddressFieldDoesNothing) {
+  Fill(form.Table, {{"kept"}});
+  Extract("");
+  EXPECT_EQ(form.Table.ReadCell(1, 1), "kept");
+  EXPECT_TRUE(Find<QLabel>("Label2").text().isEmpty());
+  EXPECT_TRUE(boxes.Boxes.empty());
+}
+
+TEST_F(MainFormTest, ExtractionFillsTheGridAndShowsAddressAndBytes) {
+  const std::string page = "<table><tr><td>Name</td><td>Price</td></tr>\n"
+                           "<tr><td>Apple</td><td>1.99</td></tr></table>";
+  server.Serve("/dir/prices.html", HttpReply::Page(page));
+  server.Serve("/dir/next.html", HttpReply::Page("<p>one<p>two<p>three"));
+  Extract(server.Url("/dir/prices.html"));
+  ASSERT_EQ(form.Table.RowCount(), 2u);
+  EXPECT_EQ(form.Table.ReadCell(2, 1), "Apple");
+  EXPECT_EQ(Find<QLabel>("Label2").text().toStdString(), server.Url("/dir/prices.html"));
+  EXPECT_EQ(Find<QStatusBar>("StatusBar1").currentMessage(),
+            QString("%1 bytes received").arg(page.size()));
+  EXPECT_EQ(form.Grid().Layout().ColumnCount(), 2);
+  EXPECT_EQ(form.Grid().PaintBox1().size(), form.Grid().Layout().SurfaceSize());
+
+  // The menu command does the same, relative to the page fetched last.
+  Find<QLineEdit>("Edit1").setText("next.html");
+  Trigger("Extractdata1");
+  EXPECT_EQ(form.Table.RowCount(), 3u);
+  EXPECT_EQ(form.Grid().PaintBox1().height(), 3 * form.Grid().Layout().RowPitch());
+  EXPECT_TRUE(boxes.Boxes.empty());
+}
+
+TEST_F(MainFormTest, FailedExtractionShowsTheOneMessage) {
+  HttpReply reply = HttpReply::Page("<p>first half");
+  reply.End = HttpReply::Ending::CloseMidBody;
+  server.Serve("/cut.html", reply);
+  FillRows(5);
+  Extract(server.Url("/cut.html"));
+  ASSERT_EQ(boxes.Boxes.size(), 1u);
+  EXPECT_EQ(boxes.Boxes[0].Text.toStdString(), kExtractionFailureMessage);
+  EXPECT_EQ(boxes.Boxes[0].Caption, "Zendrik");
+  EXPECT_EQ(form.Grid().PaintBox1().size(), QSize(1, 1));
+}
+
+TEST_F(MainFormTest, NewTableEmptiesTableAndGrid) {
+  FillRows(30);
+  Trigger("NewTable1");
   EXPECT_EQ(form.Table.RowCount(), 0u);
+  EXPECT_EQ(form.Grid().PaintBox1().size(), QSize(1, 1));
+  EXPECT_EQ(form.Grid().Layout().ColumnCount(), 0);
 }
 
-TEST_F(MainFormLayout, ComponentsSitWhereTheFormPutsThem) {
-  const struct {
-    const char* Name;
-    QRect Expected;
-    bool PositionOnly;
-  } placed[] = {
-      {"Label1", QRect(8, 8, 0, 0), true},
-      {"Edit1", QRect(40, 4, 657, 0), true},
-      {"ExtractDataBtn", QRect(8, 32, 201, 33), false},
-      {"Label2", QRect(224, 56, 0, 0), true},
-      {"RunScript", QRect(8, 4, 161, 33), false},
-  };
-  for (const auto& p : placed) {
-    const QRect actual = Find(p.Name).geometry();
-    EXPECT_EQ(actual.topLeft(), p.Expected.topLeft()) << p.Name;
-    if (!p.PositionOnly) {
-      EXPECT_EQ(actual.size(), p.Expected.size()) << p.Name;
-    }
-  }
-  EXPECT_EQ(Find("Edit1").width(), 657);
-  const struct {
-    const char* Name;
-    int Height;
-    int Width;
-  } sized[] = {
-      {"Panel1", 73, 0}, {"Panel2", 264, 0}, {"Panel3", 25, 0}, {"Panel4", 0, 33},
-      {"ScrollBox3", 0, 33}, {"Panel6", 41, 0}, {"StatusBar1", 19, 0},
-  };
-  for (const auto& s : sized) {
-    if (s.Height) {
-      EXPECT_EQ(Find(s.Name).height(), s.Height) << s.Name;
-    }
-    if (s.Width) {
-      EXPECT_EQ(Find(s.Name).width(), s.Width) << s.Name;
-    }
-  }
-  EXPECT_EQ(Find<QSplitter>("Splitter1").handleWidth(), 3);
-}
+TEST_F(MainFormTest, SaveTableWritesTheChosenFileAndCancelWritesNothing) {
+  QTemporaryDir dir;
+  Fill(form.Table, {{"a", "He said \"hi\""}, {"c"}});
+  const QString chosen = dir.filePath("table.csv");
+  boxes.FileAnswers.push_back(chosen);
+  Trigger("SaveTable1");
+  std::ostringstream written;
+  written << std::ifstream(chosen.toStdString(), std::ios::binary).rdbuf();
+  EXPECT_EQ(written.str(), "\"a\",\"He said \\\"hi\\\"\"\r\n\"c\"\r\n");
 
-TEST_F(MainFormLayout, ScriptEditorUsesAFixedPitchFontWithoutWrapping) {
-  const auto& memo = Find<QPlainTextEdit>("Memo1");
-  EXPECT_EQ(memo.font().pointSize(), 10);
-  EXPECT_TRUE(QFontInfo(memo.font()).fixedPitch());
-  EXPECT_EQ(memo.lineWrapMode(), QPlainTextEdit::NoWrap);
-  EXPECT_EQ(memo.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-  EXPECT_EQ(memo.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-  EXPECT_EQ(form.font().pointSize(), 8);
-}
-
-TEST_F(MainFormLayout, TableSaveDialogAsksForACsvFile) {
-  const auto& dialog = Find<QFileDialog>("SaveDialog1");
-  EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+  QFile::remove(chosen);
+  Trigger("SaveTable1"); // no answer queued: cancelled
+  EXPECT_TRUE(QDir(dir.path()).isEmpty());
+  EXPECT_TRUE(boxes.Boxes.empty());
+  ASSERT_EQ(boxes.FileDialogs.size(), 2u);
+  const QFileDialog& dialog = *boxes.FileDialogs[0];
+  EXPECT_EQ(dialog.objectName(), "SaveDialog1");
   EXPECT_EQ(dialog.defaultSuffix(), "csv");
   EXPECT_EQ(dialog.nameFilters(), QStringList{"CSV files (*.csv)"});
   EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
 }
 
+TEST_F(MainFormTest, FailedSaveNamesTheFileAndTheReason) {
+  QTemporaryDir dir;
+  Fill(form.Table, {{"a"}});
+  const QString chosen = dir.filePath("missing/table.csv");
+  boxes.FileAnswers.push_back(chosen);
+  Trigger("SaveTable1");
+  ASSERT_EQ(boxes.Boxes.size(), 1u);
+  EXPECT_EQ(boxes.Boxes[0].Icon, QMessageBox::Critical);
+  EXPECT_TRUE(boxes.Boxes[0].Text.contains(chosen));
+  EXPECT_TRUE(boxes.Boxes[0].Text.contains("No such file or directory"));
+}
+
+TEST_F(MainFormTest, WheelScrollsTheGridTwentyPixelsANotch) {
+  FillRows(200);
+  const auto wheel = [](QWidget& target, int delta) {
+    const QPointF at(5, 5);
+    QWheelEvent event(at, target.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&target, &event);
+  };
+  // The steps of each case end on whole notches; each expects the position after it.
+  const struct {
+    QWidget* Target;
+    std::vector<std::pair<int, int>> Steps;
+  } cases[] = {
+      {&form.Grid().PaintBox1(), {{-120, 20}, {-120, 40}, {120, 20}, {-240, 60}}},
+      {&form.Grid().PaintBox1(), {{-60, 0}, {-60, 20}, {120, 0}, {120, 0}}},
+      {&form.Grid().PaintBox2(), {{-120, 20}}},
+      {&form.Grid().PaintBox3(), {{-120, 20}}},
+      {form.Grid().ScrollBox1().viewport(), {{-120, 20}}},
+      {&form, {{-360, 60}}}, // anywhere else in the window
+  };
+  for (const auto& c : cases) {
+    Bar(Qt::Vertical).setValue(0);
+    for (const auto& [delta, expected] : c.Steps) {
+      wheel(*c.Target, delta);
+      EXPECT_EQ(Bar(Qt::Vertical).value(), expected) << c.Target->objectName().toStdString();
+    }
+  }
+}
+
+TEST_F(MainFormTest, HeadersPaintWithTheCellAreasScrollPosition) {
+  FillRows(100);
+  Bar(Qt::Horizontal).setValue(100);
+  Bar(Qt::Vertical).setValue(40);
+  ASSERT_EQ(Bar(Qt::Horizontal).value(), 100);
+  QCoreApplication::processEvents();
+  const auto shown = [](TPaintBox& box) {
+    return box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  };
+  TPaintBox& columns = form.Grid().PaintBox2();
+  TPaintBox& rows = form.Grid().PaintBox3();
+  QImage expectedColumns(columns.size(), QImage::Format_RGB32);
+  QImage expectedRows(rows.size(), QImage::Format_RGB32);
+  {
+    QPainter c(&expectedColumns), r(&expectedRows);
+    PaintColumnHeader(c, columns.rect(), columns.size(), 100, form.Grid().Layout());
+    PaintRowHeader(r, rows.rect(), rows.size(), 40, form.Table.RowCount(), form.Grid().Layout());
+  }
+  EXPECT_EQ(shown(columns), expectedColumns);
+  EXPECT_EQ(shown(rows), expectedRows);
+}
+
+TEST_F(MainFormTest, AboutShowsTheYearAndHelpOpensTheHelpPage) {
+  Trigger("About1");
+  ASSERT_EQ(boxes.ModalDialogs.size(), 1u);
+  EXPECT_EQ(boxes.ModalDialogs[0]->windowTitle(), "Info");
+  QStringList texts;
+  for (const QLabel* label : boxes.ModalDialogs[0]->findChildren<QLabel*>())
+    texts << label->text();
+  EXPECT_TRUE(texts.join("\n").contains(QString::number(QDate::currentDate().year())));
+  EXPECT_FALSE(texts.join("\n").contains("YYYY"));
+
+  UrlCatcher catcher;
+  QDesktopServices::setUrlHandler("https", &catcher, "Open");
+  Trigger("Helpfile1");
+  QDesktopServices::unsetUrlHandler("https");
+  EXPECT_EQ(catcher.Opened, QList<QUrl>{QUrl(kHelpAddress)});
+}
+
+TEST_F(MainFormTest, OutOfMemoryInTheTableShowsAnErrorBox) {
+  EXPECT_THROW(FailAllocation(4000), TableAllocationError);
+  ASSERT_EQ(boxes.Boxes.size(), 1u);
+  EXPECT_EQ(boxes.Boxes[0].Icon, QMessageBox::Critical);
+  EXPECT_EQ(boxes.Boxes[0].Text.toStdString(), AllocationFailureMessage(4000));
+}
+
 } // namespace
 } // namespace zendrik
+
+#include "main_form_test.moc"
