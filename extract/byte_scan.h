@@ -1,42 +1,62 @@
 #pragma once
 
-#include <cstring>
+#include <cstddef>
 #include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace zendrik {
 
-/// Finds the next of two bytes in a text, left to right, with memchr's speed: each byte's next
-/// position is looked up once and reused until the scan passes it, so a whole scan stays
-/// linear.
-class TTwoByteScanner {
-public:
-  TTwoByteScanner(std::string_view text, char first, char second)
-      : Text(text), First(first), Second(second), NextFirst(Find(first, 0)),
-        NextSecond(Find(second, 0)) {}
-
-  /// Position of the next `first` or `second` at or after `from`, or the text's size.
-  std::size_t Next(std::size_t from) {
-    if (NextFirst < from)
-      NextFirst = Find(First, from);
-    if (NextSecond < from)
-      NextSecond = Find(Second, from);
-    return NextFirst < NextSecond ? NextFirst : NextSecond;
+/// Position of the first `first` or `second` in `text` at or after `from`, or the text's size.
+/// Sixteen bytes are compared at a time where the processor allows it; markup and text are
+/// scanned for their few special bytes this way, so a scan costs about a cycle per 16 bytes.
+inline std::size_t FindEither(std::string_view text, std::size_t from, char first, char second) {
+  const char* data = text.data();
+  std::size_t pos = from;
+#if defined(__SSE2__)
+  const __m128i firsts = _mm_set1_epi8(first);
+  const __m128i seconds = _mm_set1_epi8(second);
+  for (; pos + 16 <= text.size(); pos += 16) {
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos));
+    const int hits = _mm_movemask_epi8(
+        _mm_or_si128(_mm_cmpeq_epi8(chunk, firsts), _mm_cmpeq_epi8(chunk, seconds)));
+    if (hits != 0)
+      return pos + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(hits)));
   }
+#endif
+  for (; pos < text.size(); ++pos)
+    if (data[pos] == first || data[pos] == second)
+      return pos;
+  return text.size();
+}
 
-private:
-  std::size_t Find(char byte, std::size_t from) const {
-    if (from >= Text.size())
-      return Text.size();
-    const void* found = std::memchr(Text.data() + from, byte, Text.size() - from);
-    return found ? static_cast<std::size_t>(static_cast<const char*>(found) - Text.data())
-                 : Text.size();
+/// Bytes that one step of the scans below examines.
+inline constexpr std::size_t kScanWidth = 16;
+
+/// Copies the bytes of `text` from `from` up to the first `first` or `second` (or the end) to
+/// `out` and returns how many they are. `out` must have room for that many bytes plus
+/// kScanWidth: whole steps are stored, including bytes past the run.
+inline std::size_t CopyRun(std::string_view text, std::size_t from, char first, char second,
+                           char* out) {
+  const char* data = text.data();
+  std::size_t pos = from;
+#if defined(__SSE2__)
+  const __m128i firsts = _mm_set1_epi8(first);
+  const __m128i seconds = _mm_set1_epi8(second);
+  for (; pos + kScanWidth <= text.size(); pos += kScanWidth) {
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + (pos - from)), chunk);
+    const int hits = _mm_movemask_epi8(
+        _mm_or_si128(_mm_cmpeq_epi8(chunk, firsts), _mm_cmpeq_epi8(chunk, seconds)));
+    if (hits != 0)
+      return pos - from + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(hits)));
   }
-
-  std::string_view Text;
-  char First;
-  char Second;
-  std::size_t NextFirst;
-  std::size_t NextSecond;
-};
+#endif
+  for (; pos < text.size() && data[pos] != first && data[pos] != second; ++pos)
+    out[pos - from] = data[pos];
+  return pos - from;
+}
 
 } // namespace zendrik

@@ -1,5 +1,6 @@
 #include "extract/html_entities.h"
 
+#include <charconv>
 #include <string>
 #include <vector>
 
@@ -46,21 +47,29 @@ std::array<std::uint8_t, 256> MakeCharMap() {
 
 const std::array<std::uint8_t, 256> EntityCharMap = MakeCharMap();
 
-std::string_view FindEntity(std::string_view name) {
-  // Rows grouped by the letter after the '&'; names are unique, so searching one group finds
-  // the same row as searching the whole table in order.
+int FindEntityCode(std::string_view name) {
+  // Rows grouped by the letter after the '&', each with its code read from its numeric form
+  // once; names are unique, so searching one group finds the row the in-order search finds.
+  struct Row {
+    std::string_view Name;
+    int Code;
+  };
   static const auto groups = [] {
-    std::array<std::vector<const TEntity*>, 256> byLetter;
-    for (const TEntity& entity : EntityTable)
-      byLetter[static_cast<unsigned char>(entity.Name[1])].push_back(&entity);
+    std::array<std::vector<Row>, 256> byLetter;
+    for (const TEntity& entity : EntityTable) {
+      const std::string_view digits = entity.Numeric.substr(2, entity.Numeric.size() - 3);
+      int code = 0;
+      std::from_chars(digits.data(), digits.data() + digits.size(), code);
+      byLetter[static_cast<unsigned char>(entity.Name[1])].push_back({entity.Name, code});
+    }
     return byLetter;
   }();
   if (name.size() < 2)
-    return {};
-  for (const TEntity* entity : groups[static_cast<unsigned char>(name[1])])
-    if (entity->Name == name)
-      return entity->Numeric;
-  return {};
+    return -1;
+  for (const Row& row : groups[static_cast<unsigned char>(name[1])])
+    if (row.Name == name)
+      return row.Code;
+  return -1;
 }
 
 } // namespace zendrik

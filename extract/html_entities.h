@@ -20,7 +20,8 @@ extern const std::array<TEntity, 100> EntityTable;
 /// become a plain space, every other value the byte with that code.
 extern const std::array<std::uint8_t, 256> EntityCharMap;
 
-/// The numeric form for a named reference, or empty when the name is unknown.
-std::string_view FindEntity(std::string_view name);
+/// The code of the numeric form that a named reference stands for, or -1 when the name is
+/// unknown.
+int FindEntityCode(std::string_view name);
 
 } // namespace zendrik

@@ -1,8 +1,10 @@
 #include "extract/html_items.h"
 
+#include "extract/byte_scan.h"
 #include "extract/html_entities.h"
 
 #include <charconv>
+#include <cstring>
 
 namespace zendrik {
 
@@ -31,62 +33,58 @@ void THTMLParam::ParseParam(std::string_view raw) {
   AppendUpper(Key, key);
 }
 
-THTMLParam& THTMLTag::NextParam(std::size_t index) {
-  if (index == Params.size()) {
-    if (Spare.empty()) {
-      Params.emplace_back();
-    } else {
-      Params.push_back(std::move(Spare.back()));
-      Spare.pop_back();
-    }
-  }
-  return Params[index];
-}
-
 void THTMLTag::ParseTag(std::string_view raw) {
   RawText.assign(raw);
   const auto space = raw.find(' ');
   Name.clear();
   AppendUpper(Name, raw.substr(0, space));
-  const std::size_t count =
-      space == std::string_view::npos ? 0 : SplitParams(raw.substr(space + 1));
-  while (Params.size() > count) {
-    Spare.push_back(std::move(Params.back()));
-    Params.pop_back();
-  }
+  Params.Clear();
+  if (space != std::string_view::npos)
+    SplitParams(raw.substr(space + 1));
 }
 
 // A parameter ends at a space outside double quotes; that one space is dropped, so runs of
 // spaces yield empty parameters, which are skipped.
-std::size_t THTMLTag::SplitParams(std::string_view rest) {
-  std::size_t count = 0;
+void THTMLTag::SplitParams(std::string_view rest) {
   std::size_t start = 0;
   bool inQuotes = false;
-  for (std::size_t i = 0; i <= rest.size(); ++i) {
+  std::size_t i = FindEither(rest, 0, ' ', '"');
+  for (;; i = FindEither(rest, i + 1, ' ', '"')) {
     const bool atEnd = i == rest.size();
-    if (!atEnd && rest[i] == '"')
+    if (!atEnd && rest[i] == '"') {
       inQuotes = !inQuotes;
-    if (atEnd || (rest[i] == ' ' && !inQuotes)) {
+      continue;
+    }
+    if (atEnd || !inQuotes) {
       if (i > start)
-        NextParam(count++).ParseParam(rest.substr(start, i - start));
+        Params.Append().ParseParam(rest.substr(start, i - start));
+      if (atEnd)
+        return;
       start = i + 1;
-      inQuotes = false;
     }
   }
-  return count;
 }
 
 void FoldSpaces(std::string_view raw, std::string& out) {
-  out.resize(raw.size());
+  // Runs without a space or line feed are copied sixteen bytes at a time; the spare room at
+  // the end of `out` lets every such copy be a full sixteen bytes.
+  out.resize(raw.size() + kScanWidth);
   char* folded = out.data();
   std::size_t length = 0;
-  char previous = 0;
-  for (char c : raw) {
-    if (c == '\n')
-      c = ' ';
-    folded[length] = c; // written always, kept unless it repeats a space: no branch to mispredict
-    length += !(c == ' ' && previous == ' ');
-    previous = c;
+  bool endsInSpace = false;
+  std::size_t pos = 0;
+  while (pos < raw.size()) {
+    const std::size_t run = CopyRun(raw, pos, ' ', '\n', folded + length);
+    length += run;
+    pos += run;
+    if (run > 0)
+      endsInSpace = false;
+    if (pos == raw.size())
+      break;
+    if (!endsInSpace)
+      folded[length++] = ' ';
+    endsInSpace = true;
+    ++pos;
   }
   out.resize(length);
 }
@@ -127,8 +125,8 @@ int DecodeReference(std::string_view reference) {
     const int value = ParseNumericBody(body);
     return value >= 0 ? EntityCharMap[value] : -1;
   }
-  const std::string_view numeric = FindEntity(reference);
-  return numeric.empty() ? -1 : DecodeReference(numeric);
+  const int code = FindEntityCode(reference);
+  return code >= 0 ? EntityCharMap[code] : -1;
 }
 
 } // namespace

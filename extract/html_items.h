@@ -1,5 +1,7 @@
 #pragma once
 
+#include "extract/reusable_list.h"
+
 #include <string>
 #include <string_view>
 #include <variant>
@@ -28,15 +30,11 @@ public:
 
   std::string Name;
   std::string RawText;
-  std::vector<THTMLParam> Params;
+  /// Kept with their buffers when the tag is parsed again.
+  TReusableList<THTMLParam> Params;
 
 private:
-  /// Parses the parameters into `Params` from the front; returns how many there are.
-  std::size_t SplitParams(std::string_view rest);
-  THTMLParam& NextParam(std::size_t index);
-
-  // Parameters of earlier tags, kept with their buffers for reuse when the tag is reparsed.
-  std::vector<THTMLParam> Spare;
+  void SplitParams(std::string_view rest);
 };
 
 /// A run of text between tags, with line ends turned into spaces, runs of spaces folded and

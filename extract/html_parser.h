@@ -39,8 +39,10 @@ private:
   void Start();
   void TokenizeLine(std::string_view line, THTMLItemSink& sink);
   void Finish(THTMLItemSink& sink);
-  void FlushText(THTMLItemSink& sink);
-  void FlushTag(THTMLItemSink& sink);
+  void OpenTag(std::string_view run, THTMLItemSink& sink);
+  void CloseTag(std::string_view run, THTMLItemSink& sink);
+  void EmitText(std::string_view raw, THTMLItemSink& sink);
+  void EmitTag(std::string_view raw, THTMLItemSink& sink);
 
   // Reused for every item, so that their buffers are allocated once per document.
   THTMLTag Tag;

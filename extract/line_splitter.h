@@ -11,12 +11,11 @@ namespace zendrik {
 /// final line end adds no empty line, and an empty body has no lines.
 template <typename OnLine>
 void ForEachLine(std::string_view body, OnLine&& onLine) {
-  TTwoByteScanner lineEnds(body, '\r', '\n');
   // NULs are rare: their positions are looked up once for the whole body, not per line.
   std::size_t nextNul = body.find('\0');
   std::size_t pos = 0;
   while (pos < body.size()) {
-    std::size_t end = lineEnds.Next(pos);
+    std::size_t end = FindEither(body, pos, '\r', '\n');
     if (nextNul < pos)
       nextNul = body.find('\0', pos);
     onLine(body.substr(pos, (nextNul < end ? nextNul : end) - pos));
