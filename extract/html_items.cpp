@@ -71,20 +71,17 @@ void FoldSpaces(std::string_view raw, std::string& out) {
   out.resize(raw.size() + kScanWidth);
   char* folded = out.data();
   std::size_t length = 0;
-  bool endsInSpace = false;
   std::size_t pos = 0;
   while (pos < raw.size()) {
     const std::size_t run = CopyRun(raw, pos, ' ', '\n', folded + length);
     length += run;
     pos += run;
-    if (run > 0)
-      endsInSpace = false;
     if (pos == raw.size())
       break;
-    if (!endsInSpace)
-      folded[length++] = ' ';
-    endsInSpace = true;
-    ++pos;
+    // A run of spaces and line feeds becomes one space.
+    folded[length++] = ' ';
+    while (pos < raw.size() && (raw[pos] == ' ' || raw[pos] == '\n'))
+      ++pos;
   }
   out.resize(length);
 }
@@ -132,32 +129,34 @@ int DecodeReference(std::string_view reference) {
 } // namespace
 
 void DecodeReferences(std::string_view text, std::string& out) {
-  out.clear();
+  // Decoding never lengthens a text, so the output is written in place with the room that
+  // CopyRun's whole steps need.
+  out.resize(text.size() + kScanWidth);
+  char* decoded = out.data();
+  std::size_t length = 0;
   std::size_t pos = 0;
   while (pos < text.size()) {
-    const std::size_t ampersand = text.find('&', pos);
-    if (ampersand == std::string_view::npos)
+    const std::size_t run = CopyRun(text, pos, '&', '&', decoded + length);
+    length += run;
+    pos += run;
+    if (pos == text.size())
       break;
-    out.append(text.substr(pos, ampersand - pos));
     // A reference runs to a ';' or a space, which belongs to it; a second '&' restarts it.
-    std::size_t end = ampersand + 1;
+    std::size_t end = pos + 1;
     while (end < text.size() && text[end] != ';' && text[end] != ' ' && text[end] != '&')
       ++end;
-    if (end == text.size() || text[end] == '&') {
-      out.append(text.substr(ampersand, end - ampersand));
-      pos = end;
-      continue;
+    const bool terminated = end < text.size() && text[end] != '&';
+    const std::string_view reference = text.substr(pos, end - pos + (terminated ? 1 : 0));
+    const int code = terminated ? DecodeReference(reference) : -1;
+    if (code >= 0) {
+      decoded[length++] = static_cast<char>(code);
+    } else {
+      std::memcpy(decoded + length, reference.data(), reference.size());
+      length += reference.size();
     }
-    const std::string_view reference = text.substr(ampersand, end - ampersand + 1);
-    const int decoded = DecodeReference(reference);
-    if (decoded >= 0)
-      out.push_back(static_cast<char>(decoded));
-    else
-      out.append(reference);
-    pos = end + 1;
+    pos += reference.size();
   }
-  if (pos < text.size())
-    out.append(text.substr(pos));
+  out.resize(length);
 }
 
 void THTMLText::DecodeText(std::string_view raw) {
