@@ -8,14 +8,10 @@
 
 namespace zendrik {
 
-void AppendUpper(std::string& out, std::string_view text) {
-  const std::size_t start = out.size();
-  out.resize(start + text.size());
-  char* upper = out.data() + start;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    upper[i] = static_cast<char>(c - 32 * (static_cast<unsigned char>(c - 'a') < 26));
-  }
+void AssignUpper(std::string& out, std::string_view text) {
+  out.assign(text);
+  for (char& c : out)
+    c = static_cast<char>(c - 32 * (static_cast<unsigned char>(c - 'a') < 26));
 }
 
 void THTMLParam::ParseParam(std::string_view raw) {
@@ -29,15 +25,13 @@ void THTMLParam::ParseParam(std::string_view raw) {
   if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
     value = value.substr(1, value.size() - 2);
   Value.assign(value);
-  Key.clear();
-  AppendUpper(Key, key);
+  AssignUpper(Key, key);
 }
 
 void THTMLTag::ParseTag(std::string_view raw) {
   RawText.assign(raw);
   const auto space = raw.find(' ');
-  Name.clear();
-  AppendUpper(Name, raw.substr(0, space));
+  AssignUpper(Name, raw.substr(0, space));
   Params.Clear();
   if (space != std::string_view::npos)
     SplitParams(raw.substr(space + 1));

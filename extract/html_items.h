@@ -52,8 +52,8 @@ private:
 
 using THTMLItem = std::variant<THTMLTag, THTMLText>;
 
-/// ASCII upper case: only a to z change.
-void AppendUpper(std::string& out, std::string_view text);
+/// Replaces `out` with the ASCII upper case of `text`: only a to z change.
+void AssignUpper(std::string& out, std::string_view text);
 
 /// Line feeds become spaces and runs of spaces fold into one; tabs and CRs stay. Replaces `out`.
 void FoldSpaces(std::string_view raw, std::string& out);
