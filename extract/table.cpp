@@ -20,7 +20,8 @@ CellBuffer NewCellBuffer(std::string_view text) {
   CellBuffer buffer(static_cast<char*>(std::malloc(text.size() + 1)));
   if (!buffer)
     FailAllocation(text.size() + 1);
-  std::memcpy(buffer.get(), text.data(), text.size());
+  if (!text.empty()) // an empty view may carry no address at all
+    std::memcpy(buffer.get(), text.data(), text.size());
   buffer.get()[text.size()] = '\0';
   return buffer;
 }

@@ -101,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
 // Any byte sequence is a page: nothing crashes, and every cell respects the store's rules.
 TEST(PageWalk, SurvivesArbitraryBytes) {
   std::mt19937 random(20261208);
-  const std::string alphabet = std::string("<>&#;= \"'\t\r\n\0xX1aTRDtrdIMGSCRIPT/", 35);
+  using namespace std::string_literals;
+  const std::string alphabet = "<>&#;= \"'\t\r\n\0xX1aTRDtrdIMGSCRIPT/"s;
   for (int round = 0; round < 3000; ++round) {
     std::string body(random() % 200, ' ');
     for (char& c : body)
