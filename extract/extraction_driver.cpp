@@ -21,7 +21,7 @@ void DownloadIt(const std::string& address, TCellTable& table, TIEHTTP& http,
     view.ProcessPendingMessages();
     // Emptied before the fetch, so that a failed fetch leaves an empty table.
     table.clearall();
-    http.Fetch(resolved);
+    http.FetchResponse(resolved);
     ExtractPage(http.Response().Bytes(), table);
   } catch (const std::exception&) {
     // Rows added before the failure stay; every failure shows the same message.

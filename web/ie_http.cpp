@@ -13,6 +13,11 @@ TIEHTTP::TIEHTTP() : ResponseStream(std::make_unique<TMemoryStream>()) {
 }
 
 std::string TIEHTTP::Fetch(const std::string& address) {
+  FetchResponse(address);
+  return LinesAsText();
+}
+
+void TIEHTTP::FetchResponse(const std::string& address) {
   Lines.clear();
   ResponseStream->Clear();
   try {
@@ -24,7 +29,6 @@ std::string TIEHTTP::Fetch(const std::string& address) {
     throw;
   }
   SplitResponseLines();
-  return LinesAsText();
 }
 
 void TIEHTTP::Retrieve(const std::string& address, TMemoryStream& stream) {

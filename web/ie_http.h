@@ -35,6 +35,9 @@ public:
   /// or the inflating fails after the address was opened; `Response` and `ResponseLines` are
   /// then empty and `BytesRead` counts what arrived.
   std::string Fetch(const std::string& address);
+  /// `Fetch` without building the returned text, for callers that read `Response` (the
+  /// extraction): the body is then held once.
+  void FetchResponse(const std::string& address);
 
   /// Appends the body of `address` to `stream`; sets `BytesRead` and calls `OnPacketRead`
   /// after every chunk and once more at the end. Nothing is read when the address cannot be
