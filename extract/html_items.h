@@ -52,6 +52,13 @@ private:
 
 using THTMLItem = std::variant<THTMLTag, THTMLText>;
 
+/// Replaces `out` with `text`: the result of assign, without assign's handling of overlapping
+/// sources, which costs more than the copy for the short texts of markup.
+inline void ReplaceText(std::string& out, std::string_view text) {
+  out.clear();
+  out.append(text);
+}
+
 /// Replaces `out` with the ASCII upper case of `text`: only a to z change.
 void AssignUpper(std::string& out, std::string_view text);
 
