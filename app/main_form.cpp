@@ -3,6 +3,7 @@
 #include "app/about_box.h"
 #include "app/cell_text.h"
 #include "app/csv_export.h"
+#include "app/help_page.h"
 #include "app/ie_http_component.h"
 #include "app/product_info.h"
 
@@ -103,7 +104,9 @@ void TMainForm::ShowBytesReceived(std::int64_t bytes) {
   statusBar()->repaint();
 }
 
-void TMainForm::Helpfile1Click() { QDesktopServices::openUrl(QUrl(kHelpAddress)); }
+void TMainForm::Helpfile1Click() {
+  QDesktopServices::openUrl(HelpPageUrl(QCoreApplication::applicationDirPath()));
+}
 
 void TMainForm::About1Click() { Boxes.ShowModal(*AboutBox); }
 
