@@ -35,15 +35,14 @@ int UsageError(std::ostream& err, const std::string& problem) {
   return 2;
 }
 
-void WriteCsv(TCellTable& table, std::ostream& out) {
-  std::string line;
-  table.Rows.First();
-  while (table.Rows.Next()) {
-    line.clear();
-    AppendCsvLine(line, **table.Rows.Current);
-    out.write(line.data(), static_cast<std::streamsize>(line.size()));
+// Reads a file named on the command line; false, with one line naming the file and the
+// reason, when it cannot be read.
+bool ReadInput(const std::string& path, std::string& bytes, const TConsole& console) {
+  if (std::string reason = ReadFileBytes(path, bytes); !reason.empty()) {
+    console.Err << "zendrik: cannot read \"" << path << "\": " << reason << "\n";
+    return false;
   }
-  out.flush();
+  return true;
 }
 
 bool IsWebAddress(std::string_view address) {
@@ -72,14 +71,11 @@ bool ExtractAddress(const std::string& address, TCellTable& table, const TConsol
   return !view.Failed();
 }
 
-// Lays out a local file; false (with one line naming the file and the reason) when it cannot
-// be read.
+// Lays out a local file; false when it cannot be read.
 bool ExtractFile(const std::string& path, TCellTable& table, const TConsole& console) {
   std::string body;
-  if (std::string reason = ReadFileBytes(path, body); !reason.empty()) {
-    console.Err << "zendrik: cannot read \"" << path << "\": " << reason << "\n";
+  if (!ReadInput(path, body, console))
     return false;
-  }
   ExtractPage(body, table);
   return true;
 }
@@ -97,8 +93,11 @@ int Extract(const std::string& address, const std::string& outputFile, const TCo
   if (!extracted && table.RowCount() == 0)
     return 1;
   if (outputFile.empty()) {
-    WriteCsv(table, console.Out);
-    if (!console.Out) {
+    const bool written = WriteCsv(table, [&console](std::string_view chunk) {
+      console.Out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+      return static_cast<bool>(console.Out);
+    });
+    if (!written || !console.Out.flush()) {
       console.Err << "zendrik: cannot write to standard output\n";
       return 1;
     }
@@ -112,10 +111,8 @@ int Extract(const std::string& address, const std::string& outputFile, const TCo
 // Prints the p-code listing of a script; a compile error is one line on standard error.
 int List(const std::string& path, const TConsole& console) {
   std::string text;
-  if (std::string reason = ReadFileBytes(path, text); !reason.empty()) {
-    console.Err << "zendrik: cannot read \"" << path << "\": " << reason << "\n";
+  if (!ReadInput(path, text, console))
     return 1;
-  }
   TCtxScriptCode code;
   code.SetCode(std::move(text));
   try {

@@ -74,7 +74,9 @@ bool WriteAll(int fd, std::string_view data) {
   return true;
 }
 
-bool WriteTable(int fd, TCellTable& table) {
+} // namespace
+
+bool WriteCsv(TCellTable& table, const std::function<bool(std::string_view chunk)>& write) {
   constexpr std::size_t flushSize = 1 << 20;
   std::string buffer;
   buffer.reserve(flushSize + 4096);
@@ -82,15 +84,13 @@ bool WriteTable(int fd, TCellTable& table) {
   while (table.Rows.Next()) {
     AppendCsvLine(buffer, **table.Rows.Current);
     if (buffer.size() >= flushSize) {
-      if (!WriteAll(fd, buffer))
+      if (!write(buffer))
         return false;
       buffer.clear();
     }
   }
-  return WriteAll(fd, buffer);
+  return buffer.empty() || write(buffer);
 }
-
-} // namespace
 
 SaveResult SaveTable(TCellTable& table, const std::string& fileName) {
   std::error_code ignored;
@@ -103,7 +103,8 @@ SaveResult SaveTable(TCellTable& table, const std::string& fileName) {
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0)
     return {false, Failure(fileName, "create", errno)};
-  bool written = WriteTable(fd, table) && ::fchmod(fd, TargetMode(target)) == 0;
+  bool written = WriteCsv(table, [fd](std::string_view chunk) { return WriteAll(fd, chunk); }) &&
+                 ::fchmod(fd, TargetMode(target)) == 0;
   int error = errno;
   if (::close(fd) != 0 && written) {
     written = false;

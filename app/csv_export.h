@@ -2,6 +2,7 @@
 
 #include "extract/table.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,10 @@ std::string EscapeCell(std::string_view text);
 /// Appends one row as a file line: every cell quoted and escaped, separated by commas, then
 /// CR LF. A row without cells gives an empty line.
 void AppendCsvLine(std::string& out, TCellStore& row);
+
+/// Writes the table as CSV in chunks of about a megabyte, each handed to `write`; stops and
+/// returns false as soon as `write` does.
+bool WriteCsv(TCellTable& table, const std::function<bool(std::string_view chunk)>& write);
 
 /// Whether a save worked, and why not.
 struct SaveResult {

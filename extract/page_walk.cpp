@@ -8,15 +8,6 @@ void SplitLines(std::string_view body, std::vector<std::string>& lines) {
   ForEachLine(body, [&lines](std::string_view line) { lines.emplace_back(line); });
 }
 
-void TPageWalk::Walk(const std::vector<THTMLItem>& items) {
-  for (const THTMLItem& item : items) {
-    if (const auto* tag = std::get_if<THTMLTag>(&item))
-      OnTag(*tag);
-    else
-      OnText(std::get<THTMLText>(item));
-  }
-}
-
 void TPageWalk::OnTag(const THTMLTag& tag) {
   const std::string_view name = tag.Name; // views compare lengths before bytes
   if (name == "SCRIPT")

@@ -20,8 +20,6 @@ class TPageWalk : public THTMLItemSink {
 public:
   explicit TPageWalk(TCellTable& table) : Table(table) {}
 
-  /// Walks the items from first to last.
-  void Walk(const std::vector<THTMLItem>& items);
   void OnTag(const THTMLTag& tag) override;
   void OnText(const THTMLText& text) override;
   /// Places one cell text according to the walk state.
