@@ -24,10 +24,8 @@ QPixmap TablePicture() {
   painter.fillRect(0, 0, picture.width(), cell, QColor(0xC0C0C0));
   painter.fillRect(0, 0, cell, picture.height(), QColor(0xC0C0C0));
   painter.setPen(QColor(0x808080));
-  for (int i = 0; i <= columns; ++i)
-    painter.drawLine(i * cell, 0, i * cell, picture.height() - 1);
-  for (int i = 0; i <= rows; ++i)
-    painter.drawLine(0, i * cell, picture.width() - 1, i * cell);
+  for (int i = 0; i <= columns; ++i) painter.drawLine(i * cell, 0, i * cell, picture.height() - 1);
+  for (int i = 0; i <= rows; ++i) painter.drawLine(0, i * cell, picture.width() - 1, i * cell);
   return picture;
 }
 
@@ -37,7 +35,7 @@ QLabel* Text(const QString& text, QWidget* parent) {
   return label;
 }
 
-} // namespace
+}  // namespace
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName("AboutBox");
@@ -54,9 +52,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   product->setFont(large);
   auto* comments = Text("Turns web pages into tables, by hand or by Pascal script.", this);
   comments->setObjectName("Comments");
-  auto* copyright = Text(QString(kCopyrightTemplate)
-                             .replace("YYYY", QString::number(QDate::currentDate().year())),
-                         this);
+  auto* copyright = Text(
+      QString(kCopyrightTemplate).replace("YYYY", QString::number(QDate::currentDate().year())),
+      this);
   copyright->setObjectName("Copyright");
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
@@ -76,4 +74,4 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-} // namespace zendrik
+}  // namespace zendrik

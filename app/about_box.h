@@ -9,11 +9,11 @@ namespace zendrik {
 class TAboutBox : public QDialog {
   Q_OBJECT
 
-public:
+ public:
   /// The maker line as written; "YYYY" is replaced by the current year when the dialog is made.
   static constexpr const char* kCopyrightTemplate = "Copyright \u00A9 YYYY the Zendrik developers";
 
   explicit TAboutBox(QWidget* parent = nullptr);
 };
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -13,8 +13,7 @@ bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 int SequenceLength(unsigned char lead, unsigned char& low, unsigned char& high) {
   low = 0x80;
   high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF)
-    return 2;
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
   if (lead >= 0xE0 && lead <= 0xEF) {
     if (lead == 0xE0)
       low = 0xA0;
@@ -32,7 +31,7 @@ int SequenceLength(unsigned char lead, unsigned char& low, unsigned char& high) 
   return 0;
 }
 
-} // namespace
+}  // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -44,11 +43,9 @@ bool IsValidUtf8(std::string_view bytes) {
     }
     unsigned char low, high;
     const int length = SequenceLength(*p, low, high);
-    if (length == 0 || end - p < length || p[1] < low || p[1] > high)
-      return false;
+    if (length == 0 || end - p < length || p[1] < low || p[1] > high) return false;
     for (int i = 2; i < length; ++i)
-      if (!IsContinuation(p[i]))
-        return false;
+      if (!IsContinuation(p[i])) return false;
     p += length;
   }
   return true;
@@ -58,9 +55,8 @@ QString DisplayText(std::string_view bytes) {
   const auto size = static_cast<qsizetype>(bytes.size());
   const bool ascii = std::all_of(bytes.begin(), bytes.end(),
                                  [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (ascii || !IsValidUtf8(bytes))
-    return QString::fromLatin1(bytes.data(), size);
+  if (ascii || !IsValidUtf8(bytes)) return QString::fromLatin1(bytes.data(), size);
   return QString::fromUtf8(bytes.data(), size);
 }
 
-} // namespace zendrik
+}  // namespace zendrik

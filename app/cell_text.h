@@ -14,4 +14,4 @@ bool IsValidUtf8(std::string_view bytes);
 /// UTF-8, otherwise byte for byte as Latin-1. The bytes themselves are never changed.
 QString DisplayText(std::string_view bytes);
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -14,4 +14,4 @@ std::string ColumnName(long long k) {
   return name;
 }
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -8,4 +8,4 @@ namespace zendrik {
 /// Zero and negative numbers have the empty name.
 std::string ColumnName(long long k);
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -46,13 +46,10 @@ bool ReadInput(const std::string& path, std::string& bytes, const TConsole& cons
 }
 
 bool IsWebAddress(std::string_view address) {
-  if (address.find("://") != std::string_view::npos)
-    return true;
-  if (address.size() < 4)
-    return false;
+  if (address.find("://") != std::string_view::npos) return true;
+  if (address.size() < 4) return false;
   std::string prefix(address.substr(0, 4));
-  for (char& c : prefix)
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : prefix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return prefix == "www.";
 }
 
@@ -74,8 +71,7 @@ bool ExtractAddress(const std::string& address, TCellTable& table, const TConsol
 // Lays out a local file; false when it cannot be read.
 bool ExtractFile(const std::string& path, TCellTable& table, const TConsole& console) {
   std::string body;
-  if (!ReadInput(path, body, console))
-    return false;
+  if (!ReadInput(path, body, console)) return false;
   ExtractPage(body, table);
   return true;
 }
@@ -88,10 +84,9 @@ int Extract(const std::string& address, const std::string& outputFile, const TCo
     extracted = IsWebAddress(address) ? ExtractAddress(address, table, console)
                                       : ExtractFile(address, table, console);
   } catch (const TableAllocationError&) {
-    return 1; // the reporter has already printed the message
+    return 1;  // the reporter has already printed the message
   }
-  if (!extracted && table.RowCount() == 0)
-    return 1;
+  if (!extracted && table.RowCount() == 0) return 1;
   if (outputFile.empty()) {
     const bool written = WriteCsv(table, [&console](std::string_view chunk) {
       console.Out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
@@ -111,8 +106,7 @@ int Extract(const std::string& address, const std::string& outputFile, const TCo
 // Prints the p-code listing of a script; a compile error is one line on standard error.
 int List(const std::string& path, const TConsole& console) {
   std::string text;
-  if (!ReadInput(path, text, console))
-    return 1;
+  if (!ReadInput(path, text, console)) return 1;
   TCtxScriptCode code;
   code.SetCode(std::move(text));
   try {
@@ -124,13 +118,12 @@ int List(const std::string& path, const TConsole& console) {
   return 0;
 }
 
-} // namespace
+}  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, const TConsole& console) {
   std::ostream& out = console.Out;
   std::ostream& err = console.Err;
-  if (args.empty())
-    return UsageError(err, "nothing to do");
+  if (args.empty()) return UsageError(err, "nothing to do");
   const std::string& command = args[0];
   if (command == "--help" && args.size() == 1) {
     PrintHelp(out);
@@ -141,20 +134,16 @@ int RunCommandLine(const std::vector<std::string>& args, const TConsole& console
     return 0;
   }
   if (command == "--extract") {
-    if (args.size() == 2)
-      return Extract(args[1], {}, console);
-    if (args.size() == 4 && args[2] == "-o")
-      return Extract(args[1], args[3], console);
+    if (args.size() == 2) return Extract(args[1], {}, console);
+    if (args.size() == 4 && args[2] == "-o") return Extract(args[1], args[3], console);
     return UsageError(err, "--extract takes an address and optionally -o FILE");
   }
   if (command == "--list") {
-    if (args.size() == 2)
-      return List(args[1], console);
+    if (args.size() == 2) return List(args[1], console);
     return UsageError(err, "--list takes one script file");
   }
-  if (command.rfind("-", 0) == 0)
-    return UsageError(err, "unknown option \"" + command + "\"");
+  if (command.rfind("-", 0) == 0) return UsageError(err, "unknown option \"" + command + "\"");
   return UsageError(err, "unexpected argument \"" + command + "\"");
 }
 
-} // namespace zendrik
+}  // namespace zendrik

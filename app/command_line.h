@@ -18,4 +18,4 @@ struct TConsole {
 /// status: 0 on success, 1 when the work failed, 2 for a usage error.
 int RunCommandLine(const std::vector<std::string>& args, const TConsole& console);
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -12,7 +12,7 @@ std::string Megabytes(std::int64_t bytes) {
   return text;
 }
 
-} // namespace
+}  // namespace
 
 void TConsoleExtractionView::ReportFailure(const std::string& message) {
   HasFailed = true;
@@ -20,20 +20,17 @@ void TConsoleExtractionView::ReportFailure(const std::string& message) {
 }
 
 TConsoleProgress::~TConsoleProgress() {
-  if (Shown)
-    Err << "\r\033[K" << std::flush; // leave a clean line for what follows
+  if (Shown) Err << "\r\033[K" << std::flush;  // leave a clean line for what follows
 }
 
 void TConsoleProgress::Update(std::int64_t bytesRead, std::int64_t totalBytes) {
   const auto now = std::chrono::steady_clock::now();
-  if (Shown && now - LastShown < std::chrono::milliseconds(200))
-    return;
+  if (Shown && now - LastShown < std::chrono::milliseconds(200)) return;
   LastShown = now;
   Shown = true;
   Err << "\rzendrik: " << Megabytes(bytesRead) << " received";
-  if (totalBytes > 0)
-    Err << " of " << Megabytes(totalBytes);
+  if (totalBytes > 0) Err << " of " << Megabytes(totalBytes);
   Err << "\033[K" << std::flush;
 }
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -11,7 +11,7 @@ namespace zendrik {
 /// The extraction's window, seen from a terminal: there is nothing to show or repaint, and the
 /// failure message goes to standard error.
 class TConsoleExtractionView : public TExtractionView {
-public:
+ public:
   explicit TConsoleExtractionView(std::ostream& err) : Err(err) {}
 
   void ShowAddress(const std::string&) override {}
@@ -21,23 +21,23 @@ public:
 
   bool Failed() const { return HasFailed; }
 
-private:
+ private:
   std::ostream& Err;
   bool HasFailed = false;
 };
 
 /// Shows the bytes received so far on one terminal line, at most five times a second.
 class TConsoleProgress {
-public:
+ public:
   explicit TConsoleProgress(std::ostream& err) : Err(err) {}
   ~TConsoleProgress();
 
   void Update(std::int64_t bytesRead, std::int64_t totalBytes);
 
-private:
+ private:
   std::ostream& Err;
   std::chrono::steady_clock::time_point LastShown{};
   bool Shown = false;
 };
 
-} // namespace zendrik
+}  // namespace zendrik

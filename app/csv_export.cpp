@@ -1,11 +1,11 @@
 #include "app/csv_export.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace zendrik {
 namespace fs = std::filesystem;
@@ -14,13 +14,12 @@ namespace {
 
 void AppendEscaped(std::string& out, std::string_view text) {
   for (char c : text) {
-    if (c == '\\' || c == '"')
-      out.push_back('\\');
+    if (c == '\\' || c == '"') out.push_back('\\');
     out.push_back(c);
   }
 }
 
-} // namespace
+}  // namespace
 
 std::string EscapeCell(std::string_view text) {
   std::string escaped;
@@ -33,8 +32,7 @@ void AppendCsvLine(std::string& out, TCellStore& row) {
   bool first = true;
   row.First();
   while (row.Next()) {
-    if (!first)
-      out.push_back(',');
+    if (!first) out.push_back(',');
     first = false;
     out.push_back('"');
     AppendEscaped(out, *row.Current);
@@ -53,8 +51,7 @@ std::string Failure(const std::string& fileName, const std::string& what, int er
 // newly created file would get.
 mode_t TargetMode(const fs::path& target) {
   struct stat info {};
-  if (::stat(target.c_str(), &info) == 0)
-    return info.st_mode & 07777;
+  if (::stat(target.c_str(), &info) == 0) return info.st_mode & 07777;
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666 & ~mask;
@@ -65,8 +62,7 @@ bool WriteAll(int fd, std::string_view data) {
   while (!data.empty()) {
     const ssize_t written = ::write(fd, data.data(), data.size());
     if (written < 0) {
-      if (errno == EINTR)
-        continue;
+      if (errno == EINTR) continue;
       return false;
     }
     data.remove_prefix(static_cast<std::size_t>(written));
@@ -74,7 +70,7 @@ bool WriteAll(int fd, std::string_view data) {
   return true;
 }
 
-} // namespace
+}  // namespace
 
 bool WriteCsv(TCellTable& table, const std::function<bool(std::string_view chunk)>& write) {
   constexpr std::size_t flushSize = 1 << 20;
@@ -84,8 +80,7 @@ bool WriteCsv(TCellTable& table, const std::function<bool(std::string_view chunk
   while (table.Rows.Next()) {
     AppendCsvLine(buffer, **table.Rows.Current);
     if (buffer.size() >= flushSize) {
-      if (!write(buffer))
-        return false;
+      if (!write(buffer)) return false;
       buffer.clear();
     }
   }
@@ -95,14 +90,12 @@ bool WriteCsv(TCellTable& table, const std::function<bool(std::string_view chunk
 SaveResult SaveTable(TCellTable& table, const std::string& fileName) {
   std::error_code ignored;
   fs::path target = fileName;
-  if (fs::is_symlink(target, ignored))
-    target = fs::weakly_canonical(target, ignored);
+  if (fs::is_symlink(target, ignored)) target = fs::weakly_canonical(target, ignored);
   const fs::path directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
   std::string temporary = (directory / ("." + target.filename().string() + ".XXXXXX")).string();
 
   const int fd = ::mkstemp(temporary.data());
-  if (fd < 0)
-    return {false, Failure(fileName, "create", errno)};
+  if (fd < 0) return {false, Failure(fileName, "create", errno)};
   bool written = WriteCsv(table, [fd](std::string_view chunk) { return WriteAll(fd, chunk); }) &&
                  ::fchmod(fd, TargetMode(target)) == 0;
   int error = errno;
@@ -121,4 +114,4 @@ SaveResult SaveTable(TCellTable& table, const std::string& fileName) {
   return {true, {}};
 }
 
-} // namespace zendrik
+}  // namespace zendrik

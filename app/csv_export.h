@@ -23,7 +23,7 @@ bool WriteCsv(TCellTable& table, const std::function<bool(std::string_view chunk
 /// Whether a save worked, and why not.
 struct SaveResult {
   bool Ok = false;
-  std::string Error; // names the file and the reason
+  std::string Error;  // names the file and the reason
   explicit operator bool() const { return Ok; }
 };
 
@@ -32,4 +32,4 @@ struct SaveResult {
 /// file as it was.
 SaveResult SaveTable(TCellTable& table, const std::string& fileName);
 
-} // namespace zendrik
+}  // namespace zendrik

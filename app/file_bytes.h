@@ -8,4 +8,4 @@ namespace zendrik {
 /// (the system's error text).
 std::string ReadFileBytes(const std::string& path, std::string& bytes);
 
-} // namespace zendrik
+}  // namespace zendrik

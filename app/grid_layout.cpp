@@ -24,7 +24,7 @@ QFont PlainTextFont(QFont font) {
   return font;
 }
 
-} // namespace
+}  // namespace
 
 TGridLayout::TGridLayout(const QFont& font)
     : Font_(PlainTextFont(font)), Metrics(Font_), TextHeight_(Metrics.height()) {
@@ -42,25 +42,21 @@ int TGridLayout::MeasureText(std::string_view text) const {
   int sum = 0;
   for (const char byte : text) {
     const auto c = static_cast<unsigned char>(byte);
-    if (c >= AsciiAdvances.size() || AsciiAdvances[c] < 0)
-      return ShapedWidth(text);
+    if (c >= AsciiAdvances.size() || AsciiAdvances[c] < 0) return ShapedWidth(text);
     sum += AsciiAdvances[c];
     // Past the widest column nothing more matters.
-    if (sum >= (kMaxColumnWidth << 6))
-      return kMaxColumnWidth;
+    if (sum >= (kMaxColumnWidth << 6)) return kMaxColumnWidth;
   }
-  return (sum + 32) >> 6; // rounded as the layout rounds its sum
+  return (sum + 32) >> 6;  // rounded as the layout rounds its sum
 }
 
 int TGridLayout::ShapedWidth(std::string_view text) const {
   const QString shown = DisplayText(text);
   if (shown.size() > kMeasuredPrefix) {
     qsizetype cut = kMeasuredPrefix;
-    if (shown.at(cut - 1).isHighSurrogate())
-      --cut;
+    if (shown.at(cut - 1).isHighSurrogate()) --cut;
     const int start = Metrics.horizontalAdvance(shown.left(cut));
-    if (start >= kMaxColumnWidth + kKerningAllowance)
-      return kMaxColumnWidth;
+    if (start >= kMaxColumnWidth + kKerningAllowance) return kMaxColumnWidth;
   }
   return Metrics.horizontalAdvance(shown);
 }
@@ -71,8 +67,7 @@ void TGridLayout::Rebuild(const TCellTable& table) {
   for (unsigned r = 0; r < rows; ++r) {
     const TCellStore& row = table.Row(r);
     for (unsigned c = 0; c < row.Count; ++c) {
-      if (ColWidths.Count <= c)
-        ColWidths.Add();
+      if (ColWidths.Count <= c) ColWidths.Add();
       int& width = ColWidths.At(c);
       width = std::max(width, CellWidth(TCellTable::CellText(row, c)));
     }
@@ -110,4 +105,4 @@ std::pair<unsigned, unsigned> TGridLayout::RowsIn(int top, int bottom, unsigned 
   return {clampRow(first), clampRow(end)};
 }
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -19,7 +19,7 @@ namespace zendrik {
 /// are measured once per change of the table (`Rebuild`), so painting costs the same for a
 /// table of any size.
 class TGridLayout {
-public:
+ public:
   static constexpr int kMaxColumnWidth = 250;
   /// Added to a text's width to give its column width.
   static constexpr int kCellPadding = 5;
@@ -62,7 +62,7 @@ public:
   int* CurColWidth = nullptr;
   TDynaArray<int> ColWidths{&CurColWidth};
 
-private:
+ private:
   void SumColumnLefts();
   // The text's width in pixels, or kMaxColumnWidth when it is at least that wide.
   int MeasureText(std::string_view text) const;
@@ -78,4 +78,4 @@ private:
   QSize SurfaceSize_{1, 1};
 };
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -35,10 +35,10 @@ void UseLinePen(QPainter& painter) {
   painter.setPen(QPen(QColor::fromRgb(kGridLine), 0));
 }
 
-} // namespace
+}  // namespace
 
-void PaintCellArea(QPainter& painter, const QRect& exposed, QSize surface,
-                   const TCellTable& table, const TGridLayout& layout) {
+void PaintCellArea(QPainter& painter, const QRect& exposed, QSize surface, const TCellTable& table,
+                   const TGridLayout& layout) {
   Prepare(painter, exposed, kCellBackground, layout);
   const auto [firstRow, endRow] = layout.RowsIn(exposed.top(), exposed.bottom(), table.RowCount());
   const auto [firstColumn, endColumn] = layout.ColumnsIn(exposed.left(), exposed.right());
@@ -49,8 +49,7 @@ void PaintCellArea(QPainter& painter, const QRect& exposed, QSize surface,
     const int end = std::min<int>(endColumn, std::min<unsigned>(row.Count, layout.ColumnCount()));
     for (int c = firstColumn; c < end; ++c) {
       const std::string_view text = TCellTable::CellText(row, c);
-      if (text.empty())
-        continue;
+      if (text.empty()) continue;
       const int x = layout.ColumnLeft(c);
       DrawClipped(painter, TextBand(x, y, layout.ColumnWidth(c), layout),
                   x + TGridLayout::kTextInset, y + TGridLayout::kTextInset, DisplayText(text),
@@ -73,8 +72,7 @@ void PaintCellArea(QPainter& painter, const QRect& exposed, QSize surface,
 void PaintColumnHeader(QPainter& painter, const QRect& exposed, QSize surface, int scrollX,
                        const TGridLayout& layout) {
   Prepare(painter, exposed, kHeaderBackground, layout);
-  const auto [first, end] =
-      layout.ColumnsIn(exposed.left() + scrollX, exposed.right() + scrollX);
+  const auto [first, end] = layout.ColumnsIn(exposed.left() + scrollX, exposed.right() + scrollX);
   for (int c = first; c < end; ++c) {
     const int x = layout.ColumnLeft(c) - scrollX;
     DrawClipped(painter, QRect(x, 0, layout.ColumnWidth(c), surface.height()),
@@ -108,4 +106,4 @@ void PaintRowHeader(QPainter& painter, const QRect& exposed, QSize surface, int 
   }
 }
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -18,8 +18,8 @@ inline constexpr unsigned kGridLine = 0x808080;
 /// Paints the part `exposed` of the cell surface (of size `surface`): white background, the
 /// cell texts, each clipped to its cell, a grey line below every row and right of every column.
 /// Only rows and columns that meet `exposed` are visited.
-void PaintCellArea(QPainter& painter, const QRect& exposed, QSize surface,
-                   const TCellTable& table, const TGridLayout& layout);
+void PaintCellArea(QPainter& painter, const QRect& exposed, QSize surface, const TCellTable& table,
+                   const TGridLayout& layout);
 
 /// Paints the column header strip: silver, the column names above their columns as the cell
 /// area is scrolled right by `scrollX`, and a grey line right of every column.
@@ -31,4 +31,4 @@ void PaintColumnHeader(QPainter& painter, const QRect& exposed, QSize surface, i
 void PaintRowHeader(QPainter& painter, const QRect& exposed, QSize surface, int scrollY,
                     unsigned rowCount, const TGridLayout& layout);
 
-} // namespace zendrik
+}  // namespace zendrik

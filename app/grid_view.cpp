@@ -35,7 +35,7 @@ QBoxLayout* Unspaced(QBoxLayout* layout) {
   return layout;
 }
 
-} // namespace
+}  // namespace
 
 TGridView::TGridView(QWidget& panel, const TCellTable& table, const QFont& font)
     : Table(table), Layout_(font) {
@@ -120,4 +120,4 @@ void TGridView::ScrollVertically(int pixels) {
   bar->setValue(bar->value() + pixels);
 }
 
-} // namespace zendrik
+}  // namespace zendrik

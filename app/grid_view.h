@@ -18,7 +18,7 @@ class TPaintBox;
 /// in the strip `Panel3`) and the row header `PaintBox3` (in `ScrollBox3`). Only `ScrollBox1`
 /// scrolls; the headers paint with its scroll offsets and follow it.
 class TGridView : public QObject {
-public:
+ public:
   static constexpr int kHeaderHeight = 25;
   static constexpr int kRowHeaderWidth = 33;
 
@@ -38,7 +38,7 @@ public:
   TPaintBox& PaintBox2() const { return *ColumnHeader; }
   TPaintBox& PaintBox3() const { return *RowHeader; }
 
-private:
+ private:
   void BuildHeaderStrip(QBoxLayout& column);
   void BuildBody(QBoxLayout& column);
   void ConnectPainting();
@@ -51,4 +51,4 @@ private:
   TPaintBox* RowHeader = nullptr;
 };
 
-} // namespace zendrik
+}  // namespace zendrik

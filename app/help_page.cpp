@@ -9,9 +9,8 @@ namespace zendrik {
 
 QUrl HelpPageUrl(const QString& programDirectory) {
   const QFileInfo shipped(QDir(programDirectory).filePath("../share/zendrik/help.html"));
-  if (shipped.isFile())
-    return QUrl::fromLocalFile(shipped.canonicalFilePath());
+  if (shipped.isFile()) return QUrl::fromLocalFile(shipped.canonicalFilePath());
   return QUrl(kHelpAddress);
 }
 
-} // namespace zendrik
+}  // namespace zendrik

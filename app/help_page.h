@@ -10,4 +10,4 @@ namespace zendrik {
 /// the online help address.
 QUrl HelpPageUrl(const QString& programDirectory);
 
-} // namespace zendrik
+}  // namespace zendrik

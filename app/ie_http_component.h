@@ -11,10 +11,10 @@ namespace zendrik {
 class TIEHTTPComponent : public QObject {
   Q_OBJECT
 
-public:
+ public:
   TIEHTTPComponent(const QString& name, QObject* owner) : QObject(owner) { setObjectName(name); }
 
   TIEHTTP Client;
 };
 
-} // namespace zendrik
+}  // namespace zendrik

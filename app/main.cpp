@@ -4,8 +4,8 @@
 
 #include <QApplication>
 
-#include <iostream>
 #include <unistd.h>
+#include <iostream>
 
 namespace {
 
@@ -20,11 +20,10 @@ int RunWindow(int argc, char** argv) {
   return QApplication::exec();
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
-  if (argc <= 1)
-    return RunWindow(argc, argv);
+  if (argc <= 1) return RunWindow(argc, argv);
   std::ios::sync_with_stdio(false);
   const zendrik::TConsole console{std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1};
   return zendrik::RunCommandLine(std::vector<std::string>(argv + 1, argv + argc), console);

@@ -33,7 +33,7 @@ QFont FormFont() {
   return font;
 }
 
-} // namespace
+}  // namespace
 
 TMainForm::TMainForm(TMessageBoxes& boxes) : Boxes(boxes), BaseCaption_(kBaseCaption) {
   setObjectName("MainForm");
@@ -81,11 +81,9 @@ void TMainForm::NewTable1Click() {
 
 void TMainForm::SaveTable1Click() {
   const std::optional<QString> fileName = Boxes.ChooseFile(*SaveDialog1);
-  if (!fileName)
-    return;
+  if (!fileName) return;
   const SaveResult saved = zendrik::SaveTable(Table, QFile::encodeName(*fileName).toStdString());
-  if (!saved)
-    Boxes.Show(this, {QMessageBox::Critical, {}, DisplayText(saved.Error)});
+  if (!saved) Boxes.Show(this, {QMessageBox::Critical, {}, DisplayText(saved.Error)});
 }
 
 void TMainForm::Exit1Click() { close(); }
@@ -126,10 +124,8 @@ void TMainForm::FormMouseWheelUp() { Grid_->ScrollVertically(-kWheelStep); }
 
 void TMainForm::TurnWheel(QWheelEvent& event) {
   WheelRemainder += event.angleDelta().y();
-  for (; WheelRemainder >= kWheelNotch; WheelRemainder -= kWheelNotch)
-    FormMouseWheelUp();
-  for (; WheelRemainder <= -kWheelNotch; WheelRemainder += kWheelNotch)
-    FormMouseWheelDown();
+  for (; WheelRemainder >= kWheelNotch; WheelRemainder -= kWheelNotch) FormMouseWheelUp();
+  for (; WheelRemainder <= -kWheelNotch; WheelRemainder += kWheelNotch) FormMouseWheelDown();
   event.accept();
 }
 
@@ -152,4 +148,4 @@ void TMainForm::wheelEvent(QWheelEvent* event) {
     QMainWindow::wheelEvent(event);
 }
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -31,7 +31,7 @@ class TIEHTTPComponent;
 class TMainForm : public QMainWindow, public TExtractionView {
   Q_OBJECT
 
-public:
+ public:
   static constexpr int kWidth = 780;
   static constexpr int kHeight = 580;
   static constexpr int kWheelStep = 20;
@@ -57,7 +57,7 @@ public:
   /// The table the window shows; the grid's widths follow it on `Grid().Refresh()`.
   TCellTable Table;
 
-public slots:
+ public slots:
   /// "New table": empties the table and repaints the grid.
   void NewTable1Click();
   /// "Save table...": asks for a file name and saves the table there as CSV.
@@ -73,12 +73,12 @@ public slots:
   void FormMouseWheelDown();
   void FormMouseWheelUp();
 
-protected:
+ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
-private:
+ private:
   void BuildComponents(const QFont& gridFont);
   QWidget* BuildTopPanel();
   QWidget* BuildLowerPanel();
@@ -107,4 +107,4 @@ private:
   AllocationReporter PreviousAllocationReporter;
 };
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -36,7 +36,7 @@ QAction* Item(QMenu* menu, const char* name, const QString& text) {
   return Named(menu->addAction(text), name);
 }
 
-} // namespace
+}  // namespace
 
 QWidget* TMainForm::BuildTopPanel() {
   QFrame* panel = Panel("Panel1", nullptr);
@@ -149,4 +149,4 @@ void TMainForm::PlaceSplitter() {
   Splitter1->setSizes({kGridPanelHeight, std::max(0, available - kGridPanelHeight)});
 }
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -16,11 +16,10 @@ QMessageBox::StandardButton TScreenMessageBoxes::Show(QWidget* parent, const TMe
 }
 
 std::optional<QString> TScreenMessageBoxes::ChooseFile(QFileDialog& dialog) {
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-    return std::nullopt;
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first();
 }
 
 void TScreenMessageBoxes::ShowModal(QDialog& dialog) { dialog.exec(); }
 
-} // namespace zendrik
+}  // namespace zendrik

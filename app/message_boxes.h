@@ -24,7 +24,7 @@ struct TMessageBox {
 /// Everything in the window that waits for the user: message boxes, file dialogs and modal
 /// dialogs. The window asks only through this, so that tests can give the answers.
 class TMessageBoxes {
-public:
+ public:
   virtual ~TMessageBoxes() = default;
   /// Shows `box` over `parent` and returns the button chosen.
   virtual QMessageBox::StandardButton Show(QWidget* parent, const TMessageBox& box) = 0;
@@ -36,7 +36,7 @@ public:
 
 /// The boxes and dialogs on the screen, waiting for a person.
 class TScreenMessageBoxes final : public TMessageBoxes {
-public:
+ public:
   QMessageBox::StandardButton Show(QWidget* parent, const TMessageBox& box) override;
   std::optional<QString> ChooseFile(QFileDialog& dialog) override;
   void ShowModal(QDialog& dialog) override;
@@ -45,4 +45,4 @@ public:
 /// The caption a box shows: its own, or else the application's title.
 QString CaptionOf(const TMessageBox& box);
 
-} // namespace zendrik
+}  // namespace zendrik

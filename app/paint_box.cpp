@@ -12,10 +12,9 @@ TPaintBox::TPaintBox(const QString& name, QWidget* parent) : QWidget(parent) {
 }
 
 void TPaintBox::paintEvent(QPaintEvent* event) {
-  if (!OnPaint)
-    return;
+  if (!OnPaint) return;
   QPainter painter(this);
   OnPaint(painter, event->rect());
 }
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -11,15 +11,15 @@ namespace zendrik {
 class TPaintBox : public QWidget {
   Q_OBJECT
 
-public:
+ public:
   using PaintHandler = std::function<void(QPainter&, const QRect&)>;
 
   TPaintBox(const QString& name, QWidget* parent);
 
   PaintHandler OnPaint;
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override;
 };
 
-} // namespace zendrik
+}  // namespace zendrik

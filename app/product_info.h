@@ -11,4 +11,4 @@ inline constexpr const char* kHelpAddress = "https://zendrik.example/help/";
 /// The maker's web site (button of the information dialog).
 inline constexpr const char* kMakerAddress = "https://zendrik.example/";
 
-} // namespace zendrik
+}  // namespace zendrik

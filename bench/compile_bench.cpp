@@ -23,7 +23,8 @@ const char* const kStatements[] = {
 
 // A procedure of about `lines` lines.
 std::string GenerateScript(int lines) {
-  std::string text = "procedure Generated(a, b; var c);\nvar i, j, k, x, y, z, d, e, s, s2, t, arr, obj, Done;\n";
+  std::string text =
+      "procedure Generated(a, b; var c);\nvar i, j, k, x, y, z, d, e, s, s2, t, arr, obj, Done;\n";
   text += "const Limit = 100; Title = 'generated';\nbegin\n";
   for (int line = 0; line < lines - 5; ++line) {
     text += kStatements[line % std::size(kStatements)];
@@ -42,8 +43,9 @@ void BM_CompileScript(benchmark::State& state) {
     code.CompileNow();
     benchmark::DoNotOptimize(code.PCode().data());
   }
-  state.counters["lines/s"] = benchmark::Counter(static_cast<double>(lines) * static_cast<double>(state.iterations()),
-                                                 benchmark::Counter::kIsRate);
+  state.counters["lines/s"] =
+      benchmark::Counter(static_cast<double>(lines) * static_cast<double>(state.iterations()),
+                         benchmark::Counter::kIsRate);
   state.counters["bytes"] = static_cast<double>(code.Code().size());
   state.counters["instructions"] = static_cast<double>(code.PCode().size());
 }

@@ -37,8 +37,7 @@ std::string GeneratePage(std::size_t targetBytes) {
 const std::string& Page(std::size_t megabytes) {
   static std::string pages[64];
   std::string& page = pages[megabytes];
-  if (page.empty())
-    page = GeneratePage(megabytes << 20);
+  if (page.empty()) page = GeneratePage(megabytes << 20);
   return page;
 }
 
@@ -52,8 +51,7 @@ void BM_ExtractPage(benchmark::State& state) {
     ExtractPage(page, table);
     state.PauseTiming();
     cells = 0;
-    for (unsigned r = 0; r < table.RowCount(); ++r)
-      cells += table.Row(r).Count;
+    for (unsigned r = 0; r < table.RowCount(); ++r) cells += table.Row(r).Count;
     tableBytes = mallinfo2().uordblks - before;
     table.clearall();
     state.ResumeTiming();
@@ -69,8 +67,7 @@ void BM_SaveTable(benchmark::State& state) {
   ExtractPage(Page(static_cast<std::size_t>(state.range(0))), table);
   const std::string file = (std::filesystem::temp_directory_path() / "zendrik_bench.csv").string();
   for (auto _ : state) {
-    if (!SaveTable(table, file))
-      state.SkipWithError("save failed");
+    if (!SaveTable(table, file)) state.SkipWithError("save failed");
   }
   const auto bytes = std::filesystem::file_size(file);
   std::filesystem::remove(file);
@@ -78,6 +75,6 @@ void BM_SaveTable(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveTable)->Arg(20)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

@@ -39,9 +39,8 @@ LoopbackHttpServer& Server() {
   static const bool served = [] {
     const std::string page = LargePage();
     server.Serve("/page.html", HttpReply::Page(page));
-    server.Serve("/signature.html",
-                 HttpReply::Page(std::string(zendrik::kCompressedBodySignature) +
-                                 zendrik::testsupport::ZlibStream(page)));
+    server.Serve("/signature.html", HttpReply::Page(std::string(zendrik::kCompressedBodySignature) +
+                                                    zendrik::testsupport::ZlibStream(page)));
     return true;
   }();
   (void)served;
@@ -82,7 +81,7 @@ void BM_FetchSignatureBody(benchmark::State& state) {
 
 // The window's part of an extraction costs nothing here: only the fetch and the table count.
 class TSilentView : public zendrik::TExtractionView {
-public:
+ public:
   void ShowAddress(const std::string&) override {}
   void ProcessPendingMessages() override {}
   void RepaintGrid() override {}
@@ -97,8 +96,7 @@ void BM_FetchAndExtract(benchmark::State& state) {
   TSilentView view;
   for (auto _ : state) {
     zendrik::DownloadIt(address, table, http, view);
-    if (!view.Failure.empty())
-      state.SkipWithError(view.Failure.c_str());
+    if (!view.Failure.empty()) state.SkipWithError(view.Failure.c_str());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kPageBytes));
   state.counters["rows"] = table.RowCount();

@@ -35,8 +35,13 @@ QFont GridFont() {
 // A table of the size asked for, its columns measured; made once per size.
 struct Grid {
   explicit Grid(int rows) : Layout(GridFont()) {
-    const char* words[] = {"Apple", "1,99 EUR", "http://www.example.com/shop/item?id=",
-                           "Stra\xC3\x9F" "e", "", "A somewhat longer description of the item"};
+    const char* words[] = {"Apple",
+                           "1,99 EUR",
+                           "http://www.example.com/shop/item?id=",
+                           "Stra\xC3\x9F"
+                           "e",
+                           "",
+                           "A somewhat longer description of the item"};
     for (int r = 0; r < rows; ++r) {
       Table.AppendRow();
       for (int c = 0; c < kColumns; ++c)
@@ -51,8 +56,7 @@ struct Grid {
 Grid& GridOf(int cells) {
   static std::map<int, std::unique_ptr<Grid>> grids;
   auto& grid = grids[cells];
-  if (!grid)
-    grid = std::make_unique<Grid>(cells / kColumns);
+  if (!grid) grid = std::make_unique<Grid>(cells / kColumns);
   return *grid;
 }
 
@@ -64,12 +68,9 @@ QPoint Scroll(const TGridLayout& layout, Position position) {
   const QPoint last(std::max(0, surface.width() - kViewport.width()),
                     std::max(0, surface.height() - kViewport.height()));
   switch (position) {
-  case Top:
-    return {0, 0};
-  case Middle:
-    return last / 2;
-  case End:
-    return last;
+    case Top: return {0, 0};
+    case Middle: return last / 2;
+    case End: return last;
   }
   return {};
 }
@@ -109,8 +110,7 @@ void RowHeader(benchmark::State& state, int cells, Position position) {
 
 void Remeasure(benchmark::State& state, int cells) {
   Grid& grid = GridOf(cells);
-  for (auto _ : state)
-    grid.Layout.Rebuild(grid.Table);
+  for (auto _ : state) grid.Layout.Rebuild(grid.Table);
 }
 
 void RegisterAll() {
@@ -134,12 +134,11 @@ void RegisterAll() {
   }
 }
 
-} // namespace
-} // namespace zendrik
+}  // namespace
+}  // namespace zendrik
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
   zendrik::RegisterAll();
   benchmark::Initialize(&argc, argv);

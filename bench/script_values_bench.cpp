@@ -81,7 +81,9 @@ BENCHMARK(BM_CopyInteger);
 void BM_CopyFloating(benchmark::State& state) { CopyLoop(state, TCtxValue::Floating(2.5)); }
 BENCHMARK(BM_CopyFloating);
 
-void BM_CopySharedString(benchmark::State& state) { CopyLoop(state, TCtxValue::String("a shared string")); }
+void BM_CopySharedString(benchmark::State& state) {
+  CopyLoop(state, TCtxValue::String("a shared string"));
+}
 BENCHMARK(BM_CopySharedString);
 
 }  // namespace

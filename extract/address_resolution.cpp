@@ -4,14 +4,11 @@ namespace zendrik {
 namespace {
 
 bool StartsWithNoCase(std::string_view text, std::string_view upperPrefix) {
-  if (text.size() < upperPrefix.size())
-    return false;
+  if (text.size() < upperPrefix.size()) return false;
   for (std::size_t i = 0; i < upperPrefix.size(); ++i) {
     char c = text[i];
-    if (c >= 'a' && c <= 'z')
-      c = static_cast<char>(c - 'a' + 'A');
-    if (c != upperPrefix[i])
-      return false;
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (c != upperPrefix[i]) return false;
   }
   return true;
 }
@@ -24,12 +21,10 @@ bool IsAbsolute(std::string_view address) {
 // The scheme and host: everything before the first '/' that stands alone (not part of "//").
 std::string_view Root(std::string_view address) {
   for (std::size_t i = 0; i < address.size(); ++i) {
-    if (address[i] != '/')
-      continue;
+    if (address[i] != '/') continue;
     const bool slashBefore = i > 0 && address[i - 1] == '/';
     const bool slashAfter = i + 1 < address.size() && address[i + 1] == '/';
-    if (!slashBefore && !slashAfter)
-      return address.substr(0, i);
+    if (!slashBefore && !slashAfter) return address.substr(0, i);
   }
   return address;
 }
@@ -37,8 +32,7 @@ std::string_view Root(std::string_view address) {
 // The directory of a page address, ending with '/'. A last segment with a '.' names a file
 // and is dropped; the host is never dropped, even when it holds dots.
 std::string PageBase(std::string_view current) {
-  if (current.empty() || current.back() == '/')
-    return std::string(current);
+  if (current.empty() || current.back() == '/') return std::string(current);
   const std::string_view root = Root(current);
   const std::size_t lastSlash = current.rfind('/');
   if (root.size() < current.size() &&
@@ -47,7 +41,7 @@ std::string PageBase(std::string_view current) {
   return std::string(current) + '/';
 }
 
-} // namespace
+}  // namespace
 
 std::string& CurrentAddress() {
   static std::string address;
@@ -67,4 +61,4 @@ std::string ResolveAddress(std::string_view address) {
   return resolved;
 }
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -14,4 +14,4 @@ std::string& CurrentAddress();
 /// '/' goes to the root of the current address, anything else is relative to its directory.
 std::string ResolveAddress(std::string_view address);
 
-} // namespace zendrik
+}  // namespace zendrik

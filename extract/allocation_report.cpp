@@ -13,7 +13,7 @@ AllocationReporter& Reporter() {
   return reporter;
 }
 
-} // namespace
+}  // namespace
 
 AllocationReporter SetAllocationReporter(AllocationReporter reporter) {
   return std::exchange(Reporter(), std::move(reporter));
@@ -26,9 +26,8 @@ std::string AllocationFailureMessage(std::size_t bytes) {
 
 void FailAllocation(std::size_t bytes) {
   std::string message = AllocationFailureMessage(bytes);
-  if (Reporter())
-    Reporter()(message);
+  if (Reporter()) Reporter()(message);
   throw TableAllocationError(message);
 }
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -17,7 +17,7 @@ AllocationReporter SetAllocationReporter(AllocationReporter reporter);
 
 /// Ends the operation that could not allocate, after the reporter has shown the message.
 class TableAllocationError : public std::runtime_error {
-public:
+ public:
   explicit TableAllocationError(const std::string& message) : std::runtime_error(message) {}
 };
 
@@ -27,4 +27,4 @@ std::string AllocationFailureMessage(std::size_t bytes);
 /// Reports the failure through the reporter, then throws TableAllocationError.
 [[noreturn]] void FailAllocation(std::size_t bytes);
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -27,8 +27,7 @@ inline std::size_t FindEither(std::string_view text, std::size_t from, char firs
   }
 #endif
   for (; pos < text.size(); ++pos)
-    if (data[pos] == first || data[pos] == second)
-      return pos;
+    if (data[pos] == first || data[pos] == second) return pos;
   return text.size();
 }
 
@@ -59,4 +58,4 @@ inline std::size_t CopyRun(std::string_view text, std::size_t from, char first, 
   return pos - from;
 }
 
-} // namespace zendrik
+}  // namespace zendrik

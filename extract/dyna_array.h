@@ -20,7 +20,7 @@ template <typename T>
 class TDynaArray {
   static_assert(std::is_trivially_copyable_v<T>, "elements are copied as raw bytes");
 
-public:
+ public:
   static constexpr int Granularity = 100;
   static constexpr int ElementSize = sizeof(T);
 
@@ -42,20 +42,17 @@ public:
   T* Select(int i) {
     Index = i;
     Current = Data + i;
-    if (CursorVar)
-      *CursorVar = Current;
+    if (CursorVar) *CursorVar = Current;
     return Current;
   }
 
   void First() {
-    if (Count > 0)
-      Select(0);
+    if (Count > 0) Select(0);
   }
 
   /// Visits the element at `Index`, then advances `Index`; false once past the end.
   bool Next() {
-    if (Count == 0 || Index < 0 || Index > static_cast<int>(Count) - 1)
-      return false;
+    if (Count == 0 || Index < 0 || Index > static_cast<int>(Count) - 1) return false;
     Select(Index);
     ++Index;
     return true;
@@ -69,8 +66,7 @@ public:
     Capacity = 0;
     Index = -1;
     Current = nullptr;
-    if (CursorVar)
-      *CursorVar = nullptr;
+    if (CursorVar) *CursorVar = nullptr;
   }
 
   /// Element `i` without moving the cursor (for readers that must not disturb it).
@@ -83,7 +79,7 @@ public:
   /// Size of the data block in bytes.
   int Capacity = 0;
 
-private:
+ private:
   // `Capacity` is room for Count elements rounded up to whole steps of 100. The memory behind
   // it is committed lazily: a store of three cells holds 4 elements, not 100, and larger ones
   // double up to the step boundary. What a caller sees is the same: every element it can
@@ -112,7 +108,7 @@ private:
   }
 
   T* Data = nullptr;
-  unsigned Allocated = 0; // elements actually backed by memory
+  unsigned Allocated = 0;  // elements actually backed by memory
 };
 
-} // namespace zendrik
+}  // namespace zendrik

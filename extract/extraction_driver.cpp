@@ -13,8 +13,7 @@ const char* const kExtractionFailureMessage =
 
 void DownloadIt(const std::string& address, TCellTable& table, TIEHTTP& http,
                 TExtractionView& view) {
-  if (address.empty())
-    return;
+  if (address.empty()) return;
   try {
     const std::string resolved = ResolveAddress(address);
     view.ShowAddress(resolved);
@@ -30,4 +29,4 @@ void DownloadIt(const std::string& address, TCellTable& table, TIEHTTP& http,
   view.RepaintGrid();
 }
 
-} // namespace zendrik
+}  // namespace zendrik

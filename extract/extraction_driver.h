@@ -11,7 +11,7 @@ class TIEHTTP;
 /// What an extraction needs from the window it runs in. The window implements it; the
 /// command-line tool and the tests have their own.
 class TExtractionView {
-public:
+ public:
   virtual ~TExtractionView() = default;
   /// Shows the resolved address in the status label.
   virtual void ShowAddress(const std::string& address) = 0;
@@ -33,4 +33,4 @@ extern const char* const kExtractionFailureMessage;
 void DownloadIt(const std::string& address, TCellTable& table, TIEHTTP& http,
                 TExtractionView& view);
 
-} // namespace zendrik
+}  // namespace zendrik

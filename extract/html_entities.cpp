@@ -43,7 +43,7 @@ std::array<std::uint8_t, 256> MakeCharMap() {
   return map;
 }
 
-} // namespace
+}  // namespace
 
 const std::array<std::uint8_t, 256> EntityCharMap = MakeCharMap();
 
@@ -64,12 +64,10 @@ int FindEntityCode(std::string_view name) {
     }
     return byLetter;
   }();
-  if (name.size() < 2)
-    return -1;
+  if (name.size() < 2) return -1;
   for (const Row& row : groups[static_cast<unsigned char>(name[1])])
-    if (row.Name == name)
-      return row.Code;
+    if (row.Name == name) return row.Code;
   return -1;
 }
 
-} // namespace zendrik
+}  // namespace zendrik

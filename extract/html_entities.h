@@ -8,8 +8,8 @@ namespace zendrik {
 
 /// A named character reference and the numeric reference it stands for.
 struct TEntity {
-  std::string_view Name;    // with the leading '&' and the trailing ';'
-  std::string_view Numeric; // "&#nnn;"
+  std::string_view Name;     // with the leading '&' and the trailing ';'
+  std::string_view Numeric;  // "&#nnn;"
 };
 
 /// The names the text decoder knows, searched in order: the four markup escapes, then the 96
@@ -24,4 +24,4 @@ extern const std::array<std::uint8_t, 256> EntityCharMap;
 /// unknown.
 int FindEntityCode(std::string_view name);
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -6,8 +6,7 @@ namespace zendrik {
 
 void AssignUpper(std::string& out, std::string_view text) {
   ReplaceText(out, text);
-  for (char& c : out)
-    c = static_cast<char>(c - 32 * (static_cast<unsigned char>(c - 'a') < 26));
+  for (char& c : out) c = static_cast<char>(c - 32 * (static_cast<unsigned char>(c - 'a') < 26));
 }
 
 void THTMLParam::ParseParam(std::string_view raw) {
@@ -29,8 +28,7 @@ void THTMLTag::ParseTag(std::string_view raw) {
   const auto space = raw.find(' ');
   AssignUpper(Name, raw.substr(0, space));
   Params.Clear();
-  if (space != std::string_view::npos)
-    SplitParams(raw.substr(space + 1));
+  if (space != std::string_view::npos) SplitParams(raw.substr(space + 1));
 }
 
 // A parameter ends at a space outside double quotes; that one space is dropped, so runs of
@@ -46,13 +44,11 @@ void THTMLTag::SplitParams(std::string_view rest) {
       continue;
     }
     if (atEnd || !inQuotes) {
-      if (i > start)
-        Params.Append().ParseParam(rest.substr(start, i - start));
-      if (atEnd)
-        return;
+      if (i > start) Params.Append().ParseParam(rest.substr(start, i - start));
+      if (atEnd) return;
       start = i + 1;
     }
   }
 }
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -11,7 +11,7 @@ namespace zendrik {
 
 /// One parameter of a tag as written: `key=value`, `key="value"`, or a bare `key`.
 class THTMLParam {
-public:
+ public:
   /// Splits at the first '='; the key is upper-cased, one pair of enclosing double quotes is
   /// removed from the value. Nothing else is trimmed or unescaped.
   void ParseParam(std::string_view raw);
@@ -23,7 +23,7 @@ public:
 
 /// Everything between a '<' and a '>'.
 class THTMLTag {
-public:
+ public:
   /// The name runs up to the first space (only a space separates) and is upper-cased; the rest
   /// splits into parameters at spaces outside double quotes.
   void ParseTag(std::string_view raw);
@@ -33,21 +33,21 @@ public:
   /// Kept with their buffers when the tag is parsed again.
   TReusableList<THTMLParam> Params;
 
-private:
+ private:
   void SplitParams(std::string_view rest);
 };
 
 /// A run of text between tags, with line ends turned into spaces, runs of spaces folded and
 /// character references decoded.
 class THTMLText {
-public:
+ public:
   void DecodeText(std::string_view raw);
 
   std::string Text;
   std::string RawText;
 
-private:
-  std::string Folded; // scratch between folding and decoding, kept for its capacity
+ private:
+  std::string Folded;  // scratch between folding and decoding, kept for its capacity
 };
 
 using THTMLItem = std::variant<THTMLTag, THTMLText>;
@@ -68,4 +68,4 @@ void FoldSpaces(std::string_view raw, std::string& out);
 /// Decodes character references in one left-to-right pass (see THTMLText). Replaces `out`.
 void DecodeReferences(std::string_view text, std::string& out);
 
-} // namespace zendrik
+}  // namespace zendrik

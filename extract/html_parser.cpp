@@ -3,28 +3,26 @@
 #include "extract/byte_scan.h"
 #include "extract/line_splitter.h"
 
-
 namespace zendrik {
 namespace {
 
 // Keeps a copy of every item, for the stored form of the item list.
 class TItemCollector : public THTMLItemSink {
-public:
+ public:
   explicit TItemCollector(std::vector<THTMLItem>& items) : Items(items) {}
   void OnTag(const THTMLTag& tag) override { Items.emplace_back(tag); }
   void OnText(const THTMLText& text) override { Items.emplace_back(text); }
 
-private:
+ private:
   std::vector<THTMLItem>& Items;
 };
 
-} // namespace
+}  // namespace
 
 void THTMLParser::Tokenize() {
   TItemCollector collector(Items);
   Start();
-  for (const std::string& line : SourceLines)
-    TokenizeLine(line, collector);
+  for (const std::string& line : SourceLines) TokenizeLine(line, collector);
   Finish(collector);
 }
 
@@ -45,13 +43,12 @@ namespace {
 // The text of an item that may have begun on an earlier line: the run alone when nothing is
 // pending (the common case, no copy), else the pending text with the run appended.
 std::string_view Joined(std::string& pending, std::string_view run) {
-  if (pending.empty())
-    return run;
+  if (pending.empty()) return run;
   pending.append(run);
   return pending;
 }
 
-} // namespace
+}  // namespace
 
 void THTMLParser::TokenizeLine(std::string_view line, THTMLItemSink& sink) {
   std::size_t pos = 0;
@@ -69,8 +66,7 @@ void THTMLParser::TokenizeLine(std::string_view line, THTMLItemSink& sink) {
     pos = stop + 1;
   }
   // A line end is a space in running text; inside a tag the lines join with nothing between.
-  if (!InTag && !PendingText.empty())
-    PendingText.push_back('\n');
+  if (!InTag && !PendingText.empty()) PendingText.push_back('\n');
 }
 
 void THTMLParser::Finish(THTMLItemSink& sink) {
@@ -93,8 +89,7 @@ void THTMLParser::OpenTag(std::string_view run, THTMLItemSink& sink) {
     return;
   }
   const std::string_view text = Joined(PendingText, run);
-  if (!text.empty())
-    EmitText(text, sink);
+  if (!text.empty()) EmitText(text, sink);
   PendingText.clear();
   InTag = true;
 }
@@ -122,4 +117,4 @@ void THTMLParser::EmitTag(std::string_view raw, THTMLItemSink& sink) {
   sink.OnTag(Tag);
 }
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -11,7 +11,7 @@ namespace zendrik {
 /// Receives the tokenizer's items one at a time, in document order. An item is valid only
 /// during the call: the tokenizer reuses it for the next one.
 class THTMLItemSink {
-public:
+ public:
   virtual ~THTMLItemSink() = default;
   virtual void OnTag(const THTMLTag& tag) = 0;
   virtual void OnText(const THTMLText& text) = 0;
@@ -21,7 +21,7 @@ public:
 /// It knows nothing of HTML structure: no nesting, no comments, no element rules. Every input
 /// gives some list of items; nothing here fails.
 class THTMLParser {
-public:
+ public:
   /// Fills `Items` from `SourceLines` (which the caller fills first).
   void Tokenize();
   /// The same items for the lines of `body`, handed to `sink` as they are found instead of
@@ -35,7 +35,7 @@ public:
   std::string PendingTag;
   bool InTag = false;
 
-private:
+ private:
   void Start();
   void TokenizeLine(std::string_view line, THTMLItemSink& sink);
   void Finish(THTMLItemSink& sink);
@@ -49,4 +49,4 @@ private:
   THTMLText Text;
 };
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -19,12 +19,10 @@ void FoldSpaces(std::string_view raw, std::string& out) {
     const std::size_t run = CopyRun(raw, pos, ' ', '\n', folded + length);
     length += run;
     pos += run;
-    if (pos == raw.size())
-      break;
+    if (pos == raw.size()) break;
     // A run of spaces and line feeds becomes one space.
     folded[length++] = ' ';
-    while (pos < raw.size() && (raw[pos] == ' ' || raw[pos] == '\n'))
-      ++pos;
+    while (pos < raw.size() && (raw[pos] == ' ' || raw[pos] == '\n')) ++pos;
   }
   out.resize(length);
 }
@@ -43,15 +41,12 @@ int ParseNumericBody(std::string_view body) {
     negative = body.front() == '-';
     body.remove_prefix(1);
   }
-  if (body.empty())
-    return -1;
+  if (body.empty()) return -1;
   int value = 0;
   const char* end = body.data() + body.size();
   const auto [stop, error] = std::from_chars(body.data(), end, value, base);
-  if (error != std::errc() || stop != end || body.front() == '-' || body.front() == '+')
-    return -1;
-  if (negative && value != 0)
-    return -1;
+  if (error != std::errc() || stop != end || body.front() == '-' || body.front() == '+') return -1;
+  if (negative && value != 0) return -1;
   return value <= 255 ? value : -1;
 }
 
@@ -60,8 +55,7 @@ int ParseNumericBody(std::string_view body) {
 int DecodeReference(std::string_view reference) {
   if (reference.size() > 2 && reference[1] == '#') {
     const std::string_view body = reference.substr(2, reference.size() - 3);
-    if (body.size() > 3)
-      return -1;
+    if (body.size() > 3) return -1;
     const int value = ParseNumericBody(body);
     return value >= 0 ? EntityCharMap[value] : -1;
   }
@@ -69,7 +63,7 @@ int DecodeReference(std::string_view reference) {
   return code >= 0 ? EntityCharMap[code] : -1;
 }
 
-} // namespace
+}  // namespace
 
 void DecodeReferences(std::string_view text, std::string& out) {
   // Decoding never lengthens a text, so the output is written in place with the room that
@@ -82,12 +76,10 @@ void DecodeReferences(std::string_view text, std::string& out) {
     const std::size_t run = CopyRun(text, pos, '&', '&', decoded + length);
     length += run;
     pos += run;
-    if (pos == text.size())
-      break;
+    if (pos == text.size()) break;
     // A reference runs to a ';' or a space, which belongs to it; a second '&' restarts it.
     std::size_t end = pos + 1;
-    while (end < text.size() && text[end] != ';' && text[end] != ' ' && text[end] != '&')
-      ++end;
+    while (end < text.size() && text[end] != ';' && text[end] != ' ' && text[end] != '&') ++end;
     const bool terminated = end < text.size() && text[end] != '&';
     const std::string_view reference = text.substr(pos, end - pos + (terminated ? 1 : 0));
     const int code = terminated ? DecodeReference(reference) : -1;
@@ -105,11 +97,11 @@ void DecodeReferences(std::string_view text, std::string& out) {
 void THTMLText::DecodeText(std::string_view raw) {
   ReplaceText(RawText, raw);
   if (raw.find('&') == std::string_view::npos) {
-    FoldSpaces(raw, Text); // nothing to decode: one pass instead of two
+    FoldSpaces(raw, Text);  // nothing to decode: one pass instead of two
     return;
   }
   FoldSpaces(raw, Folded);
   DecodeReferences(Folded, Text);
 }
 
-} // namespace zendrik
+}  // namespace zendrik

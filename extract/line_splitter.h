@@ -16,13 +16,11 @@ void ForEachLine(std::string_view body, OnLine&& onLine) {
   std::size_t pos = 0;
   while (pos < body.size()) {
     std::size_t end = FindEither(body, pos, '\r', '\n');
-    if (nextNul < pos)
-      nextNul = body.find('\0', pos);
+    if (nextNul < pos) nextNul = body.find('\0', pos);
     onLine(body.substr(pos, (nextNul < end ? nextNul : end) - pos));
-    if (end + 1 < body.size() && body[end] == '\r' && body[end + 1] == '\n')
-      ++end;
+    if (end + 1 < body.size() && body[end] == '\r' && body[end + 1] == '\n') ++end;
     pos = end + 1;
   }
 }
 
-} // namespace zendrik
+}  // namespace zendrik

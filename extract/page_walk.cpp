@@ -9,21 +9,19 @@ void SplitLines(std::string_view body, std::vector<std::string>& lines) {
 }
 
 void TPageWalk::OnTag(const THTMLTag& tag) {
-  const std::string_view name = tag.Name; // views compare lengths before bytes
+  const std::string_view name = tag.Name;  // views compare lengths before bytes
   if (name == "SCRIPT")
     InScript = true;
   else if (name == "/SCRIPT")
     InScript = false;
-  if (InScript)
-    return;
+  if (InScript) return;
 
   if (name == "TR") {
     RowCounter = 1;
     Table.AppendRow();
   } else if (name == "A" || name == "AREA" || name == "LINK") {
     for (const THTMLParam& param : tag.Params)
-      if (std::string_view(param.Key) == "HREF" && !param.Value.empty())
-        AddCell(param.Value);
+      if (std::string_view(param.Key) == "HREF" && !param.Value.empty()) AddCell(param.Value);
   } else if (name == "IMG") {
     for (const THTMLParam& param : tag.Params) {
       const std::string_view key = param.Key;
@@ -35,8 +33,7 @@ void TPageWalk::OnTag(const THTMLTag& tag) {
   } else if (name == "/TR") {
     RowCounter = 0;
   } else if (name == "TD" || name == "TH") {
-    if (RowCounter > 0)
-      ++RowCounter;
+    if (RowCounter > 0) ++RowCounter;
     InCell = true;
   } else if (name == "/TD" || name == "/TH") {
     InCell = false;
@@ -44,8 +41,7 @@ void TPageWalk::OnTag(const THTMLTag& tag) {
 }
 
 void TPageWalk::OnText(const THTMLText& text) {
-  if (!InScript)
-    AddCell(text.Text);
+  if (!InScript) AddCell(text.Text);
 }
 
 void TPageWalk::AddCell(std::string_view text) {
@@ -63,4 +59,4 @@ void ExtractPage(std::string_view body, TCellTable& table) {
   parser.Tokenize(body, walk);
 }
 
-} // namespace zendrik
+}  // namespace zendrik

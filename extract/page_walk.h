@@ -17,7 +17,7 @@ void SplitLines(std::string_view body, std::vector<std::string>& lines);
 /// image sources become cells of that row inside a table cell, or rows of their own outside
 /// table rows; script content is skipped. The table is only appended to.
 class TPageWalk : public THTMLItemSink {
-public:
+ public:
   explicit TPageWalk(TCellTable& table) : Table(table) {}
 
   void OnTag(const THTMLTag& tag) override;
@@ -29,7 +29,7 @@ public:
   bool InCell = false;
   bool InScript = false;
 
-private:
+ private:
   TCellTable& Table;
 };
 
@@ -38,4 +38,4 @@ private:
 /// table, not to the page.
 void ExtractPage(std::string_view body, TCellTable& table);
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -9,9 +9,10 @@ namespace zendrik {
 /// instead of allocating new ones. Copies hold only the elements in the list.
 template <typename T>
 class TReusableList {
-public:
+ public:
   TReusableList() = default;
-  TReusableList(const TReusableList& other) : Items(other.begin(), other.end()), Count(other.Count) {}
+  TReusableList(const TReusableList& other)
+      : Items(other.begin(), other.end()), Count(other.Count) {}
   TReusableList& operator=(const TReusableList& other) {
     Items.assign(other.begin(), other.end());
     Count = other.Count;
@@ -31,14 +32,13 @@ public:
   /// Appends an element: a kept one if there is one (holding old contents to overwrite), else
   /// a new default one.
   T& Append() {
-    if (Count == Items.size())
-      Items.emplace_back();
+    if (Count == Items.size()) Items.emplace_back();
     return Items[Count++];
   }
 
-private:
+ private:
   std::vector<T> Items;
   std::size_t Count = 0;
 };
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -18,15 +18,14 @@ using CellBuffer = std::unique_ptr<char, FreeBuffer>;
 CellBuffer NewCellBuffer(std::string_view text) {
   text = text.substr(0, text.find('\0'));
   CellBuffer buffer(static_cast<char*>(std::malloc(text.size() + 1)));
-  if (!buffer)
-    FailAllocation(text.size() + 1);
-  if (!text.empty()) // an empty view may carry no address at all
+  if (!buffer) FailAllocation(text.size() + 1);
+  if (!text.empty())  // an empty view may carry no address at all
     std::memcpy(buffer.get(), text.data(), text.size());
   buffer.get()[text.size()] = '\0';
   return buffer;
 }
 
-} // namespace
+}  // namespace
 
 TCellTable::~TCellTable() { clearall(); }
 
@@ -34,11 +33,9 @@ void TCellTable::clearall() {
   Rows.First();
   while (Rows.Next()) {
     std::unique_ptr<TCellStore> row(*CurRow);
-    if (!row)
-      continue; // a row whose store could not be allocated
+    if (!row) continue;  // a row whose store could not be allocated
     row->First();
-    while (row->Next())
-      std::free(*CurCell);
+    while (row->Next()) std::free(*CurCell);
   }
   Rows.Clear();
 }
@@ -46,7 +43,7 @@ void TCellTable::clearall() {
 void TCellTable::AppendRow() {
   TCellStore** slot = Rows.Add();
   try {
-    *slot = std::make_unique<TCellStore>(&CurCell).release(); // owned by the table until clearall
+    *slot = std::make_unique<TCellStore>(&CurCell).release();  // owned by the table until clearall
   } catch (const std::bad_alloc&) {
     FailAllocation(sizeof(TCellStore));
   }
@@ -60,17 +57,14 @@ void TCellTable::AppendCell(std::string_view text) {
 }
 
 std::string_view TCellTable::ReadCell(int row, int column) {
-  if (row < 1 || row > static_cast<int>(Rows.Count))
-    return {};
+  if (row < 1 || row > static_cast<int>(Rows.Count)) return {};
   TCellStore* cells = *Rows.Select(row - 1);
-  if (column < 1 || column > static_cast<int>(cells->Count))
-    return {};
+  if (column < 1 || column > static_cast<int>(cells->Count)) return {};
   return *cells->Select(column - 1);
 }
 
 void TCellTable::WriteCell(int row, int column, std::string_view text) {
-  if (row < 1)
-    return;
+  if (row < 1) return;
   if (row <= static_cast<int>(Rows.Count)) {
     Rows.Select(row - 1);
   } else {
@@ -79,8 +73,7 @@ void TCellTable::WriteCell(int row, int column, std::string_view text) {
       AppendCell({});
     }
   }
-  if (column < 1)
-    return;
+  if (column < 1) return;
   TCellStore* cells = *Rows.Current;
   if (column <= static_cast<int>(cells->Count))
     cells->Select(column - 1);
@@ -104,4 +97,4 @@ void TCellTable::ReplaceCurrentCell(std::string_view text) {
   *CurCell = buffer.release();
 }
 
-} // namespace zendrik
+}  // namespace zendrik

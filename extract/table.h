@@ -17,7 +17,7 @@ using TCellStore = TDynaArray<char*>;
 /// All row stores publish into the one `CurCell` variable, so it always points at the cell
 /// slot selected last, in whichever row.
 class TCellTable {
-public:
+ public:
   TCellTable() = default;
   ~TCellTable();
   TCellTable(const TCellTable&) = delete;
@@ -46,9 +46,9 @@ public:
   char** CurCell = nullptr;
   TDynaArray<TCellStore*> Rows{&CurRow};
 
-private:
+ private:
   void AppendEmptyCells(int count);
   void ReplaceCurrentCell(std::string_view text);
 };
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -16,7 +16,7 @@ constexpr char kPlaceholder = '\x19';
 
 /// Owns an inflate state for the duration of one decoding.
 class TInflater {
-public:
+ public:
   TInflater() {
     if (inflateInit(&Z) != Z_OK) {
       FailInflate("zlib could not start");
@@ -62,8 +62,9 @@ std::string InflateZlib(std::string_view input, std::size_t maxOutput) {
       FailInflate("the compressed data ends early");
     }
     if (rc != Z_OK) {
-      FailInflate(z.msg ? z.msg : rc == Z_NEED_DICT ? "a preset dictionary is required"
-                                                    : "zlib error");
+      FailInflate(z.msg               ? z.msg
+                  : rc == Z_NEED_DICT ? "a preset dictionary is required"
+                                      : "zlib error");
     }
   }
   output.resize(z.total_out);
@@ -79,8 +80,8 @@ void DecodeGzipBody(std::unique_ptr<TMemoryStream>& stream, std::size_t maxOutpu
     return;
   }
   const std::string_view payload = body.substr(kCompressedBodySignature.size());
-  auto decoded = std::make_unique<TMemoryStream>(
-      payload.empty() ? std::string() : InflateZlib(payload, maxOutput));
+  auto decoded = std::make_unique<TMemoryStream>(payload.empty() ? std::string()
+                                                                 : InflateZlib(payload, maxOutput));
   stream = std::move(decoded);
 }
 
@@ -155,8 +156,6 @@ std::string ReplaceVia(std::string text, std::string_view search, std::string_vi
   return text;
 }
 
-std::string StreamToString(const TMemoryStream& stream) {
-  return std::string(stream.Bytes());
-}
+std::string StreamToString(const TMemoryStream& stream) { return std::string(stream.Bytes()); }
 
 }  // namespace zendrik

@@ -18,8 +18,7 @@ inline constexpr std::string_view kCompressedBodySignature{"\x1f\x8b\x08\x00\x00
 /// its start (empty when nothing follows the signature). Any other body is positioned at its
 /// start and left alone. Throws EIEHTTPError when zlib fails, the zlib stream ends early, or
 /// the output would exceed `maxOutput` bytes; the stream is then unchanged.
-void DecodeGzipBody(std::unique_ptr<TMemoryStream>& stream,
-                    std::size_t maxOutput = kMaxBodyBytes);
+void DecodeGzipBody(std::unique_ptr<TMemoryStream>& stream, std::size_t maxOutput = kMaxBodyBytes);
 
 /// Standard base64 with "=" padding and no line breaks.
 std::string Base64Encode(std::string_view data);

@@ -72,8 +72,8 @@ struct TTransferState {
 };
 
 bool IsFollowedRedirect(int status, bool hasLocation) {
-  return hasLocation && (status == 301 || status == 302 || status == 303 || status == 307 ||
-                         status == 308);
+  return hasLocation &&
+         (status == 301 || status == 302 || status == 303 || status == 307 || status == 308);
 }
 
 /// Watches the header blocks: the end of a final (not informational, not redirected) block
@@ -86,8 +86,8 @@ std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* user
   if (line.starts_with("HTTP/")) {
     const std::size_t space = line.find(' ');
     state.Status = 0;
-    for (std::size_t i = space + 1; space != std::string_view::npos && i < line.size() &&
-                                    line[i] >= '0' && line[i] <= '9';
+    for (std::size_t i = space + 1;
+         space != std::string_view::npos && i < line.size() && line[i] >= '0' && line[i] <= '9';
          ++i) {
       state.Status = state.Status * 10 + (line[i] - '0');
     }
@@ -190,8 +190,8 @@ void Configure(CURL* curl, CURLU* address, TTransferState& state, char* errorTex
     throw EIEHTTPError("TIE: no data from " + address + " for " +
                        std::to_string(state.Limits.StallSeconds) + " seconds");
   }
-  throw EIEHTTPError("TIE: retrieving " + address + " broke off: " +
-                     (*errorText ? errorText : curl_easy_strerror(code)));
+  throw EIEHTTPError("TIE: retrieving " + address +
+                     " broke off: " + (*errorText ? errorText : curl_easy_strerror(code)));
 }
 
 }  // namespace

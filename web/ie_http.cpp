@@ -41,8 +41,7 @@ void TIEHTTP::Retrieve(const std::string& address, TMemoryStream& stream) {
       OnPacketRead(*this);
     }
   };
-  if (RunTransfer(address, Limits, stream, afterChunk) == TTransferEnd::Complete &&
-      OnPacketRead) {
+  if (RunTransfer(address, Limits, stream, afterChunk) == TTransferEnd::Complete && OnPacketRead) {
     OnPacketRead(*this);  // the final read of 0 bytes
   }
 }

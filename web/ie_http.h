@@ -18,7 +18,7 @@ namespace zendrik {
 /// given to it; the request settings below are stored and checked but never change what is
 /// sent. Not copyable: `ResponseLines` point into `Response`.
 class TIEHTTP {
-public:
+ public:
   /// A value of the multipart list: a name of at most 255 characters and a wide value.
   struct TMultipartVar {
     std::string Name;
@@ -95,7 +95,7 @@ public:
   /// Limits of every retrieval; lowered by tests to make a stall quick to observe.
   void SetTransferLimits(const TTransferLimits& limits) { Limits = limits; }
 
-private:
+ private:
   /// Fills `Lines` from `Response` and notes whether every line ended in CR LF.
   void SplitResponseLines();
   /// Every line followed by CR LF.

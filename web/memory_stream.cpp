@@ -2,16 +2,14 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 
 namespace zendrik {
 
-void TMemoryStream::Seek(std::size_t position) noexcept {
-  Pos = std::min(position, Data.size());
-}
+void TMemoryStream::Seek(std::size_t position) noexcept { Pos = std::min(position, Data.size()); }
 
 std::size_t TMemoryStream::Read(char* buffer, std::size_t count) noexcept {
   const std::size_t n = std::min(count, Data.size() - Pos);
@@ -35,7 +33,7 @@ void TMemoryStream::LoadFromFile(const std::string& fileName) {
     throw std::runtime_error("Cannot open file \"" + fileName + "\": " + std::strerror(errno));
   };
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"),
-                                                        &std::fclose);
+                                                       &std::fclose);
   if (!file) {
     fail();
   }

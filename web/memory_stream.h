@@ -9,7 +9,7 @@ namespace zendrik {
 /// A growing block of bytes with a read position: the body of a retrieval, or a value loaded
 /// from a file. The bytes are reachable as a view without copying.
 class TMemoryStream {
-public:
+ public:
   TMemoryStream() = default;
   explicit TMemoryStream(std::string bytes) : Data(std::move(bytes)) {}
 
@@ -34,7 +34,7 @@ public:
   /// std::runtime_error naming the file when it cannot be read; the contents are then unchanged.
   void LoadFromFile(const std::string& fileName);
 
-private:
+ private:
   std::string Data;
   std::size_t Pos = 0;
 };

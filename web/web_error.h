@@ -8,7 +8,7 @@ namespace zendrik {
 /// A retrieval or a body decoding that failed after the address was opened. Messages begin
 /// with "TIE:" or "tIE", as all of the HTTP client's errors do.
 class EIEHTTPError : public std::runtime_error {
-public:
+ public:
   using std::runtime_error::runtime_error;
 };
 

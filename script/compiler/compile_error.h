@@ -11,8 +11,9 @@ namespace zendrik {
 class ECtxScriptCompileError : public std::runtime_error {
  public:
   /// `text` is the message text of `code` ("Error <code>" when empty).
-  ECtxScriptCompileError(const std::string& text, const std::string& detail, const std::string& script,
-                         std::int32_t pos, std::int32_t line, std::int32_t code);
+  ECtxScriptCompileError(const std::string& text, const std::string& detail,
+                         const std::string& script, std::int32_t pos, std::int32_t line,
+                         std::int32_t code);
 
   std::int32_t ErrorCode;
   std::int32_t ErrorLine;

@@ -37,7 +37,8 @@ void RegisterCompiler(std::string_view language, TCtxCompiler& compiler) {
 }
 
 void UnregisterCompiler(const TCtxCompiler& compiler) {
-  std::erase_if(Registry(), [&](const RegistryEntry& entry) { return entry.Compiler == &compiler; });
+  std::erase_if(Registry(),
+                [&](const RegistryEntry& entry) { return entry.Compiler == &compiler; });
 }
 
 TCtxCompiler& FindCompiler(std::string_view language) {

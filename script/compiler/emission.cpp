@@ -25,7 +25,8 @@ TCtxCompiler::NestingGuard::NestingGuard(TCtxCompiler& compiler) : compiler_(com
 }
 
 int TCtxCompiler::DeclareSymbol(std::string_view name, TSymbolKind kind, const TCtxValue& value) {
-  if (FindSymbol(name, TSymbolKinds::All()) >= 0) RaiseError(error_code::IdentifierRedeclared, name);
+  if (FindSymbol(name, TSymbolKinds::All()) >= 0)
+    RaiseError(error_code::IdentifierRedeclared, name);
   if (SymbolCount() >= kMaxSymbols) RaiseError(error_code::TooManySymbols, name);
   return CodeObject->Symbols().Add(kind, name, value);
 }
@@ -74,14 +75,19 @@ int TCtxCompiler::EmitBool(TCtxOpCode op, bool value) {
   return index;
 }
 
-void TCtxCompiler::PatchJump(int index) { CodeObject->PCode()[static_cast<std::size_t>(index)].Value = LastIndex + 1; }
+void TCtxCompiler::PatchJump(int index) {
+  CodeObject->PCode()[static_cast<std::size_t>(index)].Value = LastIndex + 1;
+}
 
-void TCtxCompiler::AddPendingJump(std::string_view name, int index) { PendingJumps[UpperCase(name)].push_back(index); }
+void TCtxCompiler::AddPendingJump(std::string_view name, int index) {
+  PendingJumps[UpperCase(name)].push_back(index);
+}
 
 void TCtxCompiler::BindPending(std::string_view name, int target) {
   auto entry = PendingJumps.find(UpperCase(name));
   if (entry == PendingJumps.end()) return;
-  for (std::int32_t jump : entry->second) CodeObject->PCode()[static_cast<std::size_t>(jump)].Value = target;
+  for (std::int32_t jump : entry->second)
+    CodeObject->PCode()[static_cast<std::size_t>(jump)].Value = target;
   PendingJumps.erase(entry);
 }
 
@@ -96,7 +102,8 @@ void TCtxCompiler::BindLabels() {
       ++entry;
       continue;
     }
-    for (std::int32_t jump : entry->second) CodeObject->PCode()[static_cast<std::size_t>(jump)].Value = label->second;
+    for (std::int32_t jump : entry->second)
+      CodeObject->PCode()[static_cast<std::size_t>(jump)].Value = label->second;
     entry = PendingJumps.erase(entry);
   }
 }

@@ -56,10 +56,12 @@ std::optional<Op> UnaryOperator(int token) {
   }
 }
 
-bool HoldsReference(TSymbolKind kind) { return kind == TSymbolKind::OutParam || kind == TSymbolKind::VarParam; }
+bool HoldsReference(TSymbolKind kind) {
+  return kind == TSymbolKind::OutParam || kind == TSymbolKind::VarParam;
+}
 
-constexpr TSymbolKinds kVariableKinds{TSymbolKind::LocalVar, TSymbolKind::InParam, TSymbolKind::OutParam,
-                                      TSymbolKind::VarParam};
+constexpr TSymbolKinds kVariableKinds{TSymbolKind::LocalVar, TSymbolKind::InParam,
+                                      TSymbolKind::OutParam, TSymbolKind::VarParam};
 
 }  // namespace
 
@@ -117,8 +119,7 @@ void TCtxPasCompiler::ParseFactor() {
       ParseDesignator(name, false);
       return;
     }
-    case token::String:
-      return EmitStringLiterals();
+    case token::String: return EmitStringLiterals();
     case token::Integer:
       EmitValue(Op::LoadInteger, StrToInt(TokenText));
       NextToken();
@@ -140,10 +141,8 @@ void TCtxPasCompiler::ParseFactor() {
       Emit(Op::LoadException);
       NextToken();
       return;
-    case token::At:
-      return ParseAddress();
-    default:
-      RaiseError(error_code::SyntaxError, TokenText);
+    case token::At: return ParseAddress();
+    default: RaiseError(error_code::SyntaxError, TokenText);
   }
 }
 

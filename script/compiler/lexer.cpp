@@ -12,30 +12,48 @@
 namespace zendrik {
 
 const TReservedWord WordTable[37] = {
-    {"procedure", token::Procedure}, {"function", token::Function},
-    {"begin", token::Begin},         {"end", token::End},
-    {"exit", token::Exit},           {"break", token::Break},
-    {"continue", token::Continue},   {"if", token::If},
-    {"then", token::Then},           {"else", token::Else},
-    {"while", token::While},         {"with", -1},
-    {"do", token::Do},               {"repeat", token::Repeat},
-    {"until", token::Until},         {"for", token::For},
-    {"to", token::To},               {"downto", token::Downto},
-    {"try", token::Try},             {"finally", token::Finally},
-    {"except", token::Except},       {"raise", token::Raise},
-    {"const", token::Const},         {"in", token::In},
-    {"out", token::Out},             {"var", token::Var},
-    {"and", token::And},             {"not", token::Not},
-    {"or", token::Or},               {"xor", token::Xor},
-    {"mod", token::Mod},             {"div", token::Div},
-    {"goto", token::Goto},           {"true", token::TrueWord},
-    {"false", token::FalseWord},     {"null", token::NullWord},
+    {"procedure", token::Procedure},
+    {"function", token::Function},
+    {"begin", token::Begin},
+    {"end", token::End},
+    {"exit", token::Exit},
+    {"break", token::Break},
+    {"continue", token::Continue},
+    {"if", token::If},
+    {"then", token::Then},
+    {"else", token::Else},
+    {"while", token::While},
+    {"with", -1},
+    {"do", token::Do},
+    {"repeat", token::Repeat},
+    {"until", token::Until},
+    {"for", token::For},
+    {"to", token::To},
+    {"downto", token::Downto},
+    {"try", token::Try},
+    {"finally", token::Finally},
+    {"except", token::Except},
+    {"raise", token::Raise},
+    {"const", token::Const},
+    {"in", token::In},
+    {"out", token::Out},
+    {"var", token::Var},
+    {"and", token::And},
+    {"not", token::Not},
+    {"or", token::Or},
+    {"xor", token::Xor},
+    {"mod", token::Mod},
+    {"div", token::Div},
+    {"goto", token::Goto},
+    {"true", token::TrueWord},
+    {"false", token::FalseWord},
+    {"null", token::NullWord},
     {"exception", token::ExceptionWord},
 };
 
 const TReservedWord PairTable[6] = {
-    {"//", token::LineComment}, {":=", token::Assign},    {">=", token::GreaterEqual},
-    {"<=", token::LessEqual},   {"<>", token::NotEqual},  {"(*", token::BlockComment},
+    {"//", token::LineComment}, {":=", token::Assign},   {">=", token::GreaterEqual},
+    {"<=", token::LessEqual},   {"<>", token::NotEqual}, {"(*", token::BlockComment},
 };
 
 std::int32_t HexToInt(std::string_view digits) {
@@ -67,14 +85,17 @@ struct IdentifierCharTable {
   bool Accepts[256] = {};
   constexpr IdentifierCharTable() {
     for (int c = 0; c < 256; ++c)
-      Accepts[c] = IsDigit(static_cast<unsigned char>(c)) || IsIdentifierStart(static_cast<unsigned char>(c));
+      Accepts[c] = IsDigit(static_cast<unsigned char>(c)) ||
+                   IsIdentifierStart(static_cast<unsigned char>(c));
   }
 };
 constexpr IdentifierCharTable kIdentifierChars;
 
 bool IsIdentifierChar(unsigned char c) { return kIdentifierChars.Accepts[c]; }
 
-char AsciiLower(unsigned char c) { return static_cast<char>((c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c); }
+char AsciiLower(unsigned char c) {
+  return static_cast<char>((c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c);
+}
 
 // The longest reserved word ("procedure", "exception") has nine letters.
 constexpr std::size_t kLongestWord = 9;
@@ -83,7 +104,8 @@ constexpr std::size_t kLongestWord = 9;
 struct WordIndex {
   std::vector<const TReservedWord*> Words[kLongestWord + 1][26];
   WordIndex() {
-    for (const TReservedWord& entry : WordTable) Words[entry.Word.size()][entry.Word[0] - 'a'].push_back(&entry);
+    for (const TReservedWord& entry : WordTable)
+      Words[entry.Word.size()][entry.Word[0] - 'a'].push_back(&entry);
   }
 };
 
@@ -96,7 +118,8 @@ int ReservedWordCode(std::string_view text) {
   if (first < 'a' || first > 'z') return -1;
   for (const TReservedWord* entry : index.Words[text.size()][first - 'a']) {
     std::size_t i = 1;
-    while (i < text.size() && AsciiLower(static_cast<unsigned char>(text[i])) == entry->Word[i]) ++i;
+    while (i < text.size() && AsciiLower(static_cast<unsigned char>(text[i])) == entry->Word[i])
+      ++i;
     if (i == text.size()) return entry->Code;
   }
   return -1;
@@ -105,8 +128,12 @@ int ReservedWordCode(std::string_view text) {
 // Characters that a run may take (see TakeRun), as function objects so that the scan inlines.
 constexpr auto IsNameChar = [](unsigned char c) { return IsIdentifierChar(c); };
 constexpr auto IsStringChar = [](unsigned char c) { return c >= 32 && c != '\''; };
-constexpr auto IsBraceCommentChar = [](unsigned char c) { return c != '}' && c != '\n' && c != '\r' && c != 0; };
-constexpr auto IsBlockCommentChar = [](unsigned char c) { return c != '*' && c != '\n' && c != '\r' && c != 0; };
+constexpr auto IsBraceCommentChar = [](unsigned char c) {
+  return c != '}' && c != '\n' && c != '\r' && c != 0;
+};
+constexpr auto IsBlockCommentChar = [](unsigned char c) {
+  return c != '*' && c != '\n' && c != '\r' && c != 0;
+};
 constexpr auto IsLineCommentChar = [](unsigned char c) { return c != '\n' && c != '\r' && c != 0; };
 
 }  // namespace
@@ -133,7 +160,8 @@ void TCtxCompiler::NextChar() {
   const auto length = static_cast<std::int32_t>(Source.size());
   Ch = ReadIndex <= length ? static_cast<unsigned char>(Source[ReadIndex++ - 1]) : 0;
   // A carriage return is skipped: the character after it is read in its place.
-  if (Ch == '\r') Ch = ReadIndex <= length ? static_cast<unsigned char>(Source[ReadIndex++ - 1]) : 0;
+  if (Ch == '\r')
+    Ch = ReadIndex <= length ? static_cast<unsigned char>(Source[ReadIndex++ - 1]) : 0;
   if (Ch == '\n') {
     CurColumn = 1;
     ++CurLine;

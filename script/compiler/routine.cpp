@@ -35,12 +35,14 @@ std::string_view PascalErrorText(int code) {
     case error_code::UnterminatedString: return "Unterminated string";
     case error_code::ConstantExpected: return "Constant expected";
     case error_code::LabelRedeclared: return "Label redeclared";
-    case error_code::AssignableExpected: return "Assignable expression expected to the left of ':='";
+    case error_code::AssignableExpected:
+      return "Assignable expression expected to the left of ':='";
     case error_code::AssignmentInExpression: return "Assignment in expressions is not supported";
     case error_code::MethodCallForm: return "This form of method call is not allowed";
     case error_code::InvalidParameter: return "Invalid parameter";
     case error_code::ToOrDowntoExpected: return "To or downto keywords expected";
-    case error_code::InvalidLoopVariable: return "Loop variable must be a local variable or an input parameter";
+    case error_code::InvalidLoopVariable:
+      return "Loop variable must be a local variable or an input parameter";
     case error_code::LabelNotFound: return "Label not found";
     case error_code::NotAssignable: return "Variable not found or cannot be assigned to";
     case error_code::TooManySymbols: return "Too many identifiers in one routine";
@@ -72,7 +74,9 @@ namespace {
 // whatever happens, so that no reference to the code or its text outlives the call.
 class CompileScope {
  public:
-  CompileScope(TCtxCompiler& compiler, TCtxScriptCode& code) : compiler_(compiler) { compiler_.CodeObject = &code; }
+  CompileScope(TCtxCompiler& compiler, TCtxScriptCode& code) : compiler_(compiler) {
+    compiler_.CodeObject = &code;
+  }
   ~CompileScope() {
     compiler_.Labels.clear();
     compiler_.PendingJumps.clear();
@@ -156,9 +160,18 @@ void TCtxPasCompiler::ParseParameterGroup() {
   switch (Token) {
     case token::Identifier: break;
     case token::In: NextToken(); break;
-    case token::Out: kind = TSymbolKind::OutParam; NextToken(); break;
-    case token::Var: kind = TSymbolKind::VarParam; NextToken(); break;
-    case token::Const: kind = TSymbolKind::Constant; NextToken(); break;
+    case token::Out:
+      kind = TSymbolKind::OutParam;
+      NextToken();
+      break;
+    case token::Var:
+      kind = TSymbolKind::VarParam;
+      NextToken();
+      break;
+    case token::Const:
+      kind = TSymbolKind::Constant;
+      NextToken();
+      break;
     default: RaiseError(error_code::InvalidParameter);
   }
   ParseNameList(kind);
@@ -241,7 +254,9 @@ std::string TCtxPasCompiler::MakeStub(const TCtxScriptCode& code) {
   for (int i = 0; i < symbols.Count(); ++i) {
     const TSymbol& symbol = symbols.At(i);
     const TSymbolKind kind = symbol.SymbolKind();
-    if (kind != TSymbolKind::InParam && kind != TSymbolKind::OutParam && kind != TSymbolKind::VarParam) continue;
+    if (kind != TSymbolKind::InParam && kind != TSymbolKind::OutParam &&
+        kind != TSymbolKind::VarParam)
+      continue;
     if (!parameters.empty()) parameters += kind == TSymbolKind::InParam ? ", " : "; ";
     if (kind == TSymbolKind::OutParam) parameters += " out ";
     if (kind == TSymbolKind::VarParam) parameters += " var ";

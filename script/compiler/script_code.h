@@ -26,7 +26,9 @@ class TCtxScriptCode {
   const std::string& Language() const { return language_; }
   void SetLanguage(std::string value);
   /// The description, or `ScriptName` when there is none.
-  const std::string& Description() const { return description_.empty() ? scriptName_ : description_; }
+  const std::string& Description() const {
+    return description_.empty() ? scriptName_ : description_;
+  }
   void SetDescription(std::string value) { description_ = std::move(value); }
   const std::string& Code() const { return code_; }
   void SetCode(std::string value);

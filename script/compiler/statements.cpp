@@ -58,9 +58,7 @@ void TCtxPasCompiler::ParseStatement() {
       ParseExpression();
       Emit(Op::RaiseResult);
       return;
-    case token::Exit:
-      NextToken();
-      return EmitExitSequence();
+    case token::Exit: NextToken(); return EmitExitSequence();
     case token::Break: return ParseBreakOrContinue("break");
     case token::Continue: return ParseBreakOrContinue("continue");
     case token::Goto: return ParseGoto();
@@ -74,9 +72,7 @@ void TCtxPasCompiler::ParseIdentifierStatement() {
   switch (Token) {
     case '(':
     case '[':
-    case '.':
-      ParseDesignator(name, true);
-      return;
+    case '.': ParseDesignator(name, true); return;
     case ':':
       DeclareLabel(UpperCase(name));
       NextToken();
@@ -87,9 +83,7 @@ void TCtxPasCompiler::ParseIdentifierStatement() {
     case token::Else:
     case token::Until:
     case token::Finally:
-    case token::Except:
-      ParsePart(name, false, false);
-      return;
+    case token::Except: ParsePart(name, false, false); return;
     default: RaiseError(error_code::SyntaxError, name);
   }
 }

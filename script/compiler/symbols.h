@@ -23,12 +23,13 @@ enum class TSymbolKind : std::uint8_t {
 class TSymbolKinds {
  public:
   constexpr TSymbolKinds(std::initializer_list<TSymbolKind> kinds) {
-    for (TSymbolKind kind : kinds) bits_ |= static_cast<std::uint8_t>(1u << static_cast<unsigned>(kind));
+    for (TSymbolKind kind : kinds)
+      bits_ |= static_cast<std::uint8_t>(1u << static_cast<unsigned>(kind));
   }
   /// All five kinds.
   static constexpr TSymbolKinds All() {
-    return {TSymbolKind::LocalVar, TSymbolKind::InParam, TSymbolKind::OutParam, TSymbolKind::VarParam,
-            TSymbolKind::Constant};
+    return {TSymbolKind::LocalVar, TSymbolKind::InParam, TSymbolKind::OutParam,
+            TSymbolKind::VarParam, TSymbolKind::Constant};
   }
   /// Kinds outside 0 to 7 never match.
   constexpr bool Contains(std::uint8_t kind) const { return kind < 8 && (bits_ >> kind) & 1u; }

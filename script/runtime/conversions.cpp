@@ -60,8 +60,10 @@ std::int32_t CurrencyToInteger(TCtxCurrency c) {
   const std::int64_t r = c.Scaled % kCtxCurrencyScale;  // sign of Scaled
   std::int64_t rounded = q;
   const std::int64_t twice = 2 * (r < 0 ? -r : r);
-  if (twice > kCtxCurrencyScale || (twice == kCtxCurrencyScale && q % 2 != 0)) rounded += r < 0 ? -1 : 1;
-  if (rounded < std::numeric_limits<std::int32_t>::min() || rounded > std::numeric_limits<std::int32_t>::max()) {
+  if (twice > kCtxCurrencyScale || (twice == kCtxCurrencyScale && q % 2 != 0))
+    rounded += r < 0 ? -1 : 1;
+  if (rounded < std::numeric_limits<std::int32_t>::min() ||
+      rounded > std::numeric_limits<std::int32_t>::max()) {
     throw EVariantError(std::string(kVariantOverflow));
   }
   return static_cast<std::int32_t>(rounded);
@@ -83,7 +85,8 @@ std::string DecimalText(std::int64_t n) { return std::to_string(n); }
 TCtxFormatSettings TCtxFormatSettings::FromLocale(const QLocale& locale) {
   TCtxFormatSettings s;
   const QString point = locale.decimalPoint();
-  s.DecimalSeparator = point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode()) : '.';
+  s.DecimalSeparator =
+      point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode()) : '.';
   s.ShortDateFormat = locale.dateFormat(QLocale::ShortFormat).toStdString();
   // Qt's long time format ends in the time zone ("t"); a date-time value carries none.
   QString time = locale.timeFormat(QLocale::LongFormat);
@@ -133,7 +136,8 @@ std::optional<double> ParseNumber(std::string_view text) {
 std::optional<std::int32_t> RoundToInteger(double value) {
   if (!std::isfinite(value)) return std::nullopt;
   const long double rounded = RoundHalfEven(value);
-  if (rounded < std::numeric_limits<std::int32_t>::min() || rounded > std::numeric_limits<std::int32_t>::max()) {
+  if (rounded < std::numeric_limits<std::int32_t>::min() ||
+      rounded > std::numeric_limits<std::int32_t>::max()) {
     return std::nullopt;
   }
   return static_cast<std::int32_t>(rounded);
@@ -175,7 +179,8 @@ double ToFloating(const TCtxValue& value) {
     case TCtxType::Floating:
     case TCtxType::Date: return value.FloatingPayload();
     case TCtxType::Currency:
-      return static_cast<double>(static_cast<long double>(value.CurrencyPayload().Scaled) / kCtxCurrencyScale);
+      return static_cast<double>(static_cast<long double>(value.CurrencyPayload().Scaled) /
+                                 kCtxCurrencyScale);
     case TCtxType::Boolean: return value.BooleanPayload() ? -1 : 0;
     case TCtxType::String:
     case TCtxType::WideString: return ParseOrRaise(value.StringPayload());
@@ -265,7 +270,8 @@ std::string FloatToText(double value, int digits) {
 std::string CurrencyToText(TCtxCurrency value) {
   const bool negative = value.Scaled < 0;
   // Magnitude in unsigned arithmetic so that the most negative amount is exact.
-  const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value.Scaled) : static_cast<std::uint64_t>(value.Scaled);
+  const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value.Scaled)
+                                           : static_cast<std::uint64_t>(value.Scaled);
   std::string out = negative ? "-" : "";
   out += std::to_string(magnitude / kCtxCurrencyScale);
   std::uint64_t fraction = magnitude % kCtxCurrencyScale;
@@ -290,11 +296,13 @@ std::string DateToText(double daysSince1899) {
     seconds -= 86400;
   }
   const TCtxFormatSettings& settings = FormatSettings();
-  std::string out = settings.Locale.toString(date, QString::fromStdString(settings.ShortDateFormat)).toStdString();
+  std::string out = settings.Locale.toString(date, QString::fromStdString(settings.ShortDateFormat))
+                        .toStdString();
   if (seconds != 0) {
     const QTime time = QTime(0, 0).addSecs(static_cast<int>(seconds));
     out += ' ';
-    out += settings.Locale.toString(time, QString::fromStdString(settings.LongTimeFormat)).toStdString();
+    out += settings.Locale.toString(time, QString::fromStdString(settings.LongTimeFormat))
+               .toStdString();
   }
   return out;
 }
@@ -324,7 +332,8 @@ std::string ToStringPlain(const TCtxValue& value) {
 
 namespace {
 
-void AppendText(std::string& out, const TCtxValue& value, std::span<const TCtxValue> cells, std::size_t hops) {
+void AppendText(std::string& out, const TCtxValue& value, std::span<const TCtxValue> cells,
+                std::size_t hops) {
   if (value.IsReference()) {
     out += '^';
     const std::int32_t cell = value.ReferenceCell();
@@ -340,8 +349,9 @@ void AppendText(std::string& out, const TCtxValue& value, std::span<const TCtxVa
   }
   if (value.IsObject()) {
     char address[32];
-    std::snprintf(address, sizeof address, "%08llX",
-                  static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(value.ObjectAddress())));
+    std::snprintf(
+        address, sizeof address, "%08llX",
+        static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(value.ObjectAddress())));
     if (!value.ObjectAddress()) {
       out += "nil object";
     } else if (const QObject* object = value.ToObject()) {

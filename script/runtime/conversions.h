@@ -15,7 +15,8 @@ namespace zendrik {
 /// The locale settings that conversions between numbers, dates and text use.
 struct TCtxFormatSettings {
   char DecimalSeparator = '.';
-  /// Date and time patterns in QDate/QTime syntax (d, dd, M, MM, yy, yyyy, h, hh, m, mm, s, ss, AP).
+  /// Date and time patterns in QDate/QTime syntax (d, dd, M, MM, yy, yyyy, h, hh, m, mm, s, ss,
+  /// AP).
   std::string ShortDateFormat = "d/M/yy";
   std::string LongTimeFormat = "hh:mm:ss";
   /// Supplies day and month names and the AM/PM texts for the patterns above.

@@ -4,13 +4,15 @@
 
 namespace zendrik {
 
-ECtxScriptError ECtxScriptError::CreateFmt(std::string_view format, std::initializer_list<FormatArg> args) {
+ECtxScriptError ECtxScriptError::CreateFmt(std::string_view format,
+                                           std::initializer_list<FormatArg> args) {
   std::string message;
   message.reserve(format.size() + 16);
   auto next = args.begin();
   for (std::size_t i = 0; i < format.size(); ++i) {
     const char c = format[i];
-    if (c == '%' && i + 1 < format.size() && (format[i + 1] == 'd' || format[i + 1] == 's') && next != args.end()) {
+    if (c == '%' && i + 1 < format.size() && (format[i + 1] == 'd' || format[i + 1] == 's') &&
+        next != args.end()) {
       if (const auto* number = std::get_if<std::int64_t>(&*next)) {
         message += std::to_string(*number);
       } else {

@@ -90,17 +90,21 @@ TCtxValue IntegerOperation(TCtxBinaryOp op, std::int32_t a, std::int32_t b) {
   std::int32_t result = 0;
   switch (op) {
     case TCtxBinaryOp::Plus:
-      if (__builtin_add_overflow(a, b, &result)) return FloatingResult(static_cast<long double>(a) + b);
+      if (__builtin_add_overflow(a, b, &result))
+        return FloatingResult(static_cast<long double>(a) + b);
       return TCtxValue::Integer(result);
     case TCtxBinaryOp::Minus:
-      if (__builtin_sub_overflow(a, b, &result)) return FloatingResult(static_cast<long double>(a) - b);
+      if (__builtin_sub_overflow(a, b, &result))
+        return FloatingResult(static_cast<long double>(a) - b);
       return TCtxValue::Integer(result);
     case TCtxBinaryOp::Mul:
-      if (__builtin_mul_overflow(a, b, &result)) return FloatingResult(static_cast<long double>(a) * b);
+      if (__builtin_mul_overflow(a, b, &result))
+        return FloatingResult(static_cast<long double>(a) * b);
       return TCtxValue::Integer(result);
     case TCtxBinaryOp::IDiv:
       if (b == 0) throw EScriptMathError(std::string(kDivisionByZero));
-      if (b == -1 && a == std::numeric_limits<std::int32_t>::min()) return TCtxValue::Floating(-static_cast<double>(a));
+      if (b == -1 && a == std::numeric_limits<std::int32_t>::min())
+        return TCtxValue::Floating(-static_cast<double>(a));
       return TCtxValue::Integer(a / b);
     case TCtxBinaryOp::Mod:
       if (b == 0) throw EScriptMathError(std::string(kDivisionByZero));
@@ -145,8 +149,10 @@ TCtxValue CurrencyOperation(TCtxBinaryOp op, const TCtxValue& left, const TCtxVa
       __int128 quotient = product / kCtxCurrencyScale;
       const __int128 rest = product % kCtxCurrencyScale;
       const __int128 twice = 2 * (rest < 0 ? -rest : rest);
-      if (twice > kCtxCurrencyScale || (twice == kCtxCurrencyScale && quotient % 2 != 0)) quotient += rest < 0 ? -1 : 1;
-      if (quotient > std::numeric_limits<std::int64_t>::max() || quotient < std::numeric_limits<std::int64_t>::min()) {
+      if (twice > kCtxCurrencyScale || (twice == kCtxCurrencyScale && quotient % 2 != 0))
+        quotient += rest < 0 ? -1 : 1;
+      if (quotient > std::numeric_limits<std::int64_t>::max() ||
+          quotient < std::numeric_limits<std::int64_t>::min()) {
         RaiseOverflow();
       }
       return TCtxValue::Currency({static_cast<std::int64_t>(quotient)});
@@ -158,7 +164,8 @@ TCtxValue DateOperation(TCtxBinaryOp op, const TCtxValue& left, const TCtxValue&
   if (IsIntegerOnly(op)) return IntegerOperation(op, left, right);
   if (op != TCtxBinaryOp::Plus && op != TCtxBinaryOp::Minus) return RealOperation(op, left, right);
   const long double result = RealArithmetic(op, ToFloating(left), ToFloating(right));
-  if (op == TCtxBinaryOp::Minus && left.Is(TCtxType::Date) && right.Is(TCtxType::Date)) return FloatingResult(result);
+  if (op == TCtxBinaryOp::Minus && left.Is(TCtxType::Date) && right.Is(TCtxType::Date))
+    return FloatingResult(result);
   return TCtxValue::Date(FloatingResult(result).FloatingPayload());
 }
 
@@ -243,7 +250,8 @@ TCtxValue Negate(const TCtxValue& value) {
     case OpClass::Int:
     case OpClass::Bool:
       // Negation in unsigned arithmetic wraps -2147483648 onto itself.
-      return TCtxValue::Integer(static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(ToInteger(value))));
+      return TCtxValue::Integer(
+          static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(ToInteger(value))));
     case OpClass::Real:
     case OpClass::Str: return TCtxValue::Floating(-ToFloating(value));
     case OpClass::Curr: {

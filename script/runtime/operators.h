@@ -10,7 +10,14 @@ namespace zendrik {
 enum class TCtxBinaryOp : std::uint8_t { Plus, Minus, Mul, Div, IDiv, Mod, And, Or, Xor };
 
 /// The six comparisons.
-enum class TCtxCompareOp : std::uint8_t { Greater, Less, GreaterOrEqual, LessOrEqual, Equal, NotEqual };
+enum class TCtxCompareOp : std::uint8_t {
+  Greater,
+  Less,
+  GreaterOrEqual,
+  LessOrEqual,
+  Equal,
+  NotEqual
+};
 
 /// `left op right` by the rules of the operation classes; slow path of BinaryOperation.
 TCtxValue BinaryOperationSlow(TCtxBinaryOp op, const TCtxValue& left, const TCtxValue& right);
@@ -38,8 +45,7 @@ inline TCtxValue BinaryOperation(TCtxBinaryOp op, const TCtxValue& left, const T
       case TCtxBinaryOp::Mul:
         if (!__builtin_mul_overflow(a, b, &result)) return TCtxValue::Integer(result);
         break;
-      default:
-        break;
+      default: break;
     }
   }
   return BinaryOperationSlow(op, left, right);

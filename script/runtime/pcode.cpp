@@ -29,14 +29,20 @@ void AppendArgument(std::string& out, const TCtxPCodeRec& rec, char index, char 
       return;
     }
     case '5': out += kCtxBoolTexts[rec.BoolValue != 0]; return;
-    default: out += '%'; out += index; out += ':'; out += kind; return;
+    default:
+      out += '%';
+      out += index;
+      out += ':';
+      out += kind;
+      return;
   }
 }
 
 }  // namespace
 
 std::string ListInstruction(const TCtxPCodeRec& instruction) {
-  if (instruction.OpCode >= kCtxOpCodeCount) return "UNKNOWN OPERATION " + std::to_string(instruction.OpCode);
+  if (instruction.OpCode >= kCtxOpCodeCount)
+    return "UNKNOWN OPERATION " + std::to_string(instruction.OpCode);
   std::string_view pattern = OpCodeTemplate(instruction.OpCode);
   std::string out;
   out.reserve(pattern.size() + instruction.Name.size() + 8);

@@ -21,65 +21,65 @@ class TCtxIntrospector;
 
 /// The 59 operations, numbered as stored in `TCtxPCodeRec::OpCode`.
 enum class TCtxOpCode : std::uint8_t {
-  Nop = 0,                // nothing
-  BreakPoint = 1,         // nothing; never emitted by the compiler
-  Plus = 2,               // R := Pop + R
-  UPlus = 3,              // raises "Unsupported instruction"
-  Minus = 4,              // R := Pop - R
-  UMinus = 5,             // R := -R
-  Mul = 6,                // R := Pop * R
-  Div = 7,                // R := Pop / R, real division
-  IDiv = 8,               // R := Pop div R
-  Mod = 9,                // R := Pop mod R
-  Greater = 10,           // R := (Pop > R)
-  Less = 11,              // R := (Pop < R)
-  GreaterOrEqual = 12,    // R := (Pop >= R)
-  LessOrEqual = 13,       // R := (Pop <= R)
-  Equal = 14,             // R := (Pop = R)
-  NotEqual = 15,          // R := (Pop <> R)
-  Not = 16,               // R := not R
-  And = 17,               // R := Pop and R
-  Or = 18,                // R := Pop or R
-  Xor = 19,               // R := Pop xor R
-  LoadString = 20,        // R := the string Name
-  LoadInteger = 21,       // R := the integer Value
-  LoadDouble = 22,        // R := the floating DoubleValue
-  LoadBool = 23,          // R := the boolean BoolValue
-  LoadNull = 24,          // R := Null
-  LoadVar = 25,           // R := slot Value
-  LoadVarByRef = 26,      // R := the cell the reference in slot Value designates
-  LoadElement = 27,       // index := Pop; R := element index of slot Value (Count = 1)
-  LoadElementByRef = 28,  // as LoadElement, through the reference in the slot
-  LoadVarAddress = 29,    // R := a reference to slot Value
-  CallMethod = 30,        // call or read member Name through the scopes, Count arguments
-  GetIndexed = 31,        // indexed read of member Name through the scopes
-  CallObjectMethod = 32,  // call or read member Name of the object below the Count arguments
-  GetObjectIndexed = 33,  // indexed read of member Name of that object
-  StoreVar = 34,          // slot Value := R
-  StoreVarByRef = 35,     // the cell the reference in slot Value designates := R
-  StoreElement = 36,      // index := Pop; element index of slot Value := R (Count = 1)
-  StoreElementByRef = 37, // as StoreElement, through the reference in the slot
-  SetProperty = 38,       // write R to member Name through the scopes
-  SetIndexed = 39,        // indexed write of R to member Name through the scopes
-  SetObjectProperty = 40, // write R to member Name of the object below the arguments
-  SetObjectIndexed = 41,  // indexed write of R to member Name of that object
-  Inc = 42,               // R := slot Value; slot := R + 1
-  Dec = 43,               // R := slot Value; slot := R - 1
-  PopResult = 44,         // R := Pop
-  PushResult = 45,        // push R
-  WithResult = 46,        // raises "Unsupported instruction"
-  WithEnd = 47,           // raises "Unsupported instruction"
-  Jump = 48,              // continue at instruction Value
-  JumpIfNot = 49,         // continue at Value when (not R) converts to true
-  JumpIf = 50,            // continue at Value when R converts to true
-  Try = 51,               // open a protected block whose handler starts at Value
-  EndTry = 52,            // close the innermost protected block
-  RaiseException = 53,    // raise the pending exception value again, if any
-  RaiseResult = 54,       // raise an exception carrying R
-  ClearException = 55,    // forget the pending exception value
-  LoadException = 56,     // R := the pending exception value
-  Begin = 57,             // open the frame: Value incoming arguments, Count slots
-  Exit = 58,              // end the execution normally
+  Nop = 0,                 // nothing
+  BreakPoint = 1,          // nothing; never emitted by the compiler
+  Plus = 2,                // R := Pop + R
+  UPlus = 3,               // raises "Unsupported instruction"
+  Minus = 4,               // R := Pop - R
+  UMinus = 5,              // R := -R
+  Mul = 6,                 // R := Pop * R
+  Div = 7,                 // R := Pop / R, real division
+  IDiv = 8,                // R := Pop div R
+  Mod = 9,                 // R := Pop mod R
+  Greater = 10,            // R := (Pop > R)
+  Less = 11,               // R := (Pop < R)
+  GreaterOrEqual = 12,     // R := (Pop >= R)
+  LessOrEqual = 13,        // R := (Pop <= R)
+  Equal = 14,              // R := (Pop = R)
+  NotEqual = 15,           // R := (Pop <> R)
+  Not = 16,                // R := not R
+  And = 17,                // R := Pop and R
+  Or = 18,                 // R := Pop or R
+  Xor = 19,                // R := Pop xor R
+  LoadString = 20,         // R := the string Name
+  LoadInteger = 21,        // R := the integer Value
+  LoadDouble = 22,         // R := the floating DoubleValue
+  LoadBool = 23,           // R := the boolean BoolValue
+  LoadNull = 24,           // R := Null
+  LoadVar = 25,            // R := slot Value
+  LoadVarByRef = 26,       // R := the cell the reference in slot Value designates
+  LoadElement = 27,        // index := Pop; R := element index of slot Value (Count = 1)
+  LoadElementByRef = 28,   // as LoadElement, through the reference in the slot
+  LoadVarAddress = 29,     // R := a reference to slot Value
+  CallMethod = 30,         // call or read member Name through the scopes, Count arguments
+  GetIndexed = 31,         // indexed read of member Name through the scopes
+  CallObjectMethod = 32,   // call or read member Name of the object below the Count arguments
+  GetObjectIndexed = 33,   // indexed read of member Name of that object
+  StoreVar = 34,           // slot Value := R
+  StoreVarByRef = 35,      // the cell the reference in slot Value designates := R
+  StoreElement = 36,       // index := Pop; element index of slot Value := R (Count = 1)
+  StoreElementByRef = 37,  // as StoreElement, through the reference in the slot
+  SetProperty = 38,        // write R to member Name through the scopes
+  SetIndexed = 39,         // indexed write of R to member Name through the scopes
+  SetObjectProperty = 40,  // write R to member Name of the object below the arguments
+  SetObjectIndexed = 41,   // indexed write of R to member Name of that object
+  Inc = 42,                // R := slot Value; slot := R + 1
+  Dec = 43,                // R := slot Value; slot := R - 1
+  PopResult = 44,          // R := Pop
+  PushResult = 45,         // push R
+  WithResult = 46,         // raises "Unsupported instruction"
+  WithEnd = 47,            // raises "Unsupported instruction"
+  Jump = 48,               // continue at instruction Value
+  JumpIfNot = 49,          // continue at Value when (not R) converts to true
+  JumpIf = 50,             // continue at Value when R converts to true
+  Try = 51,                // open a protected block whose handler starts at Value
+  EndTry = 52,             // close the innermost protected block
+  RaiseException = 53,     // raise the pending exception value again, if any
+  RaiseResult = 54,        // raise an exception carrying R
+  ClearException = 55,     // forget the pending exception value
+  LoadException = 56,      // R := the pending exception value
+  Begin = 57,              // open the frame: Value incoming arguments, Count slots
+  Exit = 58,               // end the execution normally
 };
 
 /// Listing templates, indexed by operation number.

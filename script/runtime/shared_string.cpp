@@ -60,8 +60,6 @@ TCtxString TCtxString::Concat(std::string_view a, std::string_view b) {
   return TCtxString(rep);
 }
 
-
-
 bool TCtxString::IsUnique() const noexcept { return !rep_ || rep_->refs == 1; }
 
 char* TCtxString::MutableData() {

@@ -138,7 +138,8 @@ std::size_t ElementCount(const std::vector<TCtxArrayBounds>& bounds) {
 TCtxArray::TCtxArray(std::vector<TCtxArrayBounds> bounds)
     : bounds_(std::move(bounds)), elements_(ElementCount(bounds_)) {}
 
-TCtxArray::TCtxArray(std::int32_t low, std::vector<TCtxValue> elements) : elements_(std::move(elements)) {
+TCtxArray::TCtxArray(std::int32_t low, std::vector<TCtxValue> elements)
+    : elements_(std::move(elements)) {
   const std::int64_t high = std::int64_t{low} + static_cast<std::int64_t>(elements_.size()) - 1;
   if (high > std::numeric_limits<std::int32_t>::max()) RaiseCreateError();
   bounds_.push_back({low, static_cast<std::int32_t>(high)});
@@ -160,14 +161,20 @@ std::size_t TCtxArray::Offset(const std::vector<std::int32_t>& indices) const {
   std::size_t offset = 0;
   for (std::size_t d = 0; d < bounds_.size(); ++d) {
     const TCtxArrayBounds& b = bounds_[d];
-    if (indices[d] < b.Low || indices[d] > b.High) throw EVariantError(std::string(kVariantIndexOutOfBounds));
-    offset = offset * static_cast<std::size_t>(b.Length()) + static_cast<std::size_t>(std::int64_t{indices[d]} - b.Low);
+    if (indices[d] < b.Low || indices[d] > b.High)
+      throw EVariantError(std::string(kVariantIndexOutOfBounds));
+    offset = offset * static_cast<std::size_t>(b.Length()) +
+             static_cast<std::size_t>(std::int64_t{indices[d]} - b.Low);
   }
   return offset;
 }
 
-const TCtxValue& TCtxArray::At(const std::vector<std::int32_t>& indices) const { return elements_[Offset(indices)]; }
+const TCtxValue& TCtxArray::At(const std::vector<std::int32_t>& indices) const {
+  return elements_[Offset(indices)];
+}
 
-TCtxValue& TCtxArray::At(const std::vector<std::int32_t>& indices) { return elements_[Offset(indices)]; }
+TCtxValue& TCtxArray::At(const std::vector<std::int32_t>& indices) {
+  return elements_[Offset(indices)];
+}
 
 }  // namespace zendrik

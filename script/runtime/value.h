@@ -15,20 +15,20 @@ namespace zendrik {
 enum class TCtxType : std::uint16_t {
   Unassigned = 0,
   Null = 1,
-  SmallInt = 2,     // 16-bit integer from a host
-  Integer = 3,      // 32-bit integer
-  Single = 4,       // 32-bit float from a host
-  Floating = 5,     // double
-  Currency = 6,     // 64-bit fixed point, value times 10000
-  Date = 7,         // double, days since 30 December 1899
-  WideString = 8,   // automation string from a host; held as 8-bit text
-  Automation = 9,   // automation object; none exist on this platform
+  SmallInt = 2,    // 16-bit integer from a host
+  Integer = 3,     // 32-bit integer
+  Single = 4,      // 32-bit float from a host
+  Floating = 5,    // double
+  Currency = 6,    // 64-bit fixed point, value times 10000
+  Date = 7,        // double, days since 30 December 1899
+  WideString = 8,  // automation string from a host; held as 8-bit text
+  Automation = 9,  // automation object; none exist on this platform
   ErrorCode = 10,
   Boolean = 11,
-  Variant = 12,     // element code of the engine's arrays
+  Variant = 12,  // element code of the engine's arrays
   Unknown = 13,
-  Object = 14,      // `ObjectValue`: plain reference to a host object
-  Reference = 16,   // `ReferenceValue`: designates a cell of the variable stack
+  Object = 14,     // `ObjectValue`: plain reference to a host object
+  Reference = 16,  // `ReferenceValue`: designates a cell of the variable stack
   Byte = 17,
   String = 0x100,
 };
@@ -54,10 +54,12 @@ struct TCtxObjectHolder;
 class TCtxValue {
  public:
   TCtxValue() noexcept = default;  // Unassigned
-  TCtxValue(const TCtxValue& other) : type_(other.type_), managed_(other.managed_), payload_(other.payload_) {
+  TCtxValue(const TCtxValue& other)
+      : type_(other.type_), managed_(other.managed_), payload_(other.payload_) {
     if (managed_) CopyManaged();
   }
-  TCtxValue(TCtxValue&& other) noexcept : type_(other.type_), managed_(other.managed_), payload_(other.payload_) {
+  TCtxValue(TCtxValue&& other) noexcept
+      : type_(other.type_), managed_(other.managed_), payload_(other.payload_) {
     other.type_ = 0;
     other.managed_ = false;
   }
@@ -69,16 +71,30 @@ class TCtxValue {
 
   static TCtxValue Unassigned() noexcept { return TCtxValue(); }
   static TCtxValue Null() noexcept { return Plain(TCtxType::Null); }
-  static TCtxValue Integer(std::int32_t value) noexcept { return Scalar(TCtxType::Integer, &Payload::integer, value); }
-  static TCtxValue SmallInt(std::int16_t value) noexcept { return Scalar(TCtxType::SmallInt, &Payload::integer, value); }
-  static TCtxValue Byte(std::uint8_t value) noexcept { return Scalar(TCtxType::Byte, &Payload::integer, value); }
-  static TCtxValue Floating(double value) noexcept { return Scalar(TCtxType::Floating, &Payload::floating, value); }
-  static TCtxValue Single(float value) noexcept { return Scalar(TCtxType::Single, &Payload::floating, value); }
+  static TCtxValue Integer(std::int32_t value) noexcept {
+    return Scalar(TCtxType::Integer, &Payload::integer, value);
+  }
+  static TCtxValue SmallInt(std::int16_t value) noexcept {
+    return Scalar(TCtxType::SmallInt, &Payload::integer, value);
+  }
+  static TCtxValue Byte(std::uint8_t value) noexcept {
+    return Scalar(TCtxType::Byte, &Payload::integer, value);
+  }
+  static TCtxValue Floating(double value) noexcept {
+    return Scalar(TCtxType::Floating, &Payload::floating, value);
+  }
+  static TCtxValue Single(float value) noexcept {
+    return Scalar(TCtxType::Single, &Payload::floating, value);
+  }
   static TCtxValue Currency(TCtxCurrency value) noexcept {
     return Scalar(TCtxType::Currency, &Payload::currency, value.Scaled);
   }
-  static TCtxValue Date(double daysSince1899) noexcept { return Scalar(TCtxType::Date, &Payload::floating, daysSince1899); }
-  static TCtxValue Boolean(bool value) noexcept { return Scalar(TCtxType::Boolean, &Payload::boolean, value); }
+  static TCtxValue Date(double daysSince1899) noexcept {
+    return Scalar(TCtxType::Date, &Payload::floating, daysSince1899);
+  }
+  static TCtxValue Boolean(bool value) noexcept {
+    return Scalar(TCtxType::Boolean, &Payload::boolean, value);
+  }
   static TCtxValue String(TCtxString text) noexcept;
   static TCtxValue String(std::string_view text) { return String(TCtxString(text)); }
   static TCtxValue String(const char* text) { return String(TCtxString(text)); }
@@ -86,11 +102,15 @@ class TCtxValue {
   /// `ObjectValue` of `object` (may be nil); the value notices when the object is destroyed.
   static TCtxValue Object(QObject* object);
   /// `ReferenceValue` designating stack cell `cell`.
-  static TCtxValue Reference(std::int32_t cell) noexcept { return Scalar(TCtxType::Reference, &Payload::integer, cell); }
+  static TCtxValue Reference(std::int32_t cell) noexcept {
+    return Scalar(TCtxType::Reference, &Payload::integer, cell);
+  }
   static TCtxValue Array(TCtxArray array);
   /// A value of a kind that carries no payload here (Automation without interface, ErrorCode,
   /// Unknown, ...); used for values that arrive from hosts and for tests of the operators.
-  static TCtxValue OfBareType(std::uint16_t typeCode) noexcept { return Plain(static_cast<TCtxType>(typeCode)); }
+  static TCtxValue OfBareType(std::uint16_t typeCode) noexcept {
+    return Plain(static_cast<TCtxType>(typeCode));
+  }
 
   /// The full type code, flags included (an array is kCtxArrayFlag | Variant).
   std::uint16_t TypeCode() const noexcept { return type_; }
@@ -178,7 +198,9 @@ class TCtxArray {
   TCtxArray(std::int32_t low, std::vector<TCtxValue> elements);
 
   int DimensionCount() const noexcept { return static_cast<int>(bounds_.size()); }
-  const TCtxArrayBounds& Bounds(int dimension) const { return bounds_.at(static_cast<std::size_t>(dimension)); }
+  const TCtxArrayBounds& Bounds(int dimension) const {
+    return bounds_.at(static_cast<std::size_t>(dimension));
+  }
   /// Element `index` of the first dimension of a one-dimensional array; raises "Variant array
   /// index out of bounds" outside the bounds.
   const TCtxValue& At(std::int32_t index) const;

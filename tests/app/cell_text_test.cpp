@@ -12,24 +12,36 @@ TEST(CellText, RecognisesWellFormedUtf8Only) {
     std::string Bytes;
     bool Valid;
   } cases[] = {
-      {"plain", true},         {"Stra\xC3\x9F" "e", true}, {"\xE2\x82\xAC", true},
-      {"\xF4\x8F\xBF\xBF", true}, // U+10FFFF
-      {"Stra\xDF" "e", false},  // Latin-1
-      {"\xC0\xAF", false},      // overlong
-      {"\xF0\x8F\xBF\xBF", false}, {"\xED\xA0\x80", false}, // overlong, surrogate
-      {"\xF4\x90\x80\x80", false}, {"\xE2\x82", false},    // past U+10FFFF, cut off
-      {"\x80", false},          {"\xE2\x28\xA1", false},
+      {"plain", true},
+      {"Stra\xC3\x9F"
+       "e",
+       true},
+      {"\xE2\x82\xAC", true},
+      {"\xF4\x8F\xBF\xBF", true},  // U+10FFFF
+      {"Stra\xDF"
+       "e",
+       false},              // Latin-1
+      {"\xC0\xAF", false},  // overlong
+      {"\xF0\x8F\xBF\xBF", false},
+      {"\xED\xA0\x80", false},  // overlong, surrogate
+      {"\xF4\x90\x80\x80", false},
+      {"\xE2\x82", false},  // past U+10FFFF, cut off
+      {"\x80", false},
+      {"\xE2\x28\xA1", false},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(IsValidUtf8(c.Bytes), c.Valid) << c.Bytes;
+  for (const auto& c : cases) EXPECT_EQ(IsValidUtf8(c.Bytes), c.Valid) << c.Bytes;
 }
 
 TEST(CellText, ShowsUtf8AsUtf8AndAnythingElseAsLatin1) {
-  EXPECT_EQ(DisplayText("Stra\xC3\x9F" "e"), QString::fromUtf8("Stra\u00DFe"));
-  EXPECT_EQ(DisplayText("Stra\xDF" "e"), QString::fromUtf8("Stra\u00DFe"));
+  EXPECT_EQ(DisplayText("Stra\xC3\x9F"
+                        "e"),
+            QString::fromUtf8("Stra\u00DFe"));
+  EXPECT_EQ(DisplayText("Stra\xDF"
+                        "e"),
+            QString::fromUtf8("Stra\u00DFe"));
   // One bad byte makes the whole text Latin-1: every byte is shown, none is lost.
   EXPECT_EQ(DisplayText("\xC3\x9F\xFF"), QString::fromUtf8("\u00C3\u009F\u00FF"));
 }
 
-} // namespace
-} // namespace zendrik
+}  // namespace
+}  // namespace zendrik

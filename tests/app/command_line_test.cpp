@@ -36,8 +36,8 @@ TEST(CommandLine, HelpAndVersionGoToStandardOutput) {
 }
 
 TEST(CommandLine, UnknownOptionOrMissingArgumentIsAUsageError) {
-  for (auto args : {std::vector<std::string>{"--frobnicate"}, {"--extract"},
-                    {"--extract", "a", "-x", "b"}}) {
+  for (auto args :
+       {std::vector<std::string>{"--frobnicate"}, {"--extract"}, {"--extract", "a", "-x", "b"}}) {
     Outcome run = RunWith(args);
     EXPECT_EQ(run.status, 2) << args[0];
     EXPECT_NE(run.err.find("usage: zendrik"), std::string::npos);
@@ -68,7 +68,8 @@ TEST(CommandLine, ExtractToAFileWritesNothingOnStandardOutput) {
 TEST(CommandLine, UnreadableFileGivesOneLineNamingFileAndReason) {
   Outcome run = RunWith({"--extract", "/nonexistent/page.html"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "zendrik: cannot read \"/nonexistent/page.html\": No such file or directory\n");
+  EXPECT_EQ(run.err,
+            "zendrik: cannot read \"/nonexistent/page.html\": No such file or directory\n");
   EXPECT_EQ(run.out, "");
 }
 
@@ -105,16 +106,17 @@ TEST(CommandLine, UnreachableAddressIsAnEmptyTableButBrokenTransferFails) {
 TEST(CommandLine, ListPrintsOneInstructionPerLine) {
   Outcome run = RunWith({"--list", ZENDRIK_TEST_DATA "/scripts/twice.pas"});
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "   0  0  BEGIN 1 of 3\n"
-                     "   1  4  Result <- VAR 0\n"
-                     "   2  4  PUSH RESULT\n"
-                     "   3  4  Result <- INT 2\n"
-                     "   4  4  MUL\n"
-                     "   5  4  Result -> VAR 1\n"
-                     "   6  5  Result <- VAR 1\n"
-                     "   7  5  Result -> VAR 2\n"
-                     "   8  5  Result <- VAR 2\n"
-                     "   9  5  EXIT\n");
+  EXPECT_EQ(run.out,
+            "   0  0  BEGIN 1 of 3\n"
+            "   1  4  Result <- VAR 0\n"
+            "   2  4  PUSH RESULT\n"
+            "   3  4  Result <- INT 2\n"
+            "   4  4  MUL\n"
+            "   5  4  Result -> VAR 1\n"
+            "   6  5  Result <- VAR 1\n"
+            "   7  5  Result -> VAR 2\n"
+            "   8  5  Result <- VAR 2\n"
+            "   9  5  EXIT\n");
 }
 
 TEST(CommandLine, ListOfABrokenScriptPrintsTheCompileErrorAndFails) {
@@ -128,5 +130,5 @@ TEST(CommandLine, ListOfABrokenScriptPrintsTheCompileErrorAndFails) {
   EXPECT_NE(missing.err.find("cannot read"), std::string::npos);
 }
 
-} // namespace
-} // namespace zendrik
+}  // namespace
+}  // namespace zendrik

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace zendrik {
 namespace {
@@ -15,7 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class CsvExport : public testing::Test {
-protected:
+ protected:
   void SetUp() override {
     directory = fs::temp_directory_path() / ("zendrik_csv_" + std::to_string(::getpid()));
     fs::create_directories(directory);
@@ -32,8 +32,7 @@ protected:
 
   static void AddRow(TCellTable& table, std::initializer_list<std::string_view> cells) {
     table.AppendRow();
-    for (std::string_view cell : cells)
-      table.AppendCell(cell);
+    for (std::string_view cell : cells) table.AppendCell(cell);
   }
 
   fs::path directory;
@@ -70,7 +69,6 @@ TEST_F(CsvExport, FailedSaveNamesTheFileAndKeepsTheEarlierFile) {
   EXPECT_FALSE(result);
   EXPECT_NE(result.Error.find(missing), std::string::npos);
   EXPECT_NE(result.Error.find("No such file or directory"), std::string::npos);
-
 }
 
 // A write that fails half-way (here: the file size limit, which binds even the superuser)
@@ -110,5 +108,5 @@ TEST_F(CsvExport, ReplacingAFileKeepsItsPermissions) {
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-} // namespace
-} // namespace zendrik
+}  // namespace
+}  // namespace zendrik

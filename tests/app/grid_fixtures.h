@@ -21,9 +21,8 @@ inline QFont GridFont() {
 inline void Fill(TCellTable& table, const std::vector<std::vector<std::string>>& rows) {
   for (const auto& row : rows) {
     table.AppendRow();
-    for (const auto& cell : row)
-      table.AppendCell(cell);
+    for (const auto& cell : row) table.AppendCell(cell);
   }
 }
 
-} // namespace zendrik::testsupport
+}  // namespace zendrik::testsupport

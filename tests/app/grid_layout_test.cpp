@@ -12,7 +12,7 @@ namespace {
 using testsupport::Fill;
 
 class GridLayoutTest : public testing::Test {
-protected:
+ protected:
   int TextWidth(const QString& text) const { return metrics.horizontalAdvance(text); }
 
   TGridLayout layout{testsupport::GridFont()};
@@ -22,8 +22,7 @@ protected:
 
 TEST_F(GridLayoutTest, CellWidthIsTextWidthPlusFiveWithinFiveAnd250) {
   std::string zeroWidthSpaces;
-  for (int i = 0; i < 300; ++i)
-    zeroWidthSpaces += "\xE2\x80\x8B";
+  for (int i = 0; i < 300; ++i) zeroWidthSpaces += "\xE2\x80\x8B";
   const struct {
     std::string Text;
     int Expected;
@@ -31,8 +30,12 @@ TEST_F(GridLayoutTest, CellWidthIsTextWidthPlusFiveWithinFiveAnd250) {
       {"", 5},
       {"Price list", TextWidth("Price list") + 5},
       // UTF-8 is measured as the characters it encodes, other bytes as Latin-1.
-      {"Stra\xC3\x9F" "e", TextWidth(QString::fromUtf8("Stra\u00DFe")) + 5},
-      {"Stra\xDF" "e", TextWidth(QString::fromUtf8("Stra\u00DFe")) + 5},
+      {"Stra\xC3\x9F"
+       "e",
+       TextWidth(QString::fromUtf8("Stra\u00DFe")) + 5},
+      {"Stra\xDF"
+       "e",
+       TextWidth(QString::fromUtf8("Stra\u00DFe")) + 5},
       {std::string(100000, 'm'), 250},
       {std::string(300, '\xE9'), 250},
       // Long, but narrow on screen: not capped.
@@ -47,8 +50,7 @@ TEST_F(GridLayoutTest, PlainTextsMeasureAsTheTextLayoutLaysThemOut) {
   std::vector<std::string> texts{"office affluent", "AVATAR Type WAVE", "tab\there",
                                  std::string(41, 'm'), std::string(42, 'm')};
   for (char a = ' '; a < 0x7F; ++a)
-    for (char b = ' '; b < 0x7F; ++b)
-      texts.push_back({a, b});
+    for (char b = ' '; b < 0x7F; ++b) texts.push_back({a, b});
   for (const std::string& text : texts)
     ASSERT_EQ(layout.CellWidth(text), std::min(TextWidth(QString::fromLatin1(text)) + 5, 250))
         << "\"" << text << "\"";
@@ -73,5 +75,5 @@ TEST_F(GridLayoutTest, ColumnsTakeTheirWidestCellOverRowsOfAnyLength) {
   EXPECT_EQ(layout.CurColWidth, nullptr);
 }
 
-} // namespace
-} // namespace zendrik
+}  // namespace
+}  // namespace zendrik

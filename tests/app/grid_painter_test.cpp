@@ -15,14 +15,16 @@ using testsupport::Fill;
 const QColor kWhite(0xFFFFFF), kSilver(0xC0C0C0), kGrey(0x808080);
 
 class GridPainterTest : public testing::Test {
-protected:
+ protected:
   void SetUp() override {
     Fill(table, {{"Name", "Price", std::string(80, 'x')},
                  {"\xC3\x84pfel", "1,99 \xE2\x82\xAC"},
                  {},
-                 {"gjpq", "Stra\xDF" "e", "c", "d", "e"}});
-    for (int i = 0; i < 30; ++i)
-      Fill(table, {{std::to_string(i), std::string(i, 'w')}});
+                 {"gjpq",
+                  "Stra\xDF"
+                  "e",
+                  "c", "d", "e"}});
+    for (int i = 0; i < 30; ++i) Fill(table, {{std::to_string(i), std::string(i, 'w')}});
     layout.Rebuild(table);
   }
 
@@ -57,9 +59,9 @@ TEST_F(GridPainterTest, PaintingPartOfTheSurfaceGivesThePixelsOfAWholePaint) {
       QRect(0, 0, 1, 1),
       QRect(0, pitch * 7 + 3, size.width(), pitch * 5),
       QRect(layout.ColumnLeft(1) + 3, pitch * 2 - 1, 120, 61),
-      QRect(layout.ColumnLeft(2), 0, 1, size.height()),     // a column's left edge
-      QRect(layout.ColumnLeft(2) - 1, 0, 1, size.height()), // the line left of it
-      QRect(0, pitch, size.width(), 1),                     // a row line
+      QRect(layout.ColumnLeft(2), 0, 1, size.height()),      // a column's left edge
+      QRect(layout.ColumnLeft(2) - 1, 0, 1, size.height()),  // the line left of it
+      QRect(0, pitch, size.width(), 1),                      // a row line
       QRect(size.width() - 7, size.height() - 9, 7, 9),
   };
   for (const QRect& area : areas)
@@ -73,8 +75,7 @@ TEST_F(GridPainterTest, TextsStayInsideTheirCellsBetweenGreyLines) {
   const auto whiteBetween = [&](int left, int right, int top, int bottom) {
     for (int y = top; y <= bottom; ++y)
       for (int x = left; x <= right; ++x)
-        if (image.pixelColor(x, y) != kWhite)
-          return false;
+        if (image.pixelColor(x, y) != kWhite) return false;
     return true;
   };
   EXPECT_EQ(image.pixelColor(layout.ColumnLeft(1), pitch * 3 + 1), kGrey);
@@ -125,5 +126,5 @@ TEST(GridPainter, EmptyTableIsOneWhitePixelWithBlankSilverHeaders) {
   }
 }
 
-} // namespace
-} // namespace zendrik
+}  // namespace
+}  // namespace zendrik

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace zendrik {
@@ -35,5 +35,5 @@ TEST(HelpPage, TheBuildTreeShipsThePage) {
   EXPECT_TRUE(QFileInfo(ZENDRIK_BUILD_DIR "/share/zendrik/help.html").isFile());
 }
 
-} // namespace
-} // namespace zendrik
+}  // namespace
+}  // namespace zendrik

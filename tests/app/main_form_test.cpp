@@ -40,15 +40,15 @@ using testsupport::HttpReply;
 class UrlCatcher : public QObject {
   Q_OBJECT
 
-public:
+ public:
   QList<QUrl> Opened;
 
-public slots:
+ public slots:
   void Open(const QUrl& url) { Opened.push_back(url); }
 };
 
 class MainFormTest : public testing::Test {
-protected:
+ protected:
   void SetUp() override {
     CurrentAddress().clear();
     form.show();
@@ -58,8 +58,7 @@ protected:
   template <typename T = QWidget>
   T& Find(const char* name) {
     T* found = form.findChild<T*>(name);
-    if (!found)
-      ADD_FAILURE() << "no component " << name;
+    if (!found) ADD_FAILURE() << "no component " << name;
     return *found;
   }
 
@@ -93,15 +92,29 @@ TEST_F(MainFormTest, EveryComponentCarriesItsFormName) {
     const char* Name;
     const char* Class;
   } components[] = {
-      {"MainMenu1", "QMenuBar"},     {"Panel1", "QFrame"},          {"Label1", "QLabel"},
-      {"Edit1", "QLineEdit"},        {"ExtractDataBtn", "QPushButton"}, {"Label2", "QLabel"},
-      {"Panel2", "QFrame"},          {"Panel3", "QFrame"},          {"Panel4", "QFrame"},
-      {"ScrollBox1", "QScrollArea"}, {"PaintBox1", "zendrik::TPaintBox"},
-      {"ScrollBox2", "QScrollArea"}, {"PaintBox2", "zendrik::TPaintBox"},
-      {"ScrollBox3", "QScrollArea"}, {"PaintBox3", "zendrik::TPaintBox"},
-      {"Splitter1", "QSplitter"},    {"Panel5Unten", "QFrame"},     {"Panel6", "QFrame"},
-      {"RunScript", "QPushButton"},  {"Memo1", "QPlainTextEdit"},   {"StatusBar1", "QStatusBar"},
-      {"SaveDialog1", "QFileDialog"}, {"IEHTTP1", "QObject"},
+      {"MainMenu1", "QMenuBar"},
+      {"Panel1", "QFrame"},
+      {"Label1", "QLabel"},
+      {"Edit1", "QLineEdit"},
+      {"ExtractDataBtn", "QPushButton"},
+      {"Label2", "QLabel"},
+      {"Panel2", "QFrame"},
+      {"Panel3", "QFrame"},
+      {"Panel4", "QFrame"},
+      {"ScrollBox1", "QScrollArea"},
+      {"PaintBox1", "zendrik::TPaintBox"},
+      {"ScrollBox2", "QScrollArea"},
+      {"PaintBox2", "zendrik::TPaintBox"},
+      {"ScrollBox3", "QScrollArea"},
+      {"PaintBox3", "zendrik::TPaintBox"},
+      {"Splitter1", "QSplitter"},
+      {"Panel5Unten", "QFrame"},
+      {"Panel6", "QFrame"},
+      {"RunScript", "QPushButton"},
+      {"Memo1", "QPlainTextEdit"},
+      {"StatusBar1", "QStatusBar"},
+      {"SaveDialog1", "QFileDialog"},
+      {"IEHTTP1", "QObject"},
   };
   for (const auto& c : components) {
     const QList<QObject*> found = form.findChildren<QObject*>(c.Name);
@@ -113,9 +126,9 @@ TEST_F(MainFormTest, EveryComponentCarriesItsFormName) {
 TEST_F(MainFormTest, MenusHoldTheCommandsInOrder) {
   // Every entry is "name text"; "-" is a separator.
   const std::vector<std::vector<std::string>> expected = {
-      {"File1 File", "NewTable1 New table", "SaveTable1 Save table...", "N1 -",
-       "Neu1 New script", "ffnen1 Open script...", "Speichern1 Save script",
-       "Speichernunter1 Save script as...", "N2 -", "Exit1 Exit"},
+      {"File1 File", "NewTable1 New table", "SaveTable1 Save table...", "N1 -", "Neu1 New script",
+       "ffnen1 Open script...", "Speichern1 Save script", "Speichernunter1 Save script as...",
+       "N2 -", "Exit1 Exit"},
       {"Operations1 Operations", "Extractdata1 Extract data from website...",
        "Runscript1 Run script..."},
       {"Help1 Help", "Helpfile1 Help file", "About1 About"},
@@ -127,8 +140,7 @@ TEST_F(MainFormTest, MenusHoldTheCommandsInOrder) {
   std::vector<std::vector<std::string>> actual;
   for (QAction* title : Find<QMenuBar>("MainMenu1").actions()) {
     actual.push_back({describe(*title->menu(), *title)});
-    for (QAction* item : title->menu()->actions())
-      actual.back().push_back(describe(*item, *item));
+    for (QAction* item : title->menu()->actions()) actual.back().push_back(describe(*item, *item));
   }
   EXPECT_EQ(actual, expected);
 }
@@ -157,8 +169,9 @@ TEST_F(MainFormTest, EnterInAnEmptyAddressFieldDoesNothing) {
 }
 
 TEST_F(MainFormTest, ExtractionFillsTheGridAndShowsAddressAndBytes) {
-  const std::string page = "<table><tr><td>Name</td><td>Price</td></tr>\n"
-                           "<tr><td>Apple</td><td>1.99</td></tr></table>";
+  const std::string page =
+      "<table><tr><td>Name</td><td>Price</td></tr>\n"
+      "<tr><td>Apple</td><td>1.99</td></tr></table>";
   server.Serve("/dir/prices.html", HttpReply::Page(page));
   server.Serve("/dir/next.html", HttpReply::Page("<p>one<p>two<p>three"));
   Extract(server.Url("/dir/prices.html"));
@@ -209,7 +222,7 @@ TEST_F(MainFormTest, SaveTableWritesTheChosenFileAndCancelWritesNothing) {
   EXPECT_EQ(written.str(), "\"a\",\"He said \\\"hi\\\"\"\r\n\"c\"\r\n");
 
   QFile::remove(chosen);
-  Trigger("SaveTable1"); // no answer queued: cancelled
+  Trigger("SaveTable1");  // no answer queued: cancelled
   EXPECT_TRUE(QDir(dir.path()).isEmpty());
   EXPECT_TRUE(boxes.Boxes.empty());
   ASSERT_EQ(boxes.FileDialogs.size(), 2u);
@@ -250,7 +263,7 @@ TEST_F(MainFormTest, WheelScrollsTheGridTwentyPixelsANotch) {
       {&form.Grid().PaintBox2(), {{-120, 20}}},
       {&form.Grid().PaintBox3(), {{-120, 20}}},
       {form.Grid().ScrollBox1().viewport(), {{-120, 20}}},
-      {&form, {{-360, 60}}}, // anywhere else in the window
+      {&form, {{-360, 60}}},  // anywhere else in the window
   };
   for (const auto& c : cases) {
     Bar(Qt::Vertical).setValue(0);
@@ -288,8 +301,7 @@ TEST_F(MainFormTest, AboutShowsTheYearAndHelpOpensTheHelpPage) {
   ASSERT_EQ(boxes.ModalDialogs.size(), 1u);
   EXPECT_EQ(boxes.ModalDialogs[0]->windowTitle(), "Info");
   QStringList texts;
-  for (const QLabel* label : boxes.ModalDialogs[0]->findChildren<QLabel*>())
-    texts << label->text();
+  for (const QLabel* label : boxes.ModalDialogs[0]->findChildren<QLabel*>()) texts << label->text();
   EXPECT_TRUE(texts.join("\n").contains(QString::number(QDate::currentDate().year())));
   EXPECT_FALSE(texts.join("\n").contains("YYYY"));
 
@@ -307,7 +319,7 @@ TEST_F(MainFormTest, OutOfMemoryInTheTableShowsAnErrorBox) {
   EXPECT_EQ(boxes.Boxes[0].Text.toStdString(), AllocationFailureMessage(4000));
 }
 
-} // namespace
-} // namespace zendrik
+}  // namespace
+}  // namespace zendrik
 
 #include "main_form_test.moc"

@@ -13,7 +13,7 @@ namespace zendrik::testsupport {
 
 /// Answers the window's boxes and dialogs from a script and records what was asked.
 class ScriptedMessageBoxes : public TMessageBoxes {
-public:
+ public:
   struct Shown {
     QMessageBox::Icon Icon;
     QString Caption;
@@ -28,8 +28,7 @@ public:
   /// Answers with the next queued file name; cancels when none is queued.
   std::optional<QString> ChooseFile(QFileDialog& dialog) override {
     FileDialogs.push_back(&dialog);
-    if (FileAnswers.empty())
-      return std::nullopt;
+    if (FileAnswers.empty()) return std::nullopt;
     QString answer = FileAnswers.front();
     FileAnswers.pop_front();
     return answer;
@@ -43,4 +42,4 @@ public:
   std::vector<QDialog*> ModalDialogs;
 };
 
-} // namespace zendrik::testsupport
+}  // namespace zendrik::testsupport

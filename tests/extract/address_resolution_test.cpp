@@ -22,20 +22,20 @@ TEST_P(ResolveCases, ResolvesAndBecomesTheCurrentAddress) {
 
 INSTANTIATE_TEST_SUITE_P(
     AddressResolution, ResolveCases,
-    testing::Values(
-        ResolveCase{"http://host/dir/page.html", "/img/a.gif", "http://host/img/a.gif"},
-        ResolveCase{"http://host/dir/", "b.html", "http://host/dir/b.html"},
-        ResolveCase{"", "/a.html", "/a.html"}, ResolveCase{"", "b.html", "b.html"},
-        ResolveCase{"http://host", "/x", "http://host/x"},
-        ResolveCase{"http://a/b", "Http://Host/", "Http://Host/"},
-        ResolveCase{"http://a/b", "wWw.host", "wWw.host"},
-        ResolveCase{"http://a/", "https://secure/x", "https://secure/x"},
-        ResolveCase{"http://a/", " http://b/", "http://a/ http://b/"},
-        ResolveCase{"http://host/dir/page.html", "b.html", "http://host/dir/b.html"},
-        ResolveCase{"http://host/dir", "b.html", "http://host/dir/b.html"},
-        ResolveCase{"http://www.example.com", "b.html", "http://www.example.com/b.html"},
-        ResolveCase{"https://www.example.com/a/", "/r", "https://www.example.com/r"},
-        ResolveCase{"www.example.com", "b.html", "www.example.com/b.html"}));
+    testing::Values(ResolveCase{"http://host/dir/page.html", "/img/a.gif", "http://host/img/a.gif"},
+                    ResolveCase{"http://host/dir/", "b.html", "http://host/dir/b.html"},
+                    ResolveCase{"", "/a.html", "/a.html"}, ResolveCase{"", "b.html", "b.html"},
+                    ResolveCase{"http://host", "/x", "http://host/x"},
+                    ResolveCase{"http://a/b", "Http://Host/", "Http://Host/"},
+                    ResolveCase{"http://a/b", "wWw.host", "wWw.host"},
+                    ResolveCase{"http://a/", "https://secure/x", "https://secure/x"},
+                    ResolveCase{"http://a/", " http://b/", "http://a/ http://b/"},
+                    ResolveCase{"http://host/dir/page.html", "b.html", "http://host/dir/b.html"},
+                    ResolveCase{"http://host/dir", "b.html", "http://host/dir/b.html"},
+                    ResolveCase{"http://www.example.com", "b.html",
+                                "http://www.example.com/b.html"},
+                    ResolveCase{"https://www.example.com/a/", "/r", "https://www.example.com/r"},
+                    ResolveCase{"www.example.com", "b.html", "www.example.com/b.html"}));
 
 TEST(AddressResolution, ChainsFromOneAddressToTheNext) {
   CurrentAddress().clear();
@@ -44,5 +44,5 @@ TEST(AddressResolution, ChainsFromOneAddressToTheNext) {
   EXPECT_EQ(ResolveAddress("/top.html"), "http://host/top.html");
 }
 
-} // namespace
-} // namespace zendrik
+}  // namespace
+}  // namespace zendrik

@@ -22,8 +22,7 @@ TEST(DynaArray, FreshStoreHasNothingToVisit) {
 TEST(DynaArray, IterationVisitsEveryElementWithOneBasedIndexAndPublishedCursor) {
   int* cursor = nullptr;
   TDynaArray<int> store(&cursor);
-  for (int i = 0; i < 5; ++i)
-    *store.Add() = i * 10;
+  for (int i = 0; i < 5; ++i) *store.Add() = i * 10;
   std::vector<int> seen;
   store.First();
   while (store.Next()) {
@@ -38,8 +37,7 @@ TEST(DynaArray, GrowsInStepsOfHundredKeepingContentsAndZeroFilling) {
   TDynaArray<int> store;
   *store.Add() = 7;
   EXPECT_EQ(store.Capacity, 100 * 4);
-  for (int i = 1; i < 100; ++i)
-    *store.Add() = i;
+  for (int i = 1; i < 100; ++i) *store.Add() = i;
   EXPECT_EQ(store.Capacity, 100 * 4);
   int* added = store.Add();
   EXPECT_EQ(store.Capacity, 200 * 4);
@@ -63,5 +61,5 @@ TEST(DynaArray, ClearEmptiesAndNullsTheCursor) {
   EXPECT_EQ(*store.Add(), 0) << "a block after Clear is zero-filled again";
 }
 
-} // namespace
-} // namespace zendrik
+}  // namespace
+}  // namespace zendrik

@@ -17,7 +17,7 @@ using testsupport::LoopbackHttpServer;
 
 // Records what the driver asks of its window, in order.
 class RecordingView : public TExtractionView {
-public:
+ public:
   void ShowAddress(const std::string& address) override { Events.push_back("show " + address); }
   void ProcessPendingMessages() override { Events.push_back("messages"); }
   void RepaintGrid() override { Events.push_back("repaint"); }
@@ -27,7 +27,7 @@ public:
 };
 
 class ExtractionDriver : public testing::Test {
-protected:
+ protected:
   void SetUp() override { CurrentAddress().clear(); }
 
   std::vector<std::string> Run(const std::string& address) {
@@ -96,5 +96,5 @@ TEST_F(ExtractionDriver, SecondExtractionReplacesTheTableAndResolvesAgainstTheFi
   EXPECT_EQ(table.ReadCell(1, 1), "next ");
 }
 
-} // namespace
-} // namespace zendrik
+}  // namespace
+}  // namespace zendrik

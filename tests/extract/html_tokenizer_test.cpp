@@ -47,34 +47,41 @@ TEST_P(TokenizerCases, SplitsAsWritten) {
 INSTANTIATE_TEST_SUITE_P(
     HtmlTokenizer, TokenizerCases,
     testing::Values(
-        TokenCase{"names are upper-cased, closing slash kept", {"<TD class=x></td><br/>"},
+        TokenCase{"names are upper-cased, closing slash kept",
+                  {"<TD class=x></td><br/>"},
                   {"<TD [CLASS=x]>", "</TD>", "<BR/>"}},
         TokenCase{"space inside double quotes stays in the parameter",
-                  {"<a href=\"my page.html\">"}, {"<A [HREF=my page.html]>"}},
-        TokenCase{"single quotes do not group", {"<a href='my page.html'>"},
+                  {"<a href=\"my page.html\">"},
+                  {"<A [HREF=my page.html]>"}},
+        TokenCase{"single quotes do not group",
+                  {"<a href='my page.html'>"},
                   {"<A [HREF='my] [PAGE.HTML'=]>"}},
-        TokenCase{"spaces around = split the parameter", {"<img src = \"x.gif\">"},
+        TokenCase{"spaces around = split the parameter",
+                  {"<img src = \"x.gif\">"},
                   {"<IMG [SRC=] [=] [\"X.GIF\"=]>"}},
-        TokenCase{"runs of spaces give no empty parameters", {"<td   a=1    b=2  >"},
+        TokenCase{"runs of spaces give no empty parameters",
+                  {"<td   a=1    b=2  >"},
                   {"<TD [A=1] [B=2]>"}},
         TokenCase{"a tag over two lines joins them with nothing between",
-                  {"<a", "href=\"x\">"}, {"<AHREF=\"X\">"}},
+                  {"<a", "href=\"x\">"},
+                  {"<AHREF=\"X\">"}},
         TokenCase{"only a space ends the name", {"<a\thref=x>"}, {"<A\tHREF=X>"}},
-        TokenCase{"comments get no special treatment", {"<!-- a > b -->"},
+        TokenCase{"comments get no special treatment",
+                  {"<!-- a > b -->"},
                   {"<!-- [A=]>", "<>", "' b -- '"}},
-        TokenCase{"a > in running text is an empty tag; the text goes on", {"1 > 0"},
-                  {"<>", "'1 0 '"}},
+        TokenCase{
+            "a > in running text is an empty tag; the text goes on", {"1 > 0"}, {"<>", "'1 0 '"}},
         TokenCase{"every line end becomes a space", {"a", "b"}, {"'a b '"}},
-        TokenCase{"a word before a tag on the next line keeps its space", {"<p>word", "<b>"},
+        TokenCase{"a word before a tag on the next line keeps its space",
+                  {"<p>word", "<b>"},
                   {"<P>", "'word '", "<B>"}},
-        TokenCase{"an unclosed tag at the end is flushed", {"text<td x=1"},
-                  {"'text'", "<TD [X=1]>"}},
+        TokenCase{
+            "an unclosed tag at the end is flushed", {"text<td x=1"}, {"'text'", "<TD [X=1]>"}},
         TokenCase{"a lone < at the end yields nothing more", {"text<"}, {"'text'"}},
         TokenCase{"a < inside a tag does not start another", {"<a<b>c"}, {"<AB>", "'c '"}},
         TokenCase{"empty lines add nothing to empty text", {"", "", "<p>", ""}, {"<P>"}},
         TokenCase{"an empty document yields no items", {}, {}},
-        TokenCase{"a document without tags is one text item", {"just", "text"},
-                  {"'just text '"}}));
+        TokenCase{"a document without tags is one text item", {"just", "text"}, {"'just text '"}}));
 
 TEST(HtmlTokenizer, TagKeepsRawTextAndParamsKeepTheirQuotes) {
   THTMLTag tag;
@@ -128,5 +135,5 @@ INSTANTIATE_TEST_SUITE_P(
                     DecodeCase{"&amp", "&amp"}, DecodeCase{"&lt &gt;", "&lt >"},
                     DecodeCase{"&#60;&#62;", "<>"}, DecodeCase{"", ""}));
 
-} // namespace
-} // namespace zendrik
+}  // namespace
+}  // namespace zendrik

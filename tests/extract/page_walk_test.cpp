@@ -38,13 +38,14 @@ TEST(SplitLines, EndsLinesAtCrLfAndCrLfPairs) {
 }
 
 TEST(PageWalk, WorkedPageGivesFourRows) {
-  const char* page = "<html><head><title>Prices</title></head><body>\n"
-                     "<h1>Stock list</h1>\n"
-                     "<table>\n"
-                     "<tr><th>Name</th><th>Price</th></tr>\n"
-                     "<tr><td><a href=\"/q/abc.html\">ABC</a></td><td>12,50</td></tr>\n"
-                     "</table>\n"
-                     "</body></html>\n";
+  const char* page =
+      "<html><head><title>Prices</title></head><body>\n"
+      "<h1>Stock list</h1>\n"
+      "<table>\n"
+      "<tr><th>Name</th><th>Price</th></tr>\n"
+      "<tr><td><a href=\"/q/abc.html\">ABC</a></td><td>12,50</td></tr>\n"
+      "</table>\n"
+      "</body></html>\n";
   EXPECT_EQ(Extract(page),
             (Rows{{"Prices"}, {"Stock list"}, {"Name", "Price"}, {"/q/abc.html", "ABC", "12,50"}}));
 }
@@ -67,21 +68,26 @@ INSTANTIATE_TEST_SUITE_P(
     PageWalk, WalkCases,
     testing::Values(
         WalkCase{"pretty-printed whitespace between cells is dropped",
-                 "<tr>\n  <td>a</td>\n  <td>b</td>\n</tr>", {{"a", "b"}}},
-        WalkCase{"blank text inside a cell becomes a cell", "<tr><td> <b>x</b> </td></tr>",
+                 "<tr>\n  <td>a</td>\n  <td>b</td>\n</tr>",
+                 {{"a", "b"}}},
+        WalkCase{"blank text inside a cell becomes a cell",
+                 "<tr><td> <b>x</b> </td></tr>",
                  {{" ", "x", " "}}},
         WalkCase{"text after <tr> before the first cell is dropped",
-                 "<tr>lost<td>kept</td></tr>", {{"kept"}}},
+                 "<tr>lost<td>kept</td></tr>",
+                 {{"kept"}}},
         WalkCase{"an empty table row stays", "<tr></tr><p>after", {{}, {"after "}}},
-        WalkCase{"a cell outside any row gives rows of its own", "<td>a</td><td>b</td>",
-                 {{"a"}, {"b"}}},
+        WalkCase{
+            "a cell outside any row gives rows of its own", "<td>a</td><td>b</td>", {{"a"}, {"b"}}},
         WalkCase{"a nested table ends the outer row",
                  "<tr><td>o<table><tr><td>i</td></tr></table>rest</td></tr>",
                  {{"o"}, {"i"}, {"rest"}}},
-        WalkCase{"a link outside a table gives two rows", "<a href=\"x.html\">Next</a>",
+        WalkCase{"a link outside a table gives two rows",
+                 "<a href=\"x.html\">Next</a>",
                  {{"x.html"}, {"Next"}}},
         WalkCase{"a link inside a cell gives two cells",
-                 "<tr><td><a href=\"x.html\">Next</a></td></tr>", {{"x.html", "Next"}}},
+                 "<tr><td><a href=\"x.html\">Next</a></td></tr>",
+                 {{"x.html", "Next"}}},
         WalkCase{"images: empty src adds nothing, dest adds even when empty, parameter order",
                  "<tr><td><img src=\"\"><img dest=\"\"><img src=\"a.gif\" dest=\"b\"></td></tr>",
                  {{"", "a.gif", "b"}}},
@@ -89,13 +95,14 @@ INSTANTIATE_TEST_SUITE_P(
                  "<a name=\"top\"><link href=\"style.css\"><area href=\"m.html\">",
                  {{"style.css"}, {"m.html"}}},
         WalkCase{"script content is skipped in any letter case",
-                 "<ScRiPt><tr><td>x</td></tr></sCrIpT>visible", {{"visible "}}},
+                 "<ScRiPt><tr><td>x</td></tr></sCrIpT>visible",
+                 {{"visible "}}},
         WalkCase{"an unclosed script skips the rest", "a<script>b<tr><td>c", {{"a"}}},
-        WalkCase{"text of tabs and spaces outside rows is dropped", "<p> \t <p>x",
-                 {{"x "}}},
-        WalkCase{"a header cell counts like a data cell", "<tr><th>h</th><td>d</td></tr>",
-                 {{"h", "d"}}},
-        WalkCase{"text between cells of a row is dropped", "<tr><td>a</td>gap<td>b</td></tr>",
+        WalkCase{"text of tabs and spaces outside rows is dropped", "<p> \t <p>x", {{"x "}}},
+        WalkCase{
+            "a header cell counts like a data cell", "<tr><th>h</th><td>d</td></tr>", {{"h", "d"}}},
+        WalkCase{"text between cells of a row is dropped",
+                 "<tr><td>a</td>gap<td>b</td></tr>",
                  {{"a", "b"}}}));
 
 // Any byte sequence is a page: nothing crashes, and every cell respects the store's rules.
@@ -108,13 +115,12 @@ TEST(PageWalk, SurvivesArbitraryBytes) {
     for (char& c : body)
       c = random() % 3 ? alphabet[random() % alphabet.size()] : static_cast<char>(random());
     for (const auto& row : Extract(body))
-      for (const auto& cell : row)
-        EXPECT_EQ(cell.find('\0'), std::string::npos);
+      for (const auto& cell : row) EXPECT_EQ(cell.find('\0'), std::string::npos);
   }
   const std::string longLine(3 << 20, 'x');
   EXPECT_TRUE(Extract("<tr><td>" + longLine) == (Rows{{longLine + " "}}))
       << "a megabyte-long line stays one cell";
 }
 
-} // namespace
-} // namespace zendrik
+}  // namespace
+}  // namespace zendrik

@@ -20,4 +20,4 @@ inline TableRows Contents(const TCellTable& table) {
   return rows;
 }
 
-} // namespace zendrik
+}  // namespace zendrik

@@ -71,12 +71,11 @@ TEST(CellTable, HoldsManyRowsAcrossGrowthSteps) {
   TCellTable table;
   for (int r = 0; r < 250; ++r) {
     table.AppendRow();
-    for (int c = 0; c < 3; ++c)
-      table.AppendCell(std::to_string(r * 3 + c));
+    for (int c = 0; c < 3; ++c) table.AppendCell(std::to_string(r * 3 + c));
   }
   EXPECT_EQ(table.ReadCell(250, 3), "749");
   EXPECT_EQ(table.ReadCell(101, 1), "300");
 }
 
-} // namespace
-} // namespace zendrik
+}  // namespace
+}  // namespace zendrik

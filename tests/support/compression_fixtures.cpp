@@ -10,8 +10,7 @@ namespace {
 /// Deflates `text` with the given window bits: 15 gives a zlib stream, 31 a gzip member.
 std::string Deflate(std::string_view text, int windowBits, gz_header* header) {
   z_stream z{};
-  if (deflateInit2(&z, Z_BEST_COMPRESSION, Z_DEFLATED, windowBits, 8, Z_DEFAULT_STRATEGY) !=
-      Z_OK) {
+  if (deflateInit2(&z, Z_BEST_COMPRESSION, Z_DEFLATED, windowBits, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
     throw std::runtime_error("deflateInit2 failed");
   }
   if (header != nullptr) {
@@ -33,18 +32,15 @@ std::string Deflate(std::string_view text, int windowBits, gz_header* header) {
 
 }  // namespace
 
-std::string ZlibStream(std::string_view text) {
-  return Deflate(text, 15, nullptr);
-}
+std::string ZlibStream(std::string_view text) { return Deflate(text, 15, nullptr); }
 
 std::string GzipMember(std::string_view text, const std::string& fileName,
                        std::uint32_t modificationTime) {
   gz_header header{};
   header.time = modificationTime;
   header.os = 3;
-  header.name = fileName.empty()
-                    ? Z_NULL
-                    : reinterpret_cast<Bytef*>(const_cast<char*>(fileName.c_str()));
+  header.name =
+      fileName.empty() ? Z_NULL : reinterpret_cast<Bytef*>(const_cast<char*>(fileName.c_str()));
   return Deflate(text, 31, &header);
 }
 

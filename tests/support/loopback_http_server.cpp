@@ -122,8 +122,8 @@ const char* ReasonPhrase(int status) {
 }
 
 std::string ResponseHead(const HttpReply& reply) {
-  std::string head = "HTTP/1.1 " + std::to_string(reply.Status) + " " +
-                     ReasonPhrase(reply.Status) + "\r\n";
+  std::string head =
+      "HTTP/1.1 " + std::to_string(reply.Status) + " " + ReasonPhrase(reply.Status) + "\r\n";
   for (const auto& [name, value] : reply.Headers) {
     head += name + ": " + value + "\r\n";
   }
@@ -265,8 +265,8 @@ void LoopbackHttpServer::HandleConnection(int client) {
       std::lock_guard<std::mutex> guard(Lock);
       Received.push_back(std::move(request));
     }
-    const bool sent = SendAll(client, ResponseHead(*reply), StopFd) &&
-                      SendBody(client, *reply, StopFd);
+    const bool sent =
+        SendAll(client, ResponseHead(*reply), StopFd) && SendBody(client, *reply, StopFd);
     if (sent && reply->End == HttpReply::Ending::Complete) {
       if (reply->Chunked) {
         SendAll(client, "0\r\n\r\n", StopFd);

@@ -54,7 +54,7 @@ struct HttpRequest {
 /// threads of its own; one request per connection. Paths without a reply get a 404. The
 /// destructor ends every connection, stalled ones included, and joins the threads.
 class LoopbackHttpServer {
-public:
+ public:
   LoopbackHttpServer();
   ~LoopbackHttpServer();
   LoopbackHttpServer(const LoopbackHttpServer&) = delete;
@@ -68,7 +68,7 @@ public:
   /// Every request received so far, in order of arrival.
   std::vector<HttpRequest> Requests() const;
 
-private:
+ private:
   void AcceptLoop();
   void HandleConnection(int client);
   std::shared_ptr<const HttpReply> ReplyFor(const std::string& target) const;

@@ -10,8 +10,9 @@ namespace {
 using testsupport::GzipMember;
 using testsupport::ZlibStream;
 
-const std::string kPage = "<html><body><table><tr><td>Preis</td><td>9,99</td></tr></table>\r\n"
-                          "</body></html>\r\n";
+const std::string kPage =
+    "<html><body><table><tr><td>Preis</td><td>9,99</td></tr></table>\r\n"
+    "</body></html>\r\n";
 const std::string kSignature(kCompressedBodySignature);
 
 std::unique_ptr<TMemoryStream> StreamOf(std::string bytes) {
@@ -87,9 +88,14 @@ TEST(DecodeGzipBody, HighlyCompressedBodyInflatesCompletely) {
 
 TEST(Base64Encode, EncodesGroupsAndPadsTheLastOne) {
   const std::pair<std::string, std::string> cases[] = {
-      {"", ""},           {"a", "YQ=="},        {"ab", "YWI="},
-      {"abc", "YWJj"},    {"abcd", "YWJjZA=="}, {"\xfb\xff", "+/8="},
-      {"\xff\xfe\xfd", "//79"}, {std::string("\0\0\0\0", 4), "AAAAAA=="},
+      {"", ""},
+      {"a", "YQ=="},
+      {"ab", "YWI="},
+      {"abc", "YWJj"},
+      {"abcd", "YWJjZA=="},
+      {"\xfb\xff", "+/8="},
+      {"\xff\xfe\xfd", "//79"},
+      {std::string("\0\0\0\0", 4), "AAAAAA=="},
   };
   for (const auto& [data, expected] : cases) {
     EXPECT_EQ(Base64Encode(data), expected) << "input of " << data.size() << " bytes";
@@ -113,14 +119,15 @@ TEST(ReplaceVia, ReplacesEverySearchTextAndEveryPlaceholder) {
   struct Case {
     std::string Text, Search, Replacement, Expected;
   };
-  const Case cases[] = {
-      {"a+b+c", "+", "%2B", "a%2Bb%2Bc"},
-      {"", "+", "%2B", ""},
-      {"abc", "+", "%2B", "abc"},
-      {"x\x19y+", "+", "%2B", "x%2By%2B"},
-      {"++", "+", "++", "++++"},  // a replacement that holds the search text still ends
-      {"one two two", "two", "2", "one 2 2"},
-  };
+  const Case cases[] =
+      {
+          {"a+b+c", "+", "%2B", "a%2Bb%2Bc"},
+          {"", "+", "%2B", ""},
+          {"abc", "+", "%2B", "abc"},
+          {"x\x19y+", "+", "%2B", "x%2By%2B"},
+          {"++", "+", "++", "++++"},  // a replacement that holds the search text still ends
+          {"one two two", "two", "2", "one 2 2"},
+      };
   for (const Case& c : cases) {
     EXPECT_EQ(ReplaceVia(c.Text, c.Search, c.Replacement), c.Expected) << c.Text;
   }

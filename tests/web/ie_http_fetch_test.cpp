@@ -1,7 +1,7 @@
 #include "web/ie_http.h"
 
-#include "tests/support/loopback_http_server.h"
 #include "tests/support/compression_fixtures.h"
+#include "tests/support/loopback_http_server.h"
 #include "web/body_encodings.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ const std::string kPage = "<html><table><tr><td>a</td><td>b</td></tr></table></h
 const std::string kSignature(kCompressedBodySignature);
 
 class IEHTTPFetch : public testing::Test {
-protected:
+ protected:
   /// Counts the calls of OnPacketRead and the BytesRead each of them saw.
   void WatchPackets() {
     Packets.clear();
@@ -38,8 +38,7 @@ TEST_F(IEHTTPFetch, PlainPageArrivesAsBytesLinesAndText) {
   Server.Serve("/page.html", HttpReply::Page("one\r\ntwo\nthree\rfour"));
   EXPECT_EQ(Http.Fetch(Server.Url("/page.html")), "one\r\ntwo\r\nthree\r\nfour\r\n");
   EXPECT_EQ(Http.Response().Bytes(), "one\r\ntwo\nthree\rfour");
-  EXPECT_EQ(Http.ResponseLines(),
-            (std::vector<std::string_view>{"one", "two", "three", "four"}));
+  EXPECT_EQ(Http.ResponseLines(), (std::vector<std::string_view>{"one", "two", "three", "four"}));
   EXPECT_EQ(Http.BytesRead(), 19);
 
   const auto requests = Server.Requests();

@@ -47,8 +47,8 @@ TEST(IEHTTPSettings, URLSetterAddsTheSchemeAndSplitsTheAddress) {
     std::string Given, Stored, Host, Path, Extra;
   };
   const Case cases[] = {
-      {"www.example.com/a/b.html?x=1+2", "http://www.example.com/a/b.html?x=1+2",
-       "www.example.com", "/a/b.html", "?x=1%2B2"},
+      {"www.example.com/a/b.html?x=1+2", "http://www.example.com/a/b.html?x=1+2", "www.example.com",
+       "/a/b.html", "?x=1%2B2"},
       {"HTTPS://Example.com/p?q=a+b#top", "HTTPS://Example.com/p?q=a+b#top", "Example.com", "/p",
        "?q=a%2Bb#top"},
       {"http://host", "http://host", "host", "/", ""},

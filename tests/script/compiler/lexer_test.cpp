@@ -58,10 +58,12 @@ TEST(PascalLexer, ScansTokensWithTheirPositions) {
       {"$ff", {"1005 0@1:2", "1001 ff@1:3"}},
       {"$FFFFFFFF $123456789", {"1005 -1@1:2", "1005 591751049@1:11"}},
       {"1.5 1. 12e3", {"1006 1.5@1:2", "1006 1.@1:5", "1005 12@1:8", "1001 e3@1:11"}},
-      {"BeGiN WITH with wItH", {"2003 BeGiN@1:2", "1001 WITH@1:7", "1001 with@1:12", "1001 wItH@1:17"}},
+      {"BeGiN WITH with wItH",
+       {"2003 BeGiN@1:2", "1001 WITH@1:7", "1001 with@1:12", "1001 wItH@1:17"}},
       {"_a _", {"1001 _a@1:2", "-1 _@1:4"}},
-      {"<> >= <= < > : ( / @", {"3010 <>@1:2", "3008 >=@1:4", "3009 <=@1:7", "60 <@1:10", "62 >@1:12",
-                                "58 :@1:14", "40 (@1:16", "47 /@1:18", "1008 @@1:20"}},
+      {"<> >= <= < > : ( / @",
+       {"3010 <>@1:2", "3008 >=@1:4", "3009 <=@1:7", "60 <@1:10", "62 >@1:12", "58 :@1:14",
+        "40 (@1:16", "47 /@1:18", "1008 @@1:20"}},
       {"\ta\t;", {"1001 a@1:2", "59 ;@1:4"}},
       {"(* x **) a", {"1001 a@1:10"}},
       {"{ (* } a", {"1001 a@1:8"}},
@@ -130,7 +132,8 @@ TEST(PascalLexer, ReportsLexicalErrorsAtTheTokenBeingScanned) {
     code.SetCode(c.text);
     try {
       DefaultCompiler().CodeObject = &code;
-      for (DefaultCompiler().Reset(); DefaultCompiler().Token != token::EndOfText;) DefaultCompiler().NextToken();
+      for (DefaultCompiler().Reset(); DefaultCompiler().Token != token::EndOfText;)
+        DefaultCompiler().NextToken();
       ADD_FAILURE() << "no error for " << c.text;
     } catch (const ECtxScriptCompileError& error) {
       EXPECT_EQ(error.ErrorCode, c.code) << c.text;

@@ -136,7 +136,8 @@ TEST(ScriptCode, StubListsTheValueOutAndVarParameters) {
   code.SetCode("procedure Fill(a, b; out c; var d; e; const k); begin end;");
   DefaultCompiler().ReadHeader(code);
   EXPECT_EQ(code.ScriptName(), "Fill");
-  EXPECT_EQ(DefaultCompiler().MakeStub(code), "procedure Fill(a, b;  out c;  var d, e);\r\nbegin\r\nend;");
+  EXPECT_EQ(DefaultCompiler().MakeStub(code),
+            "procedure Fill(a, b;  out c;  var d, e);\r\nbegin\r\nend;");
   code.SetReturnsValue(true);
   EXPECT_EQ(DefaultCompiler().MakeStub(code),
             "function Fill(a, b;  out c;  var d, e);\r\nbegin\r\n  Result := NULL;\r\nend;");
@@ -192,7 +193,8 @@ TEST(CompileError, MessageNamesScriptTextDetailAndPosition) {
   EXPECT_EQ(error.ErrorPos, 2);
   EXPECT_EQ(error.ErrorDetail, "L");
   EXPECT_EQ(error.ErrorScript, "Calc");
-  EXPECT_STREQ(ECtxScriptCompileError("", "", "S", 1, 1, 77).what(), "Error compiling S. Error 77 at line 1, pos 1");
+  EXPECT_STREQ(ECtxScriptCompileError("", "", "S", 1, 1, 77).what(),
+               "Error compiling S. Error 77 at line 1, pos 1");
 }
 
 TEST(CompileError, EmptyTextExpectsBeginAtLineOnePositionTwo) {
@@ -210,8 +212,10 @@ TEST(CompileError, MessageTextsComeFromTheCompilerOrTheEvent) {
   DefaultCompiler().OnErrorText = [](int code, std::string& text) {
     if (code == 1002) text = "Syntaxfehler";
   };
-  EXPECT_STREQ(CompileError("begin end").what(), "Error compiling . Syntaxfehler at line 1, pos 11");
-  EXPECT_STREQ(CompileError("begin 'x end;").what(), "Error compiling . Error 1006 at line 1, pos 7");
+  EXPECT_STREQ(CompileError("begin end").what(),
+               "Error compiling . Syntaxfehler at line 1, pos 11");
+  EXPECT_STREQ(CompileError("begin 'x end;").what(),
+               "Error compiling . Error 1006 at line 1, pos 7");
   DefaultCompiler().OnErrorText = nullptr;
 }
 
@@ -246,7 +250,9 @@ TEST(CompilerLimits, AtMost255SymbolsInARoutine) {
   EXPECT_EQ(error.ErrorDetail, "result");
   error = CompileError("var " + Names(256) + "; begin end;");
   EXPECT_EQ(error.ErrorDetail, "v255");
-  EXPECT_EQ(std::string(error.what()).rfind("Error compiling . Too many identifiers in one routine: v255 at line 1", 0), 0u);
+  EXPECT_EQ(std::string(error.what())
+                .rfind("Error compiling . Too many identifiers in one routine: v255 at line 1", 0),
+            0u);
 }
 
 TEST(CompilerLimits, AtMost255ArgumentsOrIndexes) {
@@ -256,7 +262,8 @@ TEST(CompilerLimits, AtMost255ArgumentsOrIndexes) {
   EXPECT_EQ(code.PCode()[code.PCode().size() - 2].Count, 255);
   for (const char* call : {"f(", "a[", "o.m(", "o.p["}) {
     const std::string closer = call[std::string(call).size() - 1] == '(' ? ")" : "]";
-    const ECtxScriptCompileError error = CompileError("begin x := " + std::string(call) + Repeated("1", 256, ",") + closer + " end;");
+    const ECtxScriptCompileError error = CompileError("begin x := " + std::string(call) +
+                                                      Repeated("1", 256, ",") + closer + " end;");
     EXPECT_EQ(error.ErrorCode, error_code::TooManyArguments) << call;
   }
 }
@@ -285,15 +292,20 @@ TEST(CompilerLimits, DeepNestingIsACompileErrorNotAStackOverflow) {
 // only jumps inside itself and ends with EXIT.
 TEST(CompilerRobustness, MutatedScriptsCompileOrFailCleanly) {
   const std::string scripts[] = {
-      "function F(a; var b); var i, s; const K = 'k' #65; begin\n  for i := 1 to a do begin s := s + b[i];\n"
-      "  if s > 10 then break else continue end;\n  try raise K except Log(exception) end;\n  result := s end;",
-      "procedure P(out o); begin L: while o.Next do repeat o.Items[1, 2] := @o; goto l until not o or (o <> 1.5)\n"
+      "function F(a; var b); var i, s; const K = 'k' #65; begin\n  for i := 1 to a do begin s := s "
+      "+ b[i];\n"
+      "  if s > 10 then break else continue end;\n  try raise K except Log(exception) end;\n  "
+      "result := s end;",
+      "procedure P(out o); begin L: while o.Next do repeat o.Items[1, 2] := @o; goto l until not o "
+      "or (o <> 1.5)\n"
       "end; { tail }",
       "var x; begin try x := $1F * -x div 2 mod 3 finally x := null end; if x then exit end; // c",
   };
-  const char* pieces[] = {"begin", "end", ";", "(", ")", "[", "]", ":=", "if", "then", "else", "while", "do",
-                          "for", "to", "until", "try", "except", "goto", "L", ":", "x", "'s'", "#", "$", "1.",
-                          "{", "}", "(*", "*)", "//", "\n", "\r", ".", ",", "@", "var", "const", "=", "_"};
+  const char* pieces[] = {
+      "begin", "end",   ";",   "(",   ")",  "[",     "]",   ":=",     "if",   "then",
+      "else",  "while", "do",  "for", "to", "until", "try", "except", "goto", "L",
+      ":",     "x",     "'s'", "#",   "$",  "1.",    "{",   "}",      "(*",   "*)",
+      "//",    "\n",    "\r",  ".",   ",",  "@",     "var", "const",  "=",    "_"};
   std::uint32_t state = 12345;
   auto next = [&state] { return state = state * 1103515245u + 12345u, state >> 8; };
   int compiled = 0;
@@ -326,8 +338,10 @@ TEST(CompilerRobustness, MutatedScriptsCompileOrFailCleanly) {
     EXPECT_EQ(pcode.back().Operation(), TCtxOpCode::Exit) << text;
     for (const TCtxPCodeRec& instruction : pcode) {
       const TCtxOpCode op = instruction.Operation();
-      if (op == TCtxOpCode::Jump || op == TCtxOpCode::JumpIf || op == TCtxOpCode::JumpIfNot || op == TCtxOpCode::Try) {
-        EXPECT_TRUE(instruction.Value >= 0 && instruction.Value < static_cast<int>(pcode.size())) << text;
+      if (op == TCtxOpCode::Jump || op == TCtxOpCode::JumpIf || op == TCtxOpCode::JumpIfNot ||
+          op == TCtxOpCode::Try) {
+        EXPECT_TRUE(instruction.Value >= 0 && instruction.Value < static_cast<int>(pcode.size()))
+            << text;
       }
     }
   }

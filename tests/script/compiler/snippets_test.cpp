@@ -29,11 +29,13 @@ struct Snippet {
 };
 
 std::string TestName(std::string text) {
-  std::replace_if(text.begin(), text.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
+  std::replace_if(
+      text.begin(), text.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
   return text;
 }
 
-void ReadSnippets(const std::filesystem::path& file, const std::string& feature, std::vector<Snippet>& out) {
+void ReadSnippets(const std::filesystem::path& file, const std::string& feature,
+                  std::vector<Snippet>& out) {
   std::ifstream in(file, std::ios::binary);
   std::string line;
   enum { None, Script, Listing } state = None;
@@ -67,7 +69,8 @@ std::vector<Snippet> AllSnippets() {
   for (const auto& entry : std::filesystem::recursive_directory_iterator(ZENDRIK_COMPILER_SNIPPETS))
     if (entry.path().extension() == ".pas") files.push_back(entry.path());
   std::sort(files.begin(), files.end());
-  for (const auto& file : files) ReadSnippets(file, file.parent_path().filename().string(), snippets);
+  for (const auto& file : files)
+    ReadSnippets(file, file.parent_path().filename().string(), snippets);
   return snippets;
 }
 
@@ -93,7 +96,9 @@ TEST_P(CompilerSnippet, CompilesAsExpected) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, CompilerSnippet, testing::ValuesIn(AllSnippets()),
-                         [](const testing::TestParamInfo<Snippet>& info) { return info.param.Name; });
+                         [](const testing::TestParamInfo<Snippet>& info) {
+                           return info.param.Name;
+                         });
 
 }  // namespace
 }  // namespace zendrik

@@ -30,17 +30,35 @@ class Conversions : public ::testing::Test {
 
 TEST_F(Conversions, ToIntegerRoundsHalfToEven) {
   const std::pair<TCtxValue, const char*> cases[] = {
-      {F(2.5), "2"},        {F(3.5), "4"},       {F(-2.5), "-2"},   {F(-2.6), "-3"},  {F(2.4999), "2"},
-      {C(25000), "2"},      {C(35000), "4"},     {C(-15000), "-2"}, {C(12345), "1"},  {B(true), "-1"},
-      {B(false), "0"},      {Un(), "0"},         {S(" 12 "), "12"}, {S("2.5"), "2"},  {S("-1e2"), "-100"},
-      {D(1.75), "2"},       {TCtxValue::SmallInt(-3), "-3"},        {TCtxValue::Byte(200), "200"},
-      {Nul(), "Invalid variant type conversion"},                   {S("x"), "Invalid variant type conversion"},
-      {S(""), "Invalid variant type conversion"},                   {S("1,5"), "Invalid variant type conversion"},
-      {F(3e9), "Variant overflow"},                                 {F(-2147483648.4), "-2147483648"},
+      {F(2.5), "2"},
+      {F(3.5), "4"},
+      {F(-2.5), "-2"},
+      {F(-2.6), "-3"},
+      {F(2.4999), "2"},
+      {C(25000), "2"},
+      {C(35000), "4"},
+      {C(-15000), "-2"},
+      {C(12345), "1"},
+      {B(true), "-1"},
+      {B(false), "0"},
+      {Un(), "0"},
+      {S(" 12 "), "12"},
+      {S("2.5"), "2"},
+      {S("-1e2"), "-100"},
+      {D(1.75), "2"},
+      {TCtxValue::SmallInt(-3), "-3"},
+      {TCtxValue::Byte(200), "200"},
+      {Nul(), "Invalid variant type conversion"},
+      {S("x"), "Invalid variant type conversion"},
+      {S(""), "Invalid variant type conversion"},
+      {S("1,5"), "Invalid variant type conversion"},
+      {F(3e9), "Variant overflow"},
+      {F(-2147483648.4), "-2147483648"},
       {TCtxValue::Array(TCtxArray(0, {})), "Invalid variant type conversion"},
   };
   for (const auto& [value, expected] : cases) {
-    EXPECT_EQ(Outcome([&] { return std::to_string(ToInteger(value)); }), expected) << Describe(value);
+    EXPECT_EQ(Outcome([&] { return std::to_string(ToInteger(value)); }), expected)
+        << Describe(value);
   }
 }
 
@@ -54,12 +72,20 @@ TEST_F(Conversions, ToFloatingAndToBoolean) {
   EXPECT_THROW(ToFloating(S("1e999")), EVariantError);
 
   const std::pair<TCtxValue, const char*> truth[] = {
-      {S("true"), "1"},   {S(" FALSE "), "0"}, {S("0"), "0"}, {S("-2.5"), "1"}, {F(0), "0"},
-      {C(1), "1"},        {Un(), "0"},         {I(-1), "1"},
-      {S("yes"), "Invalid variant type conversion"},           {Nul(), "Invalid variant type conversion"},
+      {S("true"), "1"},
+      {S(" FALSE "), "0"},
+      {S("0"), "0"},
+      {S("-2.5"), "1"},
+      {F(0), "0"},
+      {C(1), "1"},
+      {Un(), "0"},
+      {I(-1), "1"},
+      {S("yes"), "Invalid variant type conversion"},
+      {Nul(), "Invalid variant type conversion"},
   };
   for (const auto& [value, expected] : truth) {
-    EXPECT_EQ(Outcome([&] { return std::to_string(ToBoolean(value)); }), expected) << Describe(value);
+    EXPECT_EQ(Outcome([&] { return std::to_string(ToBoolean(value)); }), expected)
+        << Describe(value);
   }
 }
 
@@ -94,8 +120,15 @@ TEST_F(Conversions, FloatingTextHasFifteenSignificantDigits) {
 
 TEST_F(Conversions, StrictAndPlainTextDifferOnlyForNull) {
   const std::pair<TCtxValue, const char*> cases[] = {
-      {Un(), ""},          {I(-42), "-42"},     {F(2.5), "2.5"},    {B(true), "True"},  {B(false), "False"},
-      {S("abc"), "abc"},   {C(15000), "1.5"},   {C(-120000), "-12"}, {C(1), "0.0001"},
+      {Un(), ""},
+      {I(-42), "-42"},
+      {F(2.5), "2.5"},
+      {B(true), "True"},
+      {B(false), "False"},
+      {S("abc"), "abc"},
+      {C(15000), "1.5"},
+      {C(-120000), "-12"},
+      {C(1), "0.0001"},
       {C(INT64_MIN), "-922337203685477.5808"},
       {D(45356), "05.03.2024"},
       {D(45356.5441550926), "05.03.2024 13:03:35"},
@@ -115,7 +148,7 @@ TEST_F(Conversions, DateTextLeavesOutMidnightAndCountsFromTheEpoch) {
   const std::pair<double, const char*> cases[] = {
       {0, "30.12.1899"},
       {1.25, "31.12.1899 06:00:00"},
-      {-1.25, "29.12.1899 06:00:00"},  // the fraction is the time on either side of the epoch
+      {-1.25, "29.12.1899 06:00:00"},   // the fraction is the time on either side of the epoch
       {45356.999999999, "06.03.2024"},  // rounds to the next midnight
       {2958465, "31.12.9999"},
   };
@@ -139,7 +172,8 @@ TEST_F(LocaleConversions, GermanLocaleUsesCommaAndItsDatePattern) {
   EXPECT_EQ(ToStringStrict(D(45356.5)), "05.03.24 12:00:00");
   EXPECT_EQ(Describe(BinaryOperation(TCtxBinaryOp::Plus, S("1,5"), I(1))), "Floating 2,5");
 
-  SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale(QLocale::English, QLocale::UnitedStates)));
+  SetFormatSettings(
+      TCtxFormatSettings::FromLocale(QLocale(QLocale::English, QLocale::UnitedStates)));
   EXPECT_EQ(ToStringStrict(D(45356.5441550926)), "3/5/24 1:03:35 PM");
 }
 
@@ -156,7 +190,8 @@ TEST_F(Conversions, ValueToTextNamesEveryKind) {
       {TCtxValue::Object(nullptr), "nil object"},
       {TCtxValue::Array(TCtxArray(0, {I(1), Nul()})), "[1, Null]"},
       {TCtxValue::Array(TCtxArray(0, {})), "[]"},
-      {TCtxValue::Array(TCtxArray(1, {S("a"), TCtxValue::Array(TCtxArray(0, {B(true)}))})), "[a, [True]]"},
+      {TCtxValue::Array(TCtxArray(1, {S("a"), TCtxValue::Array(TCtxArray(0, {B(true)}))})),
+       "[a, [True]]"},
       {TCtxValue::Array(grid), "2 dimensional array"},
       {TCtxValue::Reference(0), "^5"},
       {TCtxValue::Reference(1), "^^5"},
@@ -164,7 +199,8 @@ TEST_F(Conversions, ValueToTextNamesEveryKind) {
       {TCtxValue::Reference(99), "^Unassigned"},
       {TCtxValue::Reference(3), "^^^^^^..."},
   };
-  for (const auto& [value, expected] : cases) EXPECT_EQ(ValueToText(value, cells), expected) << Describe(value);
+  for (const auto& [value, expected] : cases)
+    EXPECT_EQ(ValueToText(value, cells), expected) << Describe(value);
 }
 
 TEST_F(Conversions, ValueToTextOfAnObjectNoticesItsDestruction) {

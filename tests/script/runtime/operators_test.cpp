@@ -16,14 +16,16 @@ using namespace zendrik::testing;
 // Applies the script operator `op` and describes the outcome: "Kind text" or the error message.
 std::string Apply(const TCtxValue& left, std::string_view op, const TCtxValue& right) {
   static const std::map<std::string_view, TCtxBinaryOp, std::less<>> binary = {
-      {"+", TCtxBinaryOp::Plus}, {"-", TCtxBinaryOp::Minus}, {"*", TCtxBinaryOp::Mul},
-      {"/", TCtxBinaryOp::Div},  {"div", TCtxBinaryOp::IDiv}, {"mod", TCtxBinaryOp::Mod},
-      {"and", TCtxBinaryOp::And}, {"or", TCtxBinaryOp::Or},  {"xor", TCtxBinaryOp::Xor}};
+      {"+", TCtxBinaryOp::Plus},  {"-", TCtxBinaryOp::Minus},  {"*", TCtxBinaryOp::Mul},
+      {"/", TCtxBinaryOp::Div},   {"div", TCtxBinaryOp::IDiv}, {"mod", TCtxBinaryOp::Mod},
+      {"and", TCtxBinaryOp::And}, {"or", TCtxBinaryOp::Or},    {"xor", TCtxBinaryOp::Xor}};
   static const std::map<std::string_view, TCtxCompareOp, std::less<>> compare = {
-      {">", TCtxCompareOp::Greater},      {"<", TCtxCompareOp::Less},   {">=", TCtxCompareOp::GreaterOrEqual},
-      {"<=", TCtxCompareOp::LessOrEqual}, {"=", TCtxCompareOp::Equal}, {"<>", TCtxCompareOp::NotEqual}};
+      {">", TCtxCompareOp::Greater},         {"<", TCtxCompareOp::Less},
+      {">=", TCtxCompareOp::GreaterOrEqual}, {"<=", TCtxCompareOp::LessOrEqual},
+      {"=", TCtxCompareOp::Equal},           {"<>", TCtxCompareOp::NotEqual}};
   try {
-    if (auto it = binary.find(op); it != binary.end()) return Describe(BinaryOperation(it->second, left, right));
+    if (auto it = binary.find(op); it != binary.end())
+      return Describe(BinaryOperation(it->second, left, right));
     return Describe(TCtxValue::Boolean(Compare(compare.at(op), left, right)));
   } catch (const std::exception& e) {
     return e.what();
@@ -156,7 +158,7 @@ TEST_F(Operators, ComparisonsCompareByOperationClass) {
       {S(""), "<", S("a"), "Boolean True"},
       {S("\xE4"), ">", S("z"), "Boolean True"},  // bytes compare unsigned
       {S("abc"), "=", S("abc"), "Boolean True"},
-      {S("10"), ">", I(9), "Boolean True"},  // as numbers, not as text
+      {S("10"), ">", I(9), "Boolean True"},    // as numbers, not as text
       {S("10"), "<", S("9"), "Boolean True"},  // as text
       {S("x"), "=", I(1), "Invalid variant type conversion"},
       {I(-1), "=", B(true), "Boolean True"},
@@ -174,8 +176,12 @@ TEST_F(Operators, ComparisonsCompareByOperationClass) {
 }
 
 TEST_F(Operators, ErrorClassCodesAreRefusedOnEitherSide) {
-  const TCtxValue refused[] = {Un(), TCtxValue::OfBareType(9), TCtxValue::OfBareType(10), TCtxValue::OfBareType(13),
-                               TCtxValue::Object(nullptr), TCtxValue::Reference(1),
+  const TCtxValue refused[] = {Un(),
+                               TCtxValue::OfBareType(9),
+                               TCtxValue::OfBareType(10),
+                               TCtxValue::OfBareType(13),
+                               TCtxValue::Object(nullptr),
+                               TCtxValue::Reference(1),
                                TCtxValue::Array(TCtxArray(0, {I(1)}))};
   for (const TCtxValue& bad : refused) {
     for (const char* op : {"+", "/", "mod", "and", "<", "="}) {
@@ -230,14 +236,15 @@ TEST(ConditionalJumps, JumpIfNotTreatsEveryIntegerButMinusOneAsFalse) {
   };
   const Case cases[] = {
       {B(true), true, false}, {B(false), false, true}, {I(1), true, true},   {I(-1), true, false},
-      {I(0), false, true},    {S("1"), true, true}, {F(0.4), true, true},
+      {I(0), false, true},    {S("1"), true, true},    {F(0.4), true, true},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(JumpIfResultTaken(c.r), c.ifResult) << Describe(c.r);
     EXPECT_EQ(JumpIfNotResultTaken(c.r), c.ifNotResult) << Describe(c.r);
   }
   EXPECT_FALSE(JumpIfResultTaken(S("False")));
-  EXPECT_THROW(JumpIfNotResultTaken(S("False")), EVariantError);  // NOT converts a string to integer
+  EXPECT_THROW(JumpIfNotResultTaken(S("False")),
+               EVariantError);  // NOT converts a string to integer
   EXPECT_FALSE(JumpIfResultTaken(Un()));
   EXPECT_THROW(JumpIfNotResultTaken(Un()), EVariantError);  // NOT of Unassigned is refused
   EXPECT_THROW(JumpIfNotResultTaken(Nul()), EVariantError);

@@ -95,9 +95,10 @@ TEST(PCodeListing, OperandEdgesListAsWritten) {
     double number;
     const char* text;
   };
-  for (const Case& c : {Case{TCtxOpCode::LoadDouble, 3.14159, "Result <- DOUBLE 3.14"},
-                        Case{TCtxOpCode::LoadDouble, -1234567.891, "Result <- DOUBLE -1234567.89"},
-                        Case{TCtxOpCode::LoadDouble, 1e20, "Result <- DOUBLE 100000000000000000000.00"}}) {
+  for (const Case& c :
+       {Case{TCtxOpCode::LoadDouble, 3.14159, "Result <- DOUBLE 3.14"},
+        Case{TCtxOpCode::LoadDouble, -1234567.891, "Result <- DOUBLE -1234567.89"},
+        Case{TCtxOpCode::LoadDouble, 1e20, "Result <- DOUBLE 100000000000000000000.00"}}) {
     TCtxPCodeRec rec(c.op);
     rec.DoubleValue = c.number;
     EXPECT_EQ(ListInstruction(rec), c.text);
@@ -129,7 +130,8 @@ TEST(PCodeListing, OperandEdgesListAsWritten) {
 }
 
 TEST(PCodeListing, DoubleOperandUsesTheLocaleDecimalSeparator) {
-  TCtxFormatSettings german = TCtxFormatSettings::FromLocale(QLocale(QLocale::German, QLocale::Germany));
+  TCtxFormatSettings german =
+      TCtxFormatSettings::FromLocale(QLocale(QLocale::German, QLocale::Germany));
   SetFormatSettings(german);
   TCtxPCodeRec rec(TCtxOpCode::LoadDouble);
   rec.DoubleValue = 2.5;

@@ -17,10 +17,21 @@ TEST(ScriptValue, FitsInSixteenBytes) { EXPECT_LE(sizeof(TCtxValue), 16u); }
 
 TEST(ScriptValue, TypeCodesAreThoseOfTheVariantStandard) {
   const std::pair<TCtxValue, std::uint16_t> cases[] = {
-      {Un(), 0},      {Nul(), 1},  {TCtxValue::SmallInt(1), 2}, {I(1), 3},   {TCtxValue::Single(1), 4},
-      {F(1), 5},      {C(1), 6},   {D(1), 7},   {TCtxValue::WideString("w"), 8}, {B(true), 11},
-      {TCtxValue::Object(nullptr), 14},      {TCtxValue::Reference(0), 16},     {TCtxValue::Byte(1), 17},
-      {S("s"), 0x100}, {TCtxValue::Array(TCtxArray(0, {})), 0x200C},
+      {Un(), 0},
+      {Nul(), 1},
+      {TCtxValue::SmallInt(1), 2},
+      {I(1), 3},
+      {TCtxValue::Single(1), 4},
+      {F(1), 5},
+      {C(1), 6},
+      {D(1), 7},
+      {TCtxValue::WideString("w"), 8},
+      {B(true), 11},
+      {TCtxValue::Object(nullptr), 14},
+      {TCtxValue::Reference(0), 16},
+      {TCtxValue::Byte(1), 17},
+      {S("s"), 0x100},
+      {TCtxValue::Array(TCtxArray(0, {})), 0x200C},
   };
   for (const auto& [value, code] : cases) EXPECT_EQ(value.TypeCode(), code) << Describe(value);
 }
@@ -130,10 +141,13 @@ TEST(SharedString, AppendGrowsInPlaceOnlyWhenUnshared) {
 }
 
 TEST(ScriptErrors, FormattedMessagesAndRaisedValuesCarryTheirText) {
-  EXPECT_STREQ(ECtxScriptError::CreateFmt("Method not found. Method: %s", {std::string_view("Foo")}).what(),
-               "Method not found. Method: Foo");
-  EXPECT_STREQ(ECtxScriptError::CreateFmt("SPRT = %d, saved_SPTR = %d.", {std::int64_t{3}, std::int64_t{-1}}).what(),
-               "SPRT = 3, saved_SPTR = -1.");
+  EXPECT_STREQ(
+      ECtxScriptError::CreateFmt("Method not found. Method: %s", {std::string_view("Foo")}).what(),
+      "Method not found. Method: Foo");
+  EXPECT_STREQ(
+      ECtxScriptError::CreateFmt("SPRT = %d, saved_SPTR = %d.", {std::int64_t{3}, std::int64_t{-1}})
+          .what(),
+      "SPRT = 3, saved_SPTR = -1.");
   PinCLocale();
   const EVariantException raised(I(42));
   EXPECT_STREQ(raised.what(), "42");

@@ -37,7 +37,9 @@ inline const char* KindName(const TCtxValue& v) {
 }
 
 /// "Kind text", e.g. "Floating 3", "Boolean True", "Null Null".
-inline std::string Describe(const TCtxValue& v) { return std::string(KindName(v)) + " " + ValueToText(v); }
+inline std::string Describe(const TCtxValue& v) {
+  return std::string(KindName(v)) + " " + ValueToText(v);
+}
 
 /// Pins the conversion settings to a C-like locale with numeric date patterns.
 inline void PinCLocale() {
