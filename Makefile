@@ -1,6 +1,8 @@
 # Thin wrapper over CMake: `make run` and `make test` install what is missing, build, and go.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+# WERROR=ON turns warnings in the project's own code into errors (CI does).
+WERROR ?= OFF
 
 .PHONY: all deps configure build run test bench sanitize format format-check clean
 
@@ -10,7 +12,8 @@ deps:
 	@tools/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DZENDRIK_WERROR=$(WERROR) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
