@@ -3,6 +3,7 @@
 #include "app/console_extraction.h"
 #include "app/csv_export.h"
 #include "app/file_bytes.h"
+#include "app/version.h"
 #include "extract/page_walk.h"
 #include "script/compiler/listing.h"
 #include "script/compiler/script_code.h"
@@ -130,7 +131,7 @@ int RunCommandLine(const std::vector<std::string>& args, const TConsole& console
     return 0;
   }
   if (command == "--version" && args.size() == 1) {
-    out << "zendrik 1.0\n";
+    out << "zendrik " ZENDRIK_VERSION "\n";
     return 0;
   }
   if (command == "--extract") {

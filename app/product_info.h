@@ -1,9 +1,11 @@
 #pragma once
 
+#include "app/version.h"
+
 namespace zendrik {
 
 /// The main window's caption before the script document's name.
-inline constexpr const char* kBaseCaption = "Zendrik 1.0";
+inline constexpr const char* kBaseCaption = "Zendrik " ZENDRIK_VERSION;
 /// The application's title: task bar, and the caption of message boxes without their own.
 inline constexpr const char* kApplicationTitle = "Zendrik";
 /// The product's online help page, opened by "Help file" when no page ships with the program.
