@@ -4,12 +4,12 @@
 #include "app/csv_export.h"
 #include "app/file_bytes.h"
 #include "app/version.h"
+#include "base/ascii.h"
 #include "extract/page_walk.h"
 #include "script/compiler/listing.h"
 #include "script/compiler/script_code.h"
 #include "web/ie_http.h"
 
-#include <cctype>
 #include <optional>
 #include <ostream>
 
@@ -47,11 +47,7 @@ bool ReadInput(const std::string& path, std::string& bytes, const TConsole& cons
 }
 
 bool IsWebAddress(std::string_view address) {
-  if (address.find("://") != std::string_view::npos) return true;
-  if (address.size() < 4) return false;
-  std::string prefix(address.substr(0, 4));
-  for (char& c : prefix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return prefix == "www.";
+  return address.find("://") != std::string_view::npos || StartsWithNoCase(address, "www.");
 }
 
 // Fetches and lays out a web address; false when the extraction reported a failure.

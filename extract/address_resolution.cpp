@@ -1,17 +1,9 @@
 #include "extract/address_resolution.h"
 
+#include "base/ascii.h"
+
 namespace zendrik {
 namespace {
-
-bool StartsWithNoCase(std::string_view text, std::string_view upperPrefix) {
-  if (text.size() < upperPrefix.size()) return false;
-  for (std::size_t i = 0; i < upperPrefix.size(); ++i) {
-    char c = text[i];
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c != upperPrefix[i]) return false;
-  }
-  return true;
-}
 
 bool IsAbsolute(std::string_view address) {
   return StartsWithNoCase(address, "HTTP://") || StartsWithNoCase(address, "HTTPS://") ||

@@ -1,13 +1,9 @@
 #include "extract/html_items.h"
 
+#include "base/ascii.h"
 #include "extract/byte_scan.h"
 
 namespace zendrik {
-
-void AssignUpper(std::string& out, std::string_view text) {
-  ReplaceText(out, text);
-  for (char& c : out) c = static_cast<char>(c - 32 * (static_cast<unsigned char>(c - 'a') < 26));
-}
 
 void THTMLParam::ParseParam(std::string_view raw) {
   ReplaceText(RawText, raw);
@@ -20,13 +16,13 @@ void THTMLParam::ParseParam(std::string_view raw) {
   if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
     value = value.substr(1, value.size() - 2);
   ReplaceText(Value, value);
-  AssignUpper(Key, key);
+  AssignUpperCase(Key, key);
 }
 
 void THTMLTag::ParseTag(std::string_view raw) {
   ReplaceText(RawText, raw);
   const auto space = raw.find(' ');
-  AssignUpper(Name, raw.substr(0, space));
+  AssignUpperCase(Name, raw.substr(0, space));
   Params.Clear();
   if (space != std::string_view::npos) SplitParams(raw.substr(space + 1));
 }

@@ -59,9 +59,6 @@ inline void ReplaceText(std::string& out, std::string_view text) {
   out.append(text);
 }
 
-/// Replaces `out` with the ASCII upper case of `text`: only a to z change.
-void AssignUpper(std::string& out, std::string_view text);
-
 /// Line feeds become spaces and runs of spaces fold into one; tabs and CRs stay. Replaces `out`.
 void FoldSpaces(std::string_view raw, std::string& out);
 

@@ -1,5 +1,7 @@
 #include "web/curl_transfer.h"
 
+#include "base/ascii.h"
+
 #include <curl/curl.h>
 
 #include <algorithm>
@@ -19,14 +21,6 @@ constexpr long kMaxRedirects = 20;
 void InitCurlOnce() {
   static std::once_flag once;
   std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() &&
-         std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-           const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-           return lower(a) == lower(b);
-         });
 }
 
 using TCurlUrl = std::unique_ptr<CURLU, void (*)(CURLU*)>;

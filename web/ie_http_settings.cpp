@@ -1,10 +1,11 @@
 #include "web/ie_http.h"
 
+#include "base/ascii.h"
+
 #include "web/body_encodings.h"
 
 #include <curl/curl.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -12,18 +13,6 @@ namespace zendrik {
 namespace {
 
 constexpr std::size_t kMaxMultipartNameLength = 255;
-
-std::string AsciiUpper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
-  return text;
-}
-
-std::string AsciiLower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-  return text;
-}
 
 /// Owns a parsed address of libcurl's URL API.
 using TCurlUrl = std::unique_ptr<CURLU, void (*)(CURLU*)>;
@@ -42,7 +31,7 @@ std::optional<std::string> UrlPart(CURLU* url, CURLUPart part) {
 }  // namespace
 
 void TIEHTTP::SetRequestMethod(const std::string& method) {
-  Method = AsciiUpper(method);
+  Method = UpperCase(method);
   if (Method == "POST") {
     Content = Multipart
                   ? "multipart/form-data; boundary=-----------------------------7cf87224d2020a"
@@ -67,7 +56,7 @@ void TIEHTTP::SetURL(std::string address) {
     Extra.clear();
     return;
   }
-  if (AsciiLower(Address).find("://") == std::string::npos) {
+  if (Address.find("://") == std::string::npos) {
     Address.insert(0, "http://");
   }
   CrackURL();

@@ -1,21 +1,13 @@
 // Emission of instructions into the code object, jump binding, labels and the symbol operations
 // of the compiler.
 
+#include "base/ascii.h"
 #include "script/compiler/compiler.h"
 #include "script/compiler/script_code.h"
 
 namespace zendrik {
 
-namespace {
-
-std::string UpperCase(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - ('a' - 'A'));
-  return upper;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TCtxCompiler::NestingGuard::NestingGuard(TCtxCompiler& compiler) : compiler_(compiler) {
   if (++compiler_.NestingDepth > kMaxNesting) {

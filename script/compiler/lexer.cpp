@@ -2,6 +2,8 @@
 
 #include "script/compiler/lexer.h"
 
+#include "base/ascii.h"
+
 #include <vector>
 
 #include "script/compiler/compile_error.h"
@@ -93,10 +95,6 @@ constexpr IdentifierCharTable kIdentifierChars;
 
 bool IsIdentifierChar(unsigned char c) { return kIdentifierChars.Accepts[c]; }
 
-char AsciiLower(unsigned char c) {
-  return static_cast<char>((c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c);
-}
-
 // The longest reserved word ("procedure", "exception") has nine letters.
 constexpr std::size_t kLongestWord = 9;
 
@@ -114,12 +112,11 @@ struct WordIndex {
 int ReservedWordCode(std::string_view text) {
   static const WordIndex index;
   if (text.empty() || text.size() > kLongestWord) return -1;
-  const char first = AsciiLower(static_cast<unsigned char>(text[0]));
+  const char first = AsciiLower(text[0]);
   if (first < 'a' || first > 'z') return -1;
   for (const TReservedWord* entry : index.Words[text.size()][first - 'a']) {
     std::size_t i = 1;
-    while (i < text.size() && AsciiLower(static_cast<unsigned char>(text[i])) == entry->Word[i])
-      ++i;
+    while (i < text.size() && AsciiLower(text[i]) == entry->Word[i]) ++i;
     if (i == text.size()) return entry->Code;
   }
   return -1;

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "base/ascii.h"
 #include "script/compiler/compile_error.h"
 #include "script/compiler/compiler.h"
 #include "script/compiler/compiler_registry.h"
@@ -15,15 +16,6 @@ namespace zendrik {
 namespace {
 
 using Op = TCtxOpCode;
-
-// Blanks and control characters removed at both ends.
-std::string Trim(std::string_view text) {
-  std::size_t first = 0;
-  std::size_t last = text.size();
-  while (first < last && static_cast<unsigned char>(text[first]) <= ' ') ++first;
-  while (last > first && static_cast<unsigned char>(text[last - 1]) <= ' ') --last;
-  return std::string(text.substr(first, last - first));
-}
 
 std::string_view PascalErrorText(int code) {
   switch (code) {
@@ -137,7 +129,7 @@ void TCtxPasCompiler::ParseHeader() {
   IsFunction = Token == token::Function;
   NextToken();
   // The latest comment read so far: one before the header or between the keyword and the name.
-  CodeObject->SetDescription(Trim(CommentText));
+  CodeObject->SetDescription(std::string(Trim(CommentText)));
   if (Token == token::Identifier) {
     CodeObject->SetScriptName(TokenText);
     NextToken();

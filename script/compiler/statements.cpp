@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "base/ascii.h"
 #include "script/compiler/compiler.h"
 #include "script/compiler/lexer.h"
 #include "script/compiler/script_code.h"
@@ -12,12 +13,6 @@ namespace zendrik {
 namespace {
 
 using Op = TCtxOpCode;
-
-std::string UpperCase(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - ('a' - 'A'));
-  return text;
-}
 
 // Tokens before which a statement is empty.
 bool EndsEmptyStatement(int token) {

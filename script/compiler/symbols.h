@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/ascii.h"
 #include "script/runtime/value.h"
 
 namespace zendrik {
@@ -66,24 +67,12 @@ class TSymbols {
  private:
   /// Length and ASCII-lower-cased first character of a name: names with different keys differ.
   static std::uint32_t Key(std::string_view name) {
-    const unsigned char first = name.empty() ? 0 : static_cast<unsigned char>(name[0]);
-    const unsigned char lower = (first >= 'A' && first <= 'Z') ? first + ('a' - 'A') : first;
-    return static_cast<std::uint32_t>(name.size() << 8) | lower;
+    const char first = name.empty() ? '\0' : AsciiLower(name[0]);
+    return static_cast<std::uint32_t>(name.size() << 8) | static_cast<unsigned char>(first);
   }
 
   std::vector<std::unique_ptr<TSymbol>> symbols_;
   std::vector<std::uint32_t> keys_;  // Key of each symbol's name, for a quick scan
 };
-
-/// True when `a` and `b` are equal without regard to ASCII case.
-inline bool SameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] == b[i]) continue;
-    const unsigned char x = static_cast<unsigned char>(a[i] | 0x20);
-    if (x != static_cast<unsigned char>(b[i] | 0x20) || x < 'a' || x > 'z') return false;
-  }
-  return true;
-}
 
 }  // namespace zendrik

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "base/ascii.h"
 #include "script/runtime/errors.h"
 
 namespace zendrik {
@@ -18,27 +19,13 @@ TCtxFormatSettings& CurrentSettings() {
   return settings;
 }
 
+// Number and boolean texts may be surrounded by spaces, tabs and line ends, but no other
+// control characters, unlike the general trimming of names and texts.
 constexpr std::string_view kBlanks = " \t\r\n";
 
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(kBlanks);
-  return text.substr(first, last - first + 1);
-}
+std::string_view TrimNumberBlanks(std::string_view text) { return TrimAnyOf(text, kBlanks); }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-    if (x != y) return false;
-  }
-  return true;
-}
 
 double ParseOrRaise(std::string_view text) {
   const std::optional<double> number = ParseNumber(text);
@@ -101,7 +88,7 @@ const TCtxFormatSettings& FormatSettings() { return CurrentSettings(); }
 void SetFormatSettings(TCtxFormatSettings settings) { CurrentSettings() = std::move(settings); }
 
 std::optional<double> ParseNumber(std::string_view text) {
-  text = TrimBlanks(text);
+  text = TrimNumberBlanks(text);
   const char separator = FormatSettings().DecimalSeparator;
   // Validate the shape first, copying it in the form that from_chars reads.
   std::string normal;
@@ -209,9 +196,9 @@ bool ToBoolean(const TCtxValue& value) {
     case TCtxType::Currency: return value.CurrencyPayload().Scaled != 0;
     case TCtxType::String:
     case TCtxType::WideString: {
-      const std::string_view text = TrimBlanks(value.StringPayload());
-      if (EqualsIgnoringAsciiCase(text, "True")) return true;
-      if (EqualsIgnoringAsciiCase(text, "False")) return false;
+      const std::string_view text = TrimNumberBlanks(value.StringPayload());
+      if (SameText(text, "True")) return true;
+      if (SameText(text, "False")) return false;
       return ParseOrRaise(text) != 0;
     }
     default: break;

@@ -1,5 +1,7 @@
 #include "tests/support/loopback_http_server.h"
 
+#include "base/ascii.h"
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -8,7 +10,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -96,10 +97,7 @@ HttpRequest ParseRequestHead(std::string_view head) {
     if (colon == std::string_view::npos) {
       continue;
     }
-    std::string name(line.substr(0, colon));
-    for (char& c : name) {
-      c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
+    const std::string name = LowerCase(line.substr(0, colon));
     const std::size_t valueStart = line.find_first_not_of(' ', colon + 1);
     request.Headers[name] =
         valueStart == std::string_view::npos ? "" : std::string(line.substr(valueStart));
