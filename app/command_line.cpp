@@ -6,8 +6,8 @@
 #include "app/version.h"
 #include "base/ascii.h"
 #include "extract/page_walk.h"
-#include "script/compiler/listing.h"
-#include "script/compiler/script_code.h"
+#include "script/runtime/listing.h"
+#include "script/runtime/script_code.h"
 #include "web/ie_http.h"
 
 #include <optional>

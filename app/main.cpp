@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/main_form.h"
 #include "app/product_info.h"
+#include "app/start_up.h"
 
 #include <QApplication>
 
@@ -23,6 +24,7 @@ int RunWindow(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  zendrik::StartUp();
   if (argc <= 1) return RunWindow(argc, argv);
   std::ios::sync_with_stdio(false);
   const zendrik::TConsole console{std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1};

@@ -6,7 +6,8 @@
 
 #include <string>
 
-#include "script/compiler/script_code.h"
+#include "script/compiler/default_compiler.h"
+#include "script/runtime/script_code.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ std::string GenerateScript(int lines) {
 
 void BM_CompileScript(benchmark::State& state) {
   const int lines = static_cast<int>(state.range(0));
+  zendrik::DefaultCompiler();  // registers the Pascal compiler
   zendrik::TCtxScriptCode code;
   code.SetCode(GenerateScript(lines));
   for (auto _ : state) {

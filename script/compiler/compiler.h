@@ -7,8 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "script/compiler/symbols.h"
+#include "script/runtime/compiler_registry.h"
 #include "script/runtime/pcode.h"
+#include "script/runtime/symbols.h"
 
 namespace zendrik {
 
@@ -47,13 +48,13 @@ inline constexpr int kMaxNesting = 1000;
 /// Base of the compilers: the scanner state, the emission and jump state, and the compile
 /// driver. A language supplies its token rules and grammar by overriding the virtual operations.
 /// One object compiles one code at a time; compiles do not overlap.
-class TCtxCompiler {
+class TCtxCompiler : public TCtxLanguageCompiler {
  public:
   TCtxCompiler() = default;
   TCtxCompiler(const TCtxCompiler&) = delete;
   TCtxCompiler& operator=(const TCtxCompiler&) = delete;
   /// Removes this compiler from the registry.
-  virtual ~TCtxCompiler();
+  ~TCtxCompiler() override;
 
   /// Resets the scanner and compile state for `CodeObject` and reads the first token.
   virtual void Reset();
@@ -72,11 +73,11 @@ class TCtxCompiler {
   /// Raises ECtxScriptCompileError for `code` at the current token's position.
   [[noreturn]] virtual void RaiseError(int code, std::string_view detail = {});
   /// Reads only the header of `code`: its name, description and parameters.
-  virtual void ReadHeader(TCtxScriptCode& code);
+  void ReadHeader(TCtxScriptCode& code) override;
   /// Compiles `code` into its instruction array and symbol table.
-  virtual void Compile(TCtxScriptCode& code);
+  void Compile(TCtxScriptCode& code) override;
   /// Source of an empty routine with the name and parameters of `code`.
-  virtual std::string MakeStub(const TCtxScriptCode& code);
+  std::string MakeStub(const TCtxScriptCode& code) override;
 
   // Symbols of `CodeObject`.
   /// Appends a symbol; raises "Identifier redeclared" when the name is taken.

@@ -9,7 +9,7 @@
 #include "script/compiler/compile_error.h"
 #include "script/compiler/compiler.h"
 #include "script/compiler/literal_conversion.h"
-#include "script/compiler/script_code.h"
+#include "script/runtime/script_code.h"
 
 namespace zendrik {
 

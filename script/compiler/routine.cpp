@@ -6,10 +6,9 @@
 #include "base/ascii.h"
 #include "script/compiler/compile_error.h"
 #include "script/compiler/compiler.h"
-#include "script/compiler/compiler_registry.h"
 #include "script/compiler/lexer.h"
 #include "script/compiler/literal_conversion.h"
-#include "script/compiler/script_code.h"
+#include "script/runtime/script_code.h"
 
 namespace zendrik {
 

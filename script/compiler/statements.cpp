@@ -6,7 +6,7 @@
 #include "base/ascii.h"
 #include "script/compiler/compiler.h"
 #include "script/compiler/lexer.h"
-#include "script/compiler/script_code.h"
+#include "script/runtime/script_code.h"
 
 namespace zendrik {
 

@@ -2,6 +2,7 @@
 // environment picks another, e.g. xcb under Xvfb), then GoogleTest.
 
 #include "app/product_info.h"
+#include "app/start_up.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  zendrik::StartUp();
   QApplication application(argc, argv);
   QApplication::setApplicationName(zendrik::kApplicationTitle);
   testing::InitGoogleTest(&argc, argv);

@@ -46,7 +46,7 @@ TEST(Ascii, StartsWithNoCaseComparesThePrefixOnly) {
 
 TEST(Ascii, TrimRemovesBlanksAndControlCharactersAtTheEnds) {
   EXPECT_EQ(Trim(" \t\r\n\x01 a b \x1F\x7F "), "a b \x1F\x7F");  // DEL (127) is not trimmed
-  EXPECT_EQ(Trim("\xA0x\xA0"), "\xA0x\xA0");                  // nor is Latin-1's no-break space
+  EXPECT_EQ(Trim("\xA0x\xA0"), "\xA0x\xA0");                     // nor is Latin-1's no-break space
   EXPECT_EQ(Trim(" \t "), "");
   EXPECT_EQ(TrimLeft("  a  "), "a  ");
   EXPECT_EQ(TrimRight("  a  "), "  a");

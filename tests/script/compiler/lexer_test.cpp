@@ -5,10 +5,11 @@
 
 #include "script/compiler/compile_error.h"
 #include "script/compiler/compiler.h"
-#include "script/compiler/compiler_registry.h"
+#include "script/compiler/default_compiler.h"
 #include "script/compiler/lexer.h"
 #include "script/compiler/literal_conversion.h"
-#include "script/compiler/script_code.h"
+#include "script/runtime/compiler_registry.h"
+#include "script/runtime/script_code.h"
 
 namespace zendrik {
 namespace {

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "script/compiler/compile_error.h"
-#include "script/compiler/listing.h"
-#include "script/compiler/script_code.h"
+#include "script/runtime/listing.h"
+#include "script/runtime/script_code.h"
 
 namespace zendrik {
 namespace {

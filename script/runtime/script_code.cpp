@@ -1,7 +1,6 @@
-#include "script/compiler/script_code.h"
+#include "script/runtime/script_code.h"
 
-#include "script/compiler/compiler.h"
-#include "script/compiler/compiler_registry.h"
+#include "script/runtime/compiler_registry.h"
 
 namespace zendrik {
 

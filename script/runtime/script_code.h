@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "script/compiler/symbols.h"
 #include "script/runtime/pcode.h"
+#include "script/runtime/symbols.h"
 
 namespace zendrik {
 

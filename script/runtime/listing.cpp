@@ -1,9 +1,9 @@
-#include "script/compiler/listing.h"
+#include "script/runtime/listing.h"
 
 #include <cstdio>
 
-#include "script/compiler/script_code.h"
 #include "script/runtime/pcode.h"
+#include "script/runtime/script_code.h"
 
 namespace zendrik {
 

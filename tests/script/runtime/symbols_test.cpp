@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "script/compiler/symbols.h"
+#include "script/runtime/symbols.h"
 
 namespace zendrik {
 namespace {

@@ -1,4 +1,4 @@
-#include "script/compiler/symbols.h"
+#include "script/runtime/symbols.h"
 
 namespace zendrik {
 
