@@ -1,5 +1,7 @@
 #include "extract/address_resolution.h"
 
+#include "tests/support/case_names.h"
+
 #include <gtest/gtest.h>
 
 namespace zendrik {
@@ -10,6 +12,10 @@ struct ResolveCase {
   const char* address;
   const char* expected;
 };
+
+void PrintTo(const ResolveCase& c, std::ostream* out) {
+  *out << '"' << c.address << "\" after \"" << c.current << '"';
+}
 
 class ResolveCases : public testing::TestWithParam<ResolveCase> {};
 
@@ -35,7 +41,10 @@ INSTANTIATE_TEST_SUITE_P(
                     ResolveCase{"http://www.example.com", "b.html",
                                 "http://www.example.com/b.html"},
                     ResolveCase{"https://www.example.com/a/", "/r", "https://www.example.com/r"},
-                    ResolveCase{"www.example.com", "b.html", "www.example.com/b.html"}));
+                    ResolveCase{"www.example.com", "b.html", "www.example.com/b.html"}),
+    IndexedCaseNames([](const ResolveCase& c) {
+      return std::string(c.address) + " after " + c.current;
+    }));
 
 TEST(AddressResolution, ChainsFromOneAddressToTheNext) {
   CurrentAddress().clear();

@@ -1,5 +1,7 @@
 #include "extract/html_parser.h"
 
+#include "tests/support/case_names.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -81,7 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
         TokenCase{"a < inside a tag does not start another", {"<a<b>c"}, {"<AB>", "'c '"}},
         TokenCase{"empty lines add nothing to empty text", {"", "", "<p>", ""}, {"<P>"}},
         TokenCase{"an empty document yields no items", {}, {}},
-        TokenCase{"a document without tags is one text item", {"just", "text"}, {"'just text '"}}));
+        TokenCase{"a document without tags is one text item", {"just", "text"}, {"'just text '"}}),
+    CaseNames([](const TokenCase& c) { return c.what; }));
 
 TEST(HtmlTokenizer, TagKeepsRawTextAndParamsKeepTheirQuotes) {
   THTMLTag tag;
@@ -133,7 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
                     DecodeCase{"&#-1;", "&#-1;"}, DecodeCase{"&#xG;", "&#xG;"},
                     DecodeCase{"&#;&#x;", "&#;&#x;"}, DecodeCase{"a&b&lt;c", "a&b<c"},
                     DecodeCase{"&amp", "&amp"}, DecodeCase{"&lt &gt;", "&lt >"},
-                    DecodeCase{"&#60;&#62;", "<>"}, DecodeCase{"", ""}));
+                    DecodeCase{"&#60;&#62;", "<>"}, DecodeCase{"", ""}),
+    IndexedCaseNames([](const DecodeCase& c) { return c.raw; }));
 
 }  // namespace
 }  // namespace zendrik

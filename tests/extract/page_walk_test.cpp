@@ -1,6 +1,7 @@
 #include "extract/page_walk.h"
 
 #include "tests/extract/table_contents.h"
+#include "tests/support/case_names.h"
 
 #include <gtest/gtest.h>
 
@@ -103,7 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
             "a header cell counts like a data cell", "<tr><th>h</th><td>d</td></tr>", {{"h", "d"}}},
         WalkCase{"text between cells of a row is dropped",
                  "<tr><td>a</td>gap<td>b</td></tr>",
-                 {{"a", "b"}}}));
+                 {{"a", "b"}}}),
+    CaseNames([](const WalkCase& c) { return c.what; }));
 
 // Any byte sequence is a page: nothing crashes, and every cell respects the store's rules.
 TEST(PageWalk, SurvivesArbitraryBytes) {

@@ -74,6 +74,8 @@ std::vector<Snippet> AllSnippets() {
   return snippets;
 }
 
+void PrintTo(const Snippet& snippet, std::ostream* out) { *out << snippet.Name; }
+
 class CompilerSnippet : public testing::TestWithParam<Snippet> {};
 
 TEST_P(CompilerSnippet, CompilesAsExpected) {
