@@ -5,13 +5,19 @@
 namespace zendrik {
 namespace {
 
+// Web addresses and local files are absolute; "www." stands for a web address without scheme.
 bool IsAbsolute(std::string_view address) {
-  return StartsWithNoCase(address, "HTTP://") || StartsWithNoCase(address, "HTTPS://") ||
-         StartsWithNoCase(address, "WWW.");
+  return StartsWithNoCase(address, "http://") || StartsWithNoCase(address, "https://") ||
+         StartsWithNoCase(address, "file://") || StartsWithNoCase(address, "www.");
 }
 
 // The scheme and host: everything before the first '/' that stands alone (not part of "//").
+// A file address usually has an empty host ("file:///dir/page.html"): its root ends before the
+// first '/' after "file://", so that its path does not count as the host.
 std::string_view Root(std::string_view address) {
+  constexpr std::string_view kFileScheme = "file://";
+  if (StartsWithNoCase(address, kFileScheme))
+    return address.substr(0, address.find('/', kFileScheme.size()));
   for (std::size_t i = 0; i < address.size(); ++i) {
     if (address[i] != '/') continue;
     const bool slashBefore = i > 0 && address[i - 1] == '/';

@@ -96,5 +96,14 @@ TEST_F(ExtractionDriver, SecondExtractionReplacesTheTableAndResolvesAgainstTheFi
   EXPECT_EQ(table.ReadCell(1, 1), "next ");
 }
 
+TEST_F(ExtractionDriver, FileAddressAfterAWebPageIsNotResolvedUnderItsHost) {
+  server.Serve("/dir/index.html", HttpReply::Page("<p>index"));
+  Run(server.Url("/dir/index.html"));
+  const std::string page = ZENDRIK_TEST_DATA "/pages/worked.html";
+  EXPECT_EQ(Run("file://" + page).front(), "show file://" + page);
+  EXPECT_GT(table.RowCount(), 0u);
+  EXPECT_EQ(CurrentAddress(), "file://" + page);
+}
+
 }  // namespace
 }  // namespace zendrik
