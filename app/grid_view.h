@@ -18,6 +18,8 @@ class TPaintBox;
 /// in the strip `Panel3`) and the row header `PaintBox3` (in `ScrollBox3`). Only `ScrollBox1`
 /// scrolls; the headers paint with its scroll offsets and follow it.
 class TGridView : public QObject {
+  Q_OBJECT
+
  public:
   static constexpr int kHeaderHeight = 25;
   static constexpr int kRowHeaderWidth = 33;

@@ -55,10 +55,12 @@ class MainFormTest : public testing::Test {
     QCoreApplication::processEvents();
   }
 
+  // A missing component ends the test as failed (GoogleTest reports the exception) instead of
+  // handing out a null reference.
   template <typename T = QWidget>
   T& Find(const char* name) {
     T* found = form.findChild<T*>(name);
-    if (!found) ADD_FAILURE() << "no component " << name;
+    if (!found) throw std::runtime_error(std::string("no component ") + name);
     return *found;
   }
 
@@ -114,13 +116,24 @@ TEST_F(MainFormTest, EveryComponentCarriesItsFormName) {
       {"Memo1", "QPlainTextEdit"},
       {"StatusBar1", "QStatusBar"},
       {"SaveDialog1", "QFileDialog"},
-      {"IEHTTP1", "QObject"},
+      {"IEHTTP1", "zendrik::TIEHTTPComponent"},
   };
   for (const auto& c : components) {
     const QList<QObject*> found = form.findChildren<QObject*>(c.Name);
     ASSERT_EQ(found.size(), 1) << c.Name;
     EXPECT_TRUE(found.front()->inherits(c.Class)) << c.Name;
   }
+}
+
+TEST_F(MainFormTest, ProgramClassesReportTheirOwnClassNames) {
+  EXPECT_STREQ(form.metaObject()->className(), "zendrik::TMainForm");
+  EXPECT_STREQ(form.Grid().metaObject()->className(), "zendrik::TGridView");
+  EXPECT_TRUE(form.Grid().inherits("QObject"));
+}
+
+TEST_F(MainFormTest, LookingUpAMissingComponentFailsInsteadOfCrashing) {
+  EXPECT_THROW(Find<QLabel>("NoSuchLabel"), std::runtime_error);
+  EXPECT_THROW(Find<QLineEdit>("Label1"), std::runtime_error) << "a component of another class";
 }
 
 TEST_F(MainFormTest, MenusHoldTheCommandsInOrder) {
