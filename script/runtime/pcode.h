@@ -4,7 +4,9 @@
 // from index 0 until EXIT. Binary operations take their left operand off the stack (Pop) and
 // their right operand from the result register R; "slot k" is stack cell FrameBase + k + 1.
 // The named-member instructions (30 to 33, 38 to 41) use Value, CachedObject and
-// CachedIntrospector as a lookup cache written while the code runs. An all-zero record is a NOP.
+// CachedIntrospector as a lookup cache written while the code runs. A fresh record is a NOP.
+
+#include <QPointer>
 
 #include <array>
 #include <cstdint>
@@ -12,8 +14,6 @@
 #include <string_view>
 
 #include "script/runtime/shared_string.h"
-
-class QObject;
 
 namespace zendrik {
 
@@ -151,25 +151,24 @@ inline constexpr std::array<std::string_view, 2> kCtxBoolTexts = {"False", "True
 /// Number of operations; an OpCode at or above it is an unsupported instruction.
 inline constexpr int kCtxOpCodeCount = static_cast<int>(kCtxOpCodeTemplates.size());
 
-/// One instruction. `Name` is the only field that owns memory. The variant part shares storage:
-/// `Value`/`CachedObject`/`CachedIntrospector`, or `DoubleValue` (over Value and CachedObject),
-/// or `BoolValue` (the low byte of Value).
+/// One instruction. `Name` is the only operand that owns memory. `DoubleValue` and `BoolValue`
+/// share their storage with `Value`. The member cache lives beside the operands: its object is
+/// a guarded pointer, so an object destroyed since the lookup reads as nil and can never pass
+/// for another object that was later created at the same address.
 struct TCtxPCodeRec {
   std::uint8_t OpCode = 0;
   TCtxString Name;
   std::uint8_t Count = 0;
   std::uint16_t Line = 0;
   union {
-    struct {
-      std::int32_t Value;
-      QObject* CachedObject;
-      TCtxIntrospector* CachedIntrospector;
-    };
+    std::int32_t Value;
     double DoubleValue;
     std::uint8_t BoolValue;
   };
+  QPointer<QObject> CachedObject;
+  TCtxIntrospector* CachedIntrospector = nullptr;
 
-  TCtxPCodeRec() : Value(0), CachedObject(nullptr), CachedIntrospector(nullptr) {}
+  TCtxPCodeRec() : DoubleValue(0) {}
   explicit TCtxPCodeRec(TCtxOpCode op) : TCtxPCodeRec() { OpCode = static_cast<std::uint8_t>(op); }
 
   TCtxOpCode Operation() const noexcept { return static_cast<TCtxOpCode>(OpCode); }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QObject>
 
 #include <cstdint>
 #include <string>
@@ -36,9 +37,10 @@ TEST(ScriptCode, CompilesLazilyAndOnlyOnce) {
   ASSERT_TRUE(code.Compiled());
   ASSERT_EQ(code.PCode().size(), 4u);  // cut to the exact count
   EXPECT_EQ(code.PCode().back().Operation(), TCtxOpCode::Exit);
-  code.PCode()[1].CachedObject = reinterpret_cast<QObject*>(&code);  // the run-time cache
+  QObject host;
+  code.PCode()[1].CachedObject = &host;  // the run-time cache
   code.CompileNow();
-  EXPECT_EQ(code.PCode()[1].CachedObject, reinterpret_cast<QObject*>(&code));
+  EXPECT_EQ(code.PCode()[1].CachedObject, &host);
 }
 
 TEST(ScriptCode, ChangesOfTheSourceSettingsDropTheCompiledForm) {

@@ -1,6 +1,10 @@
 #include "script/runtime/pcode.h"
 
 #include <gtest/gtest.h>
+#include <QObject>
+
+#include <memory>
+#include <vector>
 
 #include "value_test_support.h"
 
@@ -150,6 +154,23 @@ TEST(PCodeRecord, CopiesShareTheNameAndKeepTheCache) {
   EXPECT_EQ(copy.Value, 4);
   EXPECT_EQ(copy.CachedObject, nullptr);
   EXPECT_EQ(copy.CachedIntrospector, nullptr);
+}
+
+TEST(PCodeRecord, CachedObjectReadsAsNilOnceDestroyed) {
+  TCtxPCodeRec rec(TCtxOpCode::CallObjectMethod);
+  auto first = std::make_unique<QObject>();
+  rec.CachedObject = first.get();
+  const TCtxPCodeRec copy = rec;
+  EXPECT_EQ(copy.CachedObject, first.get());
+  first.reset();
+  // The allocator may well hand the same address to the next object: it must not match.
+  std::vector<std::unique_ptr<QObject>> later;
+  for (int i = 0; i < 16; ++i) later.push_back(std::make_unique<QObject>());
+  for (const auto& object : later) {
+    EXPECT_NE(rec.CachedObject.data(), object.get());
+    EXPECT_NE(copy.CachedObject.data(), object.get());
+  }
+  EXPECT_TRUE(rec.CachedObject.isNull());
 }
 
 }  // namespace
