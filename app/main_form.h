@@ -65,7 +65,8 @@ class TMainForm : public QMainWindow, public TExtractionView {
   void Exit1Click();
   /// The button, the menu command and Enter in the address field: extracts the address typed.
   void ExtractDataBtnClick();
-  /// "Help file": opens the online help page in the browser.
+  /// "Help file": opens the help page in the browser (`HelpPageUrl`: the page shipped with the
+  /// program, else the online one).
   void Helpfile1Click();
   /// "About": the information dialog.
   void About1Click();

@@ -32,8 +32,7 @@ int TCtxCompiler::SymbolCount() const { return CodeObject->Symbols().Count(); }
 const TSymbol& TCtxCompiler::SymbolAt(int index) const { return CodeObject->Symbols().At(index); }
 
 int TCtxCompiler::Emit(TCtxOpCode op) {
-  // The array only ever holds emitted instructions: growing it ahead of need by a fixed step and
-  // cutting it back at the end gives the same final array with less copying.
+  // The array holds only emitted instructions; Compile reserved room for them up front.
   TCtxPCodeRec& instruction = CodeObject->PCode().emplace_back(op);
   instruction.Line = static_cast<std::uint16_t>(MarkedLine);
   return ++LastIndex;

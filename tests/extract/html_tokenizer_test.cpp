@@ -10,22 +10,40 @@
 namespace zendrik {
 namespace {
 
-// One line per item: tags as "<NAME [KEY=VALUE]...>", texts as "'text'".
+std::string TagToken(const THTMLTag& tag) {
+  std::string token = "<" + tag.Name;
+  for (const THTMLParam& param : tag.Params) token += " [" + param.Key + "=" + param.Value + "]";
+  return token + ">";
+}
+
+std::string TextToken(const THTMLText& text) { return "'" + text.Text + "'"; }
+
+// Collects the streamed items as tokens.
+class TokenSink : public THTMLItemSink {
+ public:
+  void OnTag(const THTMLTag& tag) override { Tokens.push_back(TagToken(tag)); }
+  void OnText(const THTMLText& text) override { Tokens.push_back(TextToken(text)); }
+  std::vector<std::string> Tokens;
+};
+
+// One line per item: tags as "<NAME [KEY=VALUE]...>", texts as "'text'". The stored item list
+// and the streamed items (the extraction's path, from the body the lines make) must agree.
 std::vector<std::string> Tokens(const std::vector<std::string>& lines) {
   THTMLParser parser;
   parser.SourceLines = lines;
   parser.Tokenize();
   std::vector<std::string> tokens;
   for (const THTMLItem& item : parser.Items) {
-    if (const auto* tag = std::get_if<THTMLTag>(&item)) {
-      std::string token = "<" + tag->Name;
-      for (const THTMLParam& param : tag->Params)
-        token += " [" + param.Key + "=" + param.Value + "]";
-      tokens.push_back(token + ">");
-    } else {
-      tokens.push_back("'" + std::get<THTMLText>(item).Text + "'");
-    }
+    if (const auto* tag = std::get_if<THTMLTag>(&item))
+      tokens.push_back(TagToken(*tag));
+    else
+      tokens.push_back(TextToken(std::get<THTMLText>(item)));
   }
+  std::string body;
+  for (const std::string& line : lines) body += line + "\n";
+  TokenSink streamed;
+  THTMLParser().Tokenize(body, streamed);
+  EXPECT_EQ(streamed.Tokens, tokens) << "streamed and stored items differ";
   return tokens;
 }
 
