@@ -156,8 +156,9 @@ void TCtxCompiler::Reset() {
 void TCtxCompiler::NextChar() {
   const auto length = static_cast<std::int32_t>(Source.size());
   Ch = ReadIndex <= length ? static_cast<unsigned char>(Source[ReadIndex++ - 1]) : 0;
-  // A carriage return is skipped: the character after it is read in its place.
-  if (Ch == '\r')
+  // Carriage returns are skipped, any number in a row: the character after them is read in their
+  // place, so that none reaches the token rules (CR CR LF line ends, stray CRs).
+  while (Ch == '\r')
     Ch = ReadIndex <= length ? static_cast<unsigned char>(Source[ReadIndex++ - 1]) : 0;
   if (Ch == '\n') {
     CurColumn = 1;

@@ -74,6 +74,8 @@ TEST(PascalLexer, ScansTokensWithTheirPositions) {
       {"\xC0\xFF \x80", {"1001 \xC0\xFF@1:2", "128 \x80@1:4"}},
       {"a\0b", {"1001 a@1:2"}},
       {"a\rb", {"1001 ab@1:2"}},
+      {"a\r\r\rb", {"1001 ab@1:2"}},
+      {"'x\r\ry'\r", {"1004 xy@1:2"}},
   };
   for (const ScanCase& c : cases) EXPECT_EQ(Scan(c.text), c.tokens) << c.text;
 }
@@ -87,11 +89,27 @@ TEST(PascalLexer, NulInsideTheTextEndsIt) {
   EXPECT_THROW(code.CompileNow(), ECtxScriptCompileError);
 }
 
-TEST(PascalLexer, CarriageReturnLineFeedGivesTheSamePositionsAsLineFeed) {
+TEST(PascalLexer, CarriageReturnsBeforeLineFeedsGiveTheSamePositionsAsLineFeeds) {
   const std::string unix = "var a;\n begin\n\n  a := 'x' ; { c\n }\n end;\n";
-  std::string dos;
-  for (char c : unix) dos += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  EXPECT_EQ(Scan(dos), Scan(unix));
+  for (const std::string ending : {"\r\n", "\r\r\n", "\r\r\r\n"}) {
+    std::string dos;
+    for (char c : unix) dos += c == '\n' ? ending : std::string(1, c);
+    EXPECT_EQ(Scan(dos), Scan(unix)) << ending.size() - 1 << " carriage returns";
+  }
+}
+
+TEST(PascalLexer, ScriptsWithDoubledCarriageReturnsCompile) {
+  TCtxScriptCode code;
+  code.SetCode("procedure P;\r\r\nvar s;\r\r\nbegin\r\r\n  s := 'a' +\r 'b';\r\r\nend;\r\r\n");
+  EXPECT_NO_THROW(code.CompileNow());
+  code.SetCode("begin\r\r\n  s := ;\r\r\nend;");
+  try {
+    code.CompileNow();
+    ADD_FAILURE() << "compiled";
+  } catch (const ECtxScriptCompileError& error) {
+    EXPECT_EQ(error.ErrorLine, 2);
+    EXPECT_EQ(error.ErrorDetail.find('\r'), std::string::npos);
+  }
 }
 
 TEST(PascalLexer, RecordsTheLatestCommentText) {
