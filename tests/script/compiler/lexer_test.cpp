@@ -183,6 +183,21 @@ TEST(PascalLexer, NumberTextsThatDoNotConvertRaiseTheConversionError) {
   }
 }
 
+TEST(StrToFloatLiteral, TinyLiteralsReadAsTheNearestDoubleAndHugeOnesFail) {
+  const std::string tiny = "0." + std::string(400, '0') + "1";
+  EXPECT_EQ(StrToFloatLiteral(tiny), 0.0);
+  EXPECT_EQ(StrToFloatLiteral("0." + std::string(309, '0') + "1"), 1e-310);  // subnormal
+  EXPECT_EQ(StrToFloatLiteral("0." + std::string(323, '0') + "5"), 5e-324);  // the smallest
+  EXPECT_EQ(StrToFloatLiteral("2.5"), 2.5);
+  const std::string huge = "1" + std::string(400, '0') + ".5";
+  EXPECT_THROW(StrToFloatLiteral(huge), EConvertError);
+  EXPECT_THROW(StrToFloatLiteral("1.2.3"), EConvertError);
+
+  TCtxScriptCode code;
+  code.SetCode("begin a := " + tiny + " end;");
+  EXPECT_NO_THROW(code.CompileNow());
+}
+
 TEST(HexToInt, WrapsInThirtyTwoBitsAndRejectsOtherCharacters) {
   EXPECT_EQ(HexToInt(""), 0);
   EXPECT_EQ(HexToInt("1F"), 31);
