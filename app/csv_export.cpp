@@ -1,5 +1,6 @@
 #include "app/csv_export.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
@@ -87,7 +88,31 @@ bool WriteCsv(TCellTable& table, const std::function<bool(std::string_view chunk
   return buffer.empty() || write(buffer);
 }
 
+namespace {
+
+// Devices, FIFOs and the like cannot be replaced by a renamed file: they are written in place.
+SaveResult WriteInPlace(TCellTable& table, const std::string& fileName) {
+  const int fd = ::open(fileName.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return {false, Failure(fileName, "open", errno)};
+  bool written = WriteCsv(table, [fd](std::string_view chunk) { return WriteAll(fd, chunk); });
+  int error = errno;
+  if (::close(fd) != 0 && written) {
+    written = false;
+    error = errno;
+  }
+  if (!written) return {false, Failure(fileName, "write", error)};
+  return {true, {}};
+}
+
+bool IsExistingNonRegularFile(const std::string& fileName) {
+  struct stat info {};
+  return ::stat(fileName.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
+}
+
+}  // namespace
+
 SaveResult SaveTable(TCellTable& table, const std::string& fileName) {
+  if (IsExistingNonRegularFile(fileName)) return WriteInPlace(table, fileName);
   std::error_code ignored;
   fs::path target = fileName;
   if (fs::is_symlink(target, ignored)) target = fs::weakly_canonical(target, ignored);

@@ -27,9 +27,10 @@ struct SaveResult {
   explicit operator bool() const { return Ok; }
 };
 
-/// Writes the table as CSV, one line per row. The file is written beside the target under a
-/// temporary name and renamed over it only when complete, so a failed save leaves any earlier
-/// file as it was.
+/// Writes the table as CSV, one line per row. A regular file is written beside the target under
+/// a temporary name and renamed over it only when complete, so a failed save leaves any earlier
+/// file as it was. Any other existing target (a device, a FIFO, `/dev/stdout`) is written in
+/// place; a failed write is reported like any other.
 SaveResult SaveTable(TCellTable& table, const std::string& fileName);
 
 }  // namespace zendrik

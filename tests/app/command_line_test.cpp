@@ -65,6 +65,13 @@ TEST(CommandLine, ExtractToAFileWritesNothingOnStandardOutput) {
   std::filesystem::remove(file);
 }
 
+TEST(CommandLine, ExtractToAFullDeviceFailsWithStatusOne) {
+  Outcome run = RunWith({"--extract", ZENDRIK_TEST_DATA "/pages/worked.html", "-o", "/dev/full"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "zendrik: Cannot write \"/dev/full\": No space left on device\n");
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+}
+
 TEST(CommandLine, UnreadableFileGivesOneLineNamingFileAndReason) {
   Outcome run = RunWith({"--extract", "/nonexistent/page.html"});
   EXPECT_EQ(run.status, 1);

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <future>
 
 namespace zendrik {
 namespace {
@@ -106,6 +108,36 @@ TEST_F(CsvExport, ReplacingAFileKeepsItsPermissions) {
   ASSERT_TRUE(SaveTable(table, file.string()));
   EXPECT_EQ(fs::status(file).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(CsvExport, AFifoIsWrittenInPlaceAndStaysAFifo) {
+  const fs::path fifo = directory / "pipe.csv";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::future<std::string> reader = std::async(std::launch::async, [&fifo] {
+    std::string bytes;
+    ReadFileBytes(fifo.string(), bytes);
+    return bytes;
+  });
+  TCellTable table;
+  AddRow(table, {"through", "the pipe"});
+  const fs::path link = directory / "link.csv";
+  fs::create_symlink(fifo, link);
+  EXPECT_TRUE(SaveTable(table, link.string()));
+  EXPECT_EQ(reader.get(), "\"through\",\"the pipe\"\r\n");
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_TRUE(fs::is_symlink(link));
+}
+
+TEST_F(CsvExport, ADeviceIsWrittenInPlaceAndAFailedWriteIsAnError) {
+  TCellTable table;
+  AddRow(table, {"x"});
+  EXPECT_TRUE(SaveTable(table, "/dev/null"));
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  const SaveResult full = SaveTable(table, "/dev/full");
+  EXPECT_FALSE(full);
+  EXPECT_NE(full.Error.find("/dev/full"), std::string::npos);
+  EXPECT_NE(full.Error.find("No space left on device"), std::string::npos);
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
 }
 
 }  // namespace
