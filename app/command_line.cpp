@@ -5,11 +5,13 @@
 #include "app/file_bytes.h"
 #include "app/version.h"
 #include "base/ascii.h"
+#include "extract/allocation_report.h"
 #include "extract/page_walk.h"
 #include "script/runtime/listing.h"
 #include "script/runtime/script_code.h"
 #include "web/ie_http.h"
 
+#include <new>
 #include <optional>
 #include <ostream>
 
@@ -36,10 +38,10 @@ int UsageError(std::ostream& err, const std::string& problem) {
   return 2;
 }
 
-// Reads a file named on the command line; false, with one line naming the file and the
-// reason, when it cannot be read.
+// Reads a file named on the command line, up to the size cap of a web page's body; false,
+// with one line naming the file and the reason, when it cannot be read.
 bool ReadInput(const std::string& path, std::string& bytes, const TConsole& console) {
-  if (std::string reason = ReadFileBytes(path, bytes); !reason.empty()) {
+  if (std::string reason = ReadFileBytes(path, bytes, kMaxBodyBytes); !reason.empty()) {
     console.Err << "zendrik: cannot read \"" << path << "\": " << reason << "\n";
     return false;
   }
@@ -50,8 +52,17 @@ bool IsWebAddress(std::string_view address) {
   return address.find("://") != std::string_view::npos || StartsWithNoCase(address, "www.");
 }
 
-// Fetches and lays out a web address; false when the extraction reported a failure.
-bool ExtractAddress(const std::string& address, TCellTable& table, const TConsole& console) {
+// How an extraction from the command line went.
+enum class TExtraction {
+  Done,
+  Failed,     // the failure was reported; the rows that arrived are kept
+  NotOpened,  // the address could not be opened: an empty table, reported after it is written
+};
+
+// Fetches and lays out a web address; `openFailure` receives the reason when the address could
+// not be opened.
+TExtraction ExtractAddress(const std::string& address, TCellTable& table, const TConsole& console,
+                           std::string& openFailure) {
   TIEHTTP http;
   TConsoleExtractionView view(console.Err);
   std::optional<TConsoleProgress> progress;
@@ -62,28 +73,27 @@ bool ExtractAddress(const std::string& address, TCellTable& table, const TConsol
     };
   }
   DownloadIt(address, table, http, view);
-  return !view.Failed();
+  openFailure = http.OpenFailure();
+  if (view.Failed()) return TExtraction::Failed;
+  return openFailure.empty() ? TExtraction::Done : TExtraction::NotOpened;
 }
 
-// Lays out a local file; false when it cannot be read.
-bool ExtractFile(const std::string& path, TCellTable& table, const TConsole& console) {
+// Lays out a local file.
+TExtraction ExtractFile(const std::string& path, TCellTable& table, const TConsole& console) {
   std::string body;
-  if (!ReadInput(path, body, console)) return false;
-  ExtractPage(body, table);
-  return true;
+  if (!ReadInput(path, body, console)) return TExtraction::Failed;
+  try {
+    ExtractPage(body, table);
+  } catch (const TableAllocationError&) {
+    return TExtraction::Failed;  // the reporter has already printed the message
+  } catch (const std::bad_alloc&) {
+    ReportAllocationFailure(LastFailedAllocationSize());
+    return TExtraction::Failed;
+  }
+  return TExtraction::Done;
 }
 
-// Writes the table even after a failed fetch: the rows that arrived are kept.
-int Extract(const std::string& address, const std::string& outputFile, const TConsole& console) {
-  TCellTable table;
-  bool extracted = false;
-  try {
-    extracted = IsWebAddress(address) ? ExtractAddress(address, table, console)
-                                      : ExtractFile(address, table, console);
-  } catch (const TableAllocationError&) {
-    return 1;  // the reporter has already printed the message
-  }
-  if (!extracted && table.RowCount() == 0) return 1;
+bool WriteTable(TCellTable& table, const std::string& outputFile, const TConsole& console) {
   if (outputFile.empty()) {
     const bool written = WriteCsv(table, [&console](std::string_view chunk) {
       console.Out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
@@ -91,13 +101,27 @@ int Extract(const std::string& address, const std::string& outputFile, const TCo
     });
     if (!written || !console.Out.flush()) {
       console.Err << "zendrik: cannot write to standard output\n";
-      return 1;
+      return false;
     }
   } else if (SaveResult saved = SaveTable(table, outputFile); !saved) {
     console.Err << "zendrik: " << saved.Error << "\n";
-    return 1;
+    return false;
   }
-  return extracted ? 0 : 1;
+  return true;
+}
+
+// Writes the table even after a failed fetch: the rows that arrived are kept.
+int Extract(const std::string& address, const std::string& outputFile, const TConsole& console) {
+  TCellTable table;
+  std::string openFailure;
+  const TExtraction extraction = IsWebAddress(address)
+                                     ? ExtractAddress(address, table, console, openFailure)
+                                     : ExtractFile(address, table, console);
+  if (extraction == TExtraction::Failed && table.RowCount() == 0) return 1;
+  if (!WriteTable(table, outputFile, console)) return 1;
+  if (extraction == TExtraction::NotOpened)
+    console.Err << "zendrik: cannot open " << address << ": " << openFailure << "\n";
+  return extraction == TExtraction::Done ? 0 : 1;
 }
 
 // Prints the p-code listing of a script; a compile error is one line on standard error.
@@ -115,9 +139,7 @@ int List(const std::string& path, const TConsole& console) {
   return 0;
 }
 
-}  // namespace
-
-int RunCommandLine(const std::vector<std::string>& args, const TConsole& console) {
+int RunCommand(const std::vector<std::string>& args, const TConsole& console) {
   std::ostream& out = console.Out;
   std::ostream& err = console.Err;
   if (args.empty()) return UsageError(err, "nothing to do");
@@ -141,6 +163,18 @@ int RunCommandLine(const std::vector<std::string>& args, const TConsole& console
   }
   if (command.rfind("-", 0) == 0) return UsageError(err, "unknown option \"" + command + "\"");
   return UsageError(err, "unexpected argument \"" + command + "\"");
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, const TConsole& console) {
+  try {
+    return RunCommand(args, console);
+  } catch (const std::bad_alloc&) {
+    // Memory ran out outside an extraction (reading, writing): the same message, no abort.
+    ReportAllocationFailure(LastFailedAllocationSize());
+    return 1;
+  }
 }
 
 }  // namespace zendrik

@@ -1,10 +1,12 @@
 #include "extract/extraction_driver.h"
 
 #include "extract/address_resolution.h"
+#include "extract/allocation_report.h"
 #include "extract/page_walk.h"
 #include "web/ie_http.h"
 
 #include <exception>
+#include <new>
 
 namespace zendrik {
 
@@ -22,6 +24,10 @@ void DownloadIt(const std::string& address, TCellTable& table, TIEHTTP& http,
     table.clearall();
     http.FetchResponse(resolved);
     ExtractPage(http.Response().Bytes(), table);
+  } catch (const std::bad_alloc&) {
+    // Memory ran out outside the table: the size comes from the failed request.
+    ReportAllocationFailure(LastFailedAllocationSize());
+    view.ReportFailure(kExtractionFailureMessage);
   } catch (const std::exception&) {
     // Rows added before the failure stay; every failure shows the same message.
     view.ReportFailure(kExtractionFailureMessage);

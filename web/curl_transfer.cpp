@@ -174,6 +174,13 @@ void Configure(CURL* curl, CURLU* address, TTransferState& state, char* errorTex
   curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &state);
 }
 
+std::string NotOpenedReason(const TTransferState& state, CURLcode code, const char* errorText) {
+  if (state.Stalled) {
+    return "no response for " + std::to_string(state.Limits.StallSeconds) + " seconds";
+  }
+  return *errorText ? errorText : curl_easy_strerror(code);
+}
+
 [[noreturn]] void FailAfterOpen(const std::string& address, const TTransferState& state,
                                 CURLcode code, const char* errorText) {
   if (state.OverCap || code == CURLE_FILESIZE_EXCEEDED) {
@@ -190,12 +197,12 @@ void Configure(CURL* curl, CURLU* address, TTransferState& state, char* errorTex
 
 }  // namespace
 
-TTransferEnd RunTransfer(const std::string& address, const TTransferLimits& limits,
-                         TMemoryStream& body, const TChunkHandler& afterChunk) {
+TTransferResult RunTransfer(const std::string& address, const TTransferLimits& limits,
+                            TMemoryStream& body, const TChunkHandler& afterChunk) {
   InitCurlOnce();
   const TCurlUrl url = ParseOpenableAddress(address);
   if (!url) {
-    return TTransferEnd::NotOpened;
+    return {TTransferEnd::NotOpened, curl_easy_strerror(CURLE_UNSUPPORTED_PROTOCOL)};
   }
   std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), &curl_easy_cleanup);
   if (!curl) {
@@ -210,10 +217,10 @@ TTransferEnd RunTransfer(const std::string& address, const TTransferLimits& limi
     std::rethrow_exception(state.CallbackError);
   }
   if (code == CURLE_OK) {
-    return TTransferEnd::Complete;
+    return {};
   }
   if (!state.Opened && !state.OverCap && code != CURLE_FILESIZE_EXCEEDED) {
-    return TTransferEnd::NotOpened;
+    return {TTransferEnd::NotOpened, NotOpenedReason(state, code, errorText)};
   }
   FailAfterOpen(address, state, code, errorText);
 }

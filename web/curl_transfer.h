@@ -27,17 +27,24 @@ using TChunkHandler = std::function<void(std::size_t chunkSize, std::int64_t ann
 /// headers (or the first body bytes) have arrived; redirects are followed before that.
 enum class TTransferEnd { Complete, NotOpened };
 
+/// How a retrieval ended; for NotOpened, `Reason` says why (libcurl's words where it has them).
+struct TTransferResult {
+  TTransferEnd End = TTransferEnd::Complete;
+  std::string Reason;
+};
+
 /// Runs one plain GET of `address` through libcurl with the agent name "SessionName",
 /// following up to 20 redirects and letting libcurl decode any transfer compression. Only
 /// http, https and file addresses with an explicit scheme are opened; spaces and bytes outside
 /// ASCII in the address are sent percent-encoded. Body bytes are appended
 /// to `body`; after each chunk `afterChunk` is called.
 ///
-/// Returns NotOpened, with nothing appended, when the address cannot be opened (bad or missing
-/// scheme, unknown host, refused connection, no response). Throws EIEHTTPError when the
+/// Returns NotOpened and its reason, with nothing appended, when the address cannot be opened
+/// (bad or missing scheme, unknown host, refused connection, no response, a header too large,
+/// too many redirects). Throws EIEHTTPError when the
 /// transfer fails after the address was opened (broken off, stalled, over the size cap,
 /// undecodable transfer encoding), and rethrows whatever `afterChunk` throws.
-TTransferEnd RunTransfer(const std::string& address, const TTransferLimits& limits,
-                         TMemoryStream& body, const TChunkHandler& afterChunk);
+TTransferResult RunTransfer(const std::string& address, const TTransferLimits& limits,
+                            TMemoryStream& body, const TChunkHandler& afterChunk);
 
 }  // namespace zendrik

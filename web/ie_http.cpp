@@ -41,7 +41,11 @@ void TIEHTTP::Retrieve(const std::string& address, TMemoryStream& stream) {
       OnPacketRead(*this);
     }
   };
-  if (RunTransfer(address, Limits, stream, afterChunk) == TTransferEnd::Complete && OnPacketRead) {
+  OpenFailureReason.clear();
+  TTransferResult result = RunTransfer(address, Limits, stream, afterChunk);
+  if (result.End == TTransferEnd::NotOpened) {
+    OpenFailureReason = std::move(result.Reason);
+  } else if (OnPacketRead) {
     OnPacketRead(*this);  // the final read of 0 bytes
   }
 }

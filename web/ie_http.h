@@ -49,6 +49,9 @@ class TIEHTTP {
   /// The body of the last fetch split at CR, LF or CR LF; views into `Response`, valid until
   /// the next fetch.
   const std::vector<std::string_view>& ResponseLines() const { return Lines; }
+  /// Why the address of the last retrieval could not be opened; empty when it was opened (or
+  /// when the retrieval failed later, which throws instead).
+  const std::string& OpenFailure() const { return OpenFailureReason; }
   /// Bytes received by the last retrieval.
   std::int64_t BytesRead() const { return ReadCount; }
   /// The body length the server announced for the last retrieval, for showing progress; -1
@@ -106,6 +109,7 @@ class TIEHTTP {
   bool AllBreaksCRLF = false;
   std::int64_t ReadCount = 0;
   std::int64_t AnnouncedCount = -1;
+  std::string OpenFailureReason;
   TTransferLimits Limits;
 
   std::string Method;

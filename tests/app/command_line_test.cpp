@@ -2,10 +2,12 @@
 
 #include "app/file_bytes.h"
 #include "extract/address_resolution.h"
+#include "tests/support/child_process.h"
 #include "tests/support/loopback_http_server.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -90,15 +92,31 @@ TEST(CommandLine, ExtractFetchesWebAddresses) {
   EXPECT_EQ(run.err, "") << "no progress when standard error is not a terminal";
 }
 
-TEST(CommandLine, UnreachableAddressIsAnEmptyTableButBrokenTransferFails) {
+TEST(CommandLine, UnreachableAddressWritesTheEmptyTableThenSaysWhyAndFails) {
   CurrentAddress().clear();
   const std::string refused =
       "http://127.0.0.1:" + std::to_string(testsupport::UnusedLoopbackPort()) + "/";
   Outcome unreachable = RunWith({"--extract", refused});
-  EXPECT_EQ(unreachable.status, 0);
+  EXPECT_EQ(unreachable.status, 1);
   EXPECT_EQ(unreachable.out, "");
-  EXPECT_EQ(unreachable.err, "");
+  EXPECT_TRUE(
+      unreachable.err.starts_with("zendrik: cannot open " + refused + ": Failed to connect"))
+      << unreachable.err;
+  EXPECT_EQ(std::count(unreachable.err.begin(), unreachable.err.end(), '\n'), 1);
 
+  const auto file = std::filesystem::temp_directory_path() / "zendrik_cli_unreachable.csv";
+  std::ofstream(file) << "earlier";
+  CurrentAddress().clear();
+  Outcome toFile = RunWith({"--extract", "http://nothing.invalid/", "-o", file.string()});
+  EXPECT_EQ(toFile.status, 1);
+  EXPECT_TRUE(toFile.err.starts_with("zendrik: cannot open http://nothing.invalid/: "));
+  std::string saved = "not read";
+  EXPECT_EQ(ReadFileBytes(file.string(), saved), "");
+  EXPECT_EQ(saved, "") << "the empty table is written";
+  std::filesystem::remove(file);
+}
+
+TEST(CommandLine, BrokenTransferReportsTheOneMessageAndFails) {
   testsupport::LoopbackHttpServer server;
   testsupport::HttpReply cut = testsupport::HttpReply::Page("<p>half");
   cut.End = testsupport::HttpReply::Ending::CloseMidBody;
@@ -108,6 +126,48 @@ TEST(CommandLine, UnreachableAddressIsAnEmptyTableButBrokenTransferFails) {
   EXPECT_EQ(broken.status, 1);
   EXPECT_EQ(broken.err,
             "Fehler: konnte Kusre nicht aus dem Internet laden (sind Sie online?)...\n");
+}
+
+TEST(CommandLine, LocalFilesHaveTheSizeCapOfAWebPage) {
+  std::string bytes;
+  EXPECT_EQ(ReadFileBytes("/dev/zero", bytes, 1 << 20), "File too large");
+  EXPECT_TRUE(bytes.empty());
+  const auto file = std::filesystem::temp_directory_path() / "zendrik_cli_cap.html";
+  std::ofstream(file) << std::string(2000, 'x');
+  EXPECT_EQ(ReadFileBytes(file.string(), bytes, 1999), "File too large");
+  EXPECT_EQ(ReadFileBytes(file.string(), bytes, 2000), "");
+  EXPECT_EQ(bytes.size(), 2000u);
+  std::filesystem::remove(file);
+}
+
+// The program with a small data limit: running out of memory ends the extraction with the
+// allocation message and status 1, whether the table or the tokenizer runs out, never an abort.
+TEST(CommandLine, RunningOutOfMemoryEndsWithTheMessageNotAnAbort) {
+#ifdef __SANITIZE_ADDRESS__
+  GTEST_SKIP() << "AddressSanitizer's shadow memory does not fit under a data limit";
+#endif
+  const auto directory = std::filesystem::temp_directory_path();
+  const auto cells = directory / "zendrik_oom_cells.html";
+  const auto oneLine = directory / "zendrik_oom_line.html";
+  {
+    std::ofstream out(cells);
+    const std::string row = "<tr><td>x</td><td>y</td><td>z</td></tr>\n";
+    for (int i = 0; i < 400000; ++i) out << row;
+    std::ofstream(oneLine) << std::string(40 << 20, 'a');
+  }
+  for (const auto& page : {cells, oneLine}) {
+    SCOPED_TRACE(page.string());
+    testsupport::ChildOptions options;
+    options.DataLimitBytes = std::size_t{60} << 20;
+    const testsupport::ChildResult run =
+        testsupport::RunChild({ZENDRIK_PROGRAM, "--extract", page.string()}, options);
+    EXPECT_EQ(run.Signal, 0);
+    EXPECT_EQ(run.ExitStatus, 1);
+    EXPECT_TRUE(run.Err.starts_with("Error while trying to allocate ")) << run.Err;
+    EXPECT_NE(run.Err.find(" bytes of RAM. Not enough memory.\n"), std::string::npos);
+  }
+  std::filesystem::remove(cells);
+  std::filesystem::remove(oneLine);
 }
 
 TEST(CommandLine, ListPrintsOneInstructionPerLine) {

@@ -329,7 +329,7 @@ TEST_F(MainFormTest, OutOfMemoryInTheTableShowsAnErrorBox) {
   EXPECT_THROW(FailAllocation(4000), TableAllocationError);
   ASSERT_EQ(boxes.Boxes.size(), 1u);
   EXPECT_EQ(boxes.Boxes[0].Icon, QMessageBox::Critical);
-  EXPECT_EQ(boxes.Boxes[0].Text.toStdString(), AllocationFailureMessage(4000));
+  EXPECT_EQ(boxes.Boxes[0].Text.toStdString(), std::string(TableAllocationError(4000).what()));
 }
 
 }  // namespace

@@ -191,24 +191,41 @@ HttpReply HttpReply::WithStatus(int status, std::string body) {
   return reply;
 }
 
-LoopbackHttpServer::LoopbackHttpServer() {
-  ListenFd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  StopFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-  if (ListenFd < 0 || StopFd < 0) {
+namespace {
+
+// A socket listening on a free port of 127.0.0.1; returns the socket and sets `port`.
+int ListenOnLoopback(std::uint16_t& port) {
+  const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) {
     FailSystem("socket");
   }
   sockaddr_in address{};
   address.sin_family = AF_INET;
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   socklen_t length = sizeof address;
-  if (::bind(ListenFd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      ::listen(ListenFd, 64) != 0 ||
-      ::getsockname(ListenFd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+  if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+      ::listen(fd, 64) != 0 ||
+      ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
     FailSystem("bind");
   }
-  ListenPort = ntohs(address.sin_port);
+  port = ntohs(address.sin_port);
+  return fd;
+}
+
+}  // namespace
+
+LoopbackHttpServer::LoopbackHttpServer() {
+  StopFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+  if (StopFd < 0) {
+    FailSystem("eventfd");
+  }
+  ListenFd = ListenOnLoopback(ListenPort);
   Acceptor = std::thread([this] { AcceptLoop(); });
 }
+
+SilentLoopbackListener::SilentLoopbackListener() { ListenFd = ListenOnLoopback(ListenPort); }
+
+SilentLoopbackListener::~SilentLoopbackListener() { ::close(ListenFd); }
 
 LoopbackHttpServer::~LoopbackHttpServer() {
   const std::uint64_t one = 1;

@@ -86,4 +86,19 @@ class LoopbackHttpServer {
 /// A port on 127.0.0.1 that nothing listens on (bound and released), for refused connections.
 std::uint16_t UnusedLoopbackPort();
 
+/// A socket on 127.0.0.1 that listens and never accepts: connections complete in the kernel's
+/// backlog and then hear nothing, like a server that hangs.
+class SilentLoopbackListener {
+ public:
+  SilentLoopbackListener();
+  ~SilentLoopbackListener();
+  SilentLoopbackListener(const SilentLoopbackListener&) = delete;
+  SilentLoopbackListener& operator=(const SilentLoopbackListener&) = delete;
+  std::uint16_t Port() const { return ListenPort; }
+
+ private:
+  int ListenFd = -1;
+  std::uint16_t ListenPort = 0;
+};
+
 }  // namespace zendrik::testsupport

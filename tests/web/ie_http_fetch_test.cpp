@@ -161,8 +161,10 @@ TEST_F(IEHTTPFetch, AddressThatCannotBeOpenedGivesAnEmptyBodyWithoutError) {
   for (const std::string& address : cases) {
     SCOPED_TRACE(address);
     Http.Fetch(Server.Url("/page.html"));
+    EXPECT_EQ(Http.OpenFailure(), "");
     WatchPackets();
     EXPECT_EQ(Http.Fetch(address), "");
+    EXPECT_NE(Http.OpenFailure(), "");
     EXPECT_EQ(Http.Response().Size(), 0u);
     EXPECT_TRUE(Http.ResponseLines().empty());
     EXPECT_EQ(Http.BytesRead(), 0);
@@ -172,6 +174,28 @@ TEST_F(IEHTTPFetch, AddressThatCannotBeOpenedGivesAnEmptyBodyWithoutError) {
   // The page once a round and 21 requests of the redirect loop; none from the address without
   // a scheme or with an unsupported one.
   EXPECT_EQ(Server.Requests().size(), std::size(cases) + 21);
+}
+
+TEST_F(IEHTTPFetch, OpenFailureGivesLibcurlsReason) {
+  Http.Fetch("http://127.0.0.1:" + std::to_string(testsupport::UnusedLoopbackPort()) + "/");
+  EXPECT_NE(Http.OpenFailure().find("onnect"), std::string::npos) << Http.OpenFailure();
+  Http.Fetch("gopher://127.0.0.1/");
+  EXPECT_EQ(Http.OpenFailure(), "Unsupported protocol");
+
+  HttpReply huge = HttpReply::Page(kPage);
+  huge.Headers.emplace_back("X-Filler", std::string(1 << 20, 'h'));
+  Server.Serve("/huge-header", huge);
+  EXPECT_EQ(Http.Fetch(Server.Url("/huge-header")), "");
+  EXPECT_NE(Http.OpenFailure(), "");
+}
+
+TEST_F(IEHTTPFetch, ServerThatAcceptsAndNeverAnswersIsNotOpened) {
+  TTransferLimits limits;
+  limits.StallSeconds = 1;
+  Http.SetTransferLimits(limits);
+  testsupport::SilentLoopbackListener silent;
+  EXPECT_EQ(Http.Fetch("http://127.0.0.1:" + std::to_string(silent.Port()) + "/"), "");
+  EXPECT_EQ(Http.OpenFailure(), "no response for 1 seconds");
 }
 
 TEST_F(IEHTTPFetch, FailureAfterOpeningRaisesAndLeavesNoBody) {
