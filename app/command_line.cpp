@@ -78,19 +78,20 @@ TExtraction ExtractAddress(const std::string& address, TCellTable& table, const 
   return openFailure.empty() ? TExtraction::Done : TExtraction::NotOpened;
 }
 
-// Lays out a local file.
+// Lays out a local file. When memory runs out the table is dropped: nothing is written.
 TExtraction ExtractFile(const std::string& path, TCellTable& table, const TConsole& console) {
   std::string body;
   if (!ReadInput(path, body, console)) return TExtraction::Failed;
   try {
     ExtractPage(body, table);
+    return TExtraction::Done;
   } catch (const TableAllocationError&) {
-    return TExtraction::Failed;  // the reporter has already printed the message
+    // The reporter has already printed the message.
   } catch (const std::bad_alloc&) {
     ReportAllocationFailure(LastFailedAllocationSize());
-    return TExtraction::Failed;
   }
-  return TExtraction::Done;
+  table.clearall();
+  return TExtraction::Failed;
 }
 
 bool WriteTable(TCellTable& table, const std::string& outputFile, const TConsole& console) {

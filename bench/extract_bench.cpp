@@ -62,6 +62,26 @@ void BM_ExtractPage(benchmark::State& state) {
 }
 BENCHMARK(BM_ExtractPage)->Arg(10)->Arg(20)->Arg(40)->Unit(benchmark::kMillisecond);
 
+// Rows appended one by one, as a long page or a script's writes make them: the time per row
+// must not grow with the number of rows, whatever the allocator does with a growing block.
+void BM_AppendRows(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    TCellTable table;
+    for (int row = 0; row < rows; ++row) {
+      table.AppendRow();
+      table.AppendCell("x");
+    }
+    benchmark::DoNotOptimize(table.RowCount());
+  }
+  state.SetItemsProcessed(state.iterations() * rows);
+}
+BENCHMARK(BM_AppendRows)
+    ->Arg(16 << 10)
+    ->Arg(128 << 10)
+    ->Arg(1 << 20)
+    ->Unit(benchmark::kMillisecond);
+
 void BM_SaveTable(benchmark::State& state) {
   TCellTable table;
   ExtractPage(Page(static_cast<std::size_t>(state.range(0))), table);

@@ -81,15 +81,20 @@ class TDynaArray {
 
  private:
   // `Capacity` is room for Count elements rounded up to whole steps of 100. The memory behind
-  // it is committed lazily: a store of three cells holds 4 elements, not 100, and larger ones
-  // double up to the step boundary. What a caller sees is the same: every element it can
-  // reach is there, and fresh ones read as zero.
+  // it is committed independently: a store of three cells holds 4 elements, not 100, doubling
+  // up to the first step; past it the block grows by half its size, so that appending stays
+  // linear with any allocator. What a caller sees is the same: every element it can reach is
+  // there, and fresh ones read as zero.
   void Grow() {
     const std::size_t required =
         std::size_t(Granularity) * ((Count - 1) / Granularity + 1) * ElementSize;
     if (Count > Allocated) {
-      const std::size_t doubled = std::max<std::size_t>(4, 2 * std::size_t(Allocated));
-      Commit(std::min(doubled, required / ElementSize), required);
+      const std::size_t step = required / ElementSize;
+      const std::size_t elements =
+          step <= std::size_t(Granularity)
+              ? std::min(std::max<std::size_t>(4, 2 * std::size_t(Allocated)), step)
+              : std::max(step, std::size_t(Allocated) + Allocated / 2);
+      Commit(elements, required);
     }
     Capacity = static_cast<int>(required);
   }

@@ -33,7 +33,6 @@ void TCellTable::clearall() {
   Rows.First();
   while (Rows.Next()) {
     std::unique_ptr<TCellStore> row(*CurRow);
-    if (!row) continue;  // a row whose store could not be allocated
     row->First();
     while (row->Next()) std::free(*CurCell);
   }
@@ -41,12 +40,15 @@ void TCellTable::clearall() {
 }
 
 void TCellTable::AppendRow() {
-  TCellStore** slot = Rows.Add();
+  // The store exists before its slot does, so that a failure leaves no empty slot behind.
+  std::unique_ptr<TCellStore> row;
   try {
-    *slot = std::make_unique<TCellStore>(&CurCell).release();  // owned by the table until clearall
+    row = std::make_unique<TCellStore>(&CurCell);
   } catch (const std::bad_alloc&) {
     FailAllocation(sizeof(TCellStore));
   }
+  TCellStore** slot = Rows.Add();
+  *slot = row.release();  // owned by the table until clearall
 }
 
 void TCellTable::AppendCell(std::string_view text) {

@@ -149,18 +149,18 @@ TEST(CommandLine, RunningOutOfMemoryEndsWithTheMessageNotAnAbort) {
   const auto directory = std::filesystem::temp_directory_path();
   const auto cells = directory / "zendrik_oom_cells.html";
   const auto oneLine = directory / "zendrik_oom_line.html";
-  {
-    std::ofstream out(cells);
-    const std::string row = "<tr><td>x</td><td>y</td><td>z</td></tr>\n";
-    for (int i = 0; i < 400000; ++i) out << row;
-    std::ofstream(oneLine) << std::string(40 << 20, 'a');
-  }
-  for (const auto& page : {cells, oneLine}) {
-    SCOPED_TRACE(page.string());
+  std::string manyCells;
+  for (int i = 0; i < 400000; ++i) manyCells += "<tr><td>x</td><td>y</td><td>z</td></tr>\n";
+  std::ofstream(cells) << manyCells;
+  std::ofstream(oneLine) << std::string(40 << 20, 'a');
+  testsupport::LoopbackHttpServer server;
+  server.Serve("/cells.html", testsupport::HttpReply::Page(manyCells));
+  for (const std::string& page : {cells.string(), oneLine.string(), server.Url("/cells.html")}) {
+    SCOPED_TRACE(page);
     testsupport::ChildOptions options;
     options.DataLimitBytes = std::size_t{60} << 20;
     const testsupport::ChildResult run =
-        testsupport::RunChild({ZENDRIK_PROGRAM, "--extract", page.string()}, options);
+        testsupport::RunChild({ZENDRIK_PROGRAM, "--extract", page}, options);
     EXPECT_EQ(run.Signal, 0);
     EXPECT_EQ(run.ExitStatus, 1);
     EXPECT_TRUE(run.Err.starts_with("Error while trying to allocate ")) << run.Err;
