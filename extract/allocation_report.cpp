@@ -59,7 +59,9 @@ std::size_t LastFailedAllocationSize() noexcept { return lastFailedSize; }
 // std::bad_alloc), and it notes the size it could not get for LastFailedAllocationSize. It is
 // linked into every program that reports allocation failures, as it shares this object file.
 // The array and nothrow forms of the standard library call this one; the default operator
-// delete frees what malloc gave.
+// delete frees what malloc gave. Under AddressSanitizer its own operator new stays, so that it
+// can pair allocations with their release (the size is then not noted).
+#ifndef __SANITIZE_ADDRESS__
 void* operator new(std::size_t size) {
   for (;;) {
     if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
@@ -69,3 +71,4 @@ void* operator new(std::size_t size) {
     handler();
   }
 }
+#endif

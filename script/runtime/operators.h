@@ -78,4 +78,13 @@ bool JumpIfResultTaken(const TCtxValue& value);
 /// Truth test of "JUMP IF NOT RESULT TO": NOT of the value converts to true.
 bool JumpIfNotResultTaken(const TCtxValue& value);
 
+/// JumpIfNotResultTaken with the Boolean of a comparison decided inline.
+inline bool JumpIfNotTaken(const TCtxValue& value) {
+  return value.Is(TCtxType::Boolean) ? !value.BooleanPayload() : JumpIfNotResultTaken(value);
+}
+/// JumpIfResultTaken with a Boolean decided inline.
+inline bool JumpIfTaken(const TCtxValue& value) {
+  return value.Is(TCtxType::Boolean) ? value.BooleanPayload() : JumpIfResultTaken(value);
+}
+
 }  // namespace zendrik

@@ -56,6 +56,7 @@ class TCtxString {
   static Rep* Allocate(std::size_t size, std::size_t capacity);
   static void Retain(Rep* rep) noexcept;
   static void Release(Rep* rep) noexcept;
+  static bool IsUniqueRep(const Rep* rep) noexcept { return !rep || rep->refs == 1; }
   static std::string_view ViewOf(const Rep* rep) noexcept {
     return rep ? std::string_view(rep->bytes(), rep->size) : std::string_view();
   }

@@ -18,22 +18,10 @@ struct TCtxObjectHolder {
   const void* address = nullptr;
 };
 
-TCtxValue& TCtxValue::operator=(const TCtxValue& other) {
+TCtxValue& TCtxValue::AssignManaged(const TCtxValue& other) {
   if (this != &other) {
     TCtxValue copy(other);
     *this = std::move(copy);
-  }
-  return *this;
-}
-
-TCtxValue& TCtxValue::operator=(TCtxValue&& other) noexcept {
-  if (this != &other) {
-    if (managed_) ReleaseManaged();
-    type_ = other.type_;
-    managed_ = other.managed_;
-    payload_ = other.payload_;
-    other.type_ = 0;
-    other.managed_ = false;
   }
   return *this;
 }
@@ -109,11 +97,28 @@ bool TCtxValue::ObjectAlive() const noexcept {
   return !IsObject() || !payload_.object || !payload_.object->guard.isNull();
 }
 
-void TCtxValue::SetStringByte(std::size_t position, char byte) {
-  TCtxString text(payload_.string);
-  payload_.string = nullptr;
-  text.MutableData()[position - 1] = byte;
+template <class Change>
+void TCtxValue::ChangeString(Change change) {
+  TCtxString text(std::exchange(payload_.string, nullptr));  // adopts the payload's share
+  try {
+    change(text);
+  } catch (...) {
+    payload_.string = std::exchange(text.rep_, nullptr);
+    throw;
+  }
   payload_.string = std::exchange(text.rep_, nullptr);
+}
+
+void TCtxValue::SetStringByte(std::size_t position, char byte) {
+  ChangeString([&](TCtxString& text) { text.MutableData()[position - 1] = byte; });
+}
+
+void TCtxValue::AppendToString(std::string_view tail) {
+  ChangeString([&](TCtxString& text) { text.Append(tail); });
+}
+
+bool TCtxValue::HoldsUniqueString() const noexcept {
+  return IsString() && (!managed_ || TCtxString::IsUniqueRep(payload_.string));
 }
 
 // ---------------------------------------------------------------------------------------------

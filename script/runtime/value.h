@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -63,8 +64,26 @@ class TCtxValue {
     other.type_ = 0;
     other.managed_ = false;
   }
-  TCtxValue& operator=(const TCtxValue& other);
-  TCtxValue& operator=(TCtxValue&& other) noexcept;
+  // Plain kinds (numbers, booleans, references) are copied as bits without a call.
+  TCtxValue& operator=(const TCtxValue& other) {
+    if (!managed_ && !other.managed_) {
+      type_ = other.type_;
+      payload_ = other.payload_;
+      return *this;
+    }
+    return AssignManaged(other);
+  }
+  TCtxValue& operator=(TCtxValue&& other) noexcept {
+    if (this != &other) {
+      if (managed_) ReleaseManaged();
+      type_ = other.type_;
+      managed_ = other.managed_;
+      payload_ = other.payload_;
+      other.type_ = 0;
+      other.managed_ = false;
+    }
+    return *this;
+  }
   ~TCtxValue() {
     if (managed_) ReleaseManaged();
   }
@@ -98,6 +117,7 @@ class TCtxValue {
   static TCtxValue String(TCtxString text) noexcept;
   static TCtxValue String(std::string_view text) { return String(TCtxString(text)); }
   static TCtxValue String(const char* text) { return String(TCtxString(text)); }
+  static TCtxValue String(const std::string& text) { return String(TCtxString(text)); }
   static TCtxValue WideString(std::string_view text);
   /// `ObjectValue` of `object` (may be nil); the value notices when the object is destroyed.
   static TCtxValue Object(QObject* object);
@@ -149,6 +169,16 @@ class TCtxValue {
   /// Replaces byte `position` (1-based) of a String value, unsharing it first. The caller
   /// checks that the position lies inside the string.
   void SetStringByte(std::size_t position, char byte);
+  /// Appends to the text of a String value in place when no other value shares it (else the
+  /// text is copied first); on failure the value is unchanged.
+  void AppendToString(std::string_view tail);
+  /// True when both are strings held in the same buffer.
+  bool SharesStringWith(const TCtxValue& other) const noexcept {
+    return managed_ && other.managed_ && IsString() && other.IsString() &&
+           payload_.string != nullptr && payload_.string == other.payload_.string;
+  }
+  /// True for a string whose buffer no other value shares.
+  bool HoldsUniqueString() const noexcept;
 
  private:
   static TCtxValue Plain(TCtxType type) noexcept {
@@ -163,6 +193,11 @@ class TCtxValue {
     v.payload_.*field = static_cast<Field>(value);
     return v;
   }
+  TCtxValue& AssignManaged(const TCtxValue& other);
+  /// Runs `change` on the string payload as a TCtxString; the payload is restored whatever
+  /// `change` does, so a failure leaves the value as it was.
+  template <class Change>
+  void ChangeString(Change change);
   void CopyManaged();
   void ReleaseManaged() noexcept;
 

@@ -1,0 +1,43 @@
+#include "script/library/field_info.h"
+
+#include "script/runtime/engine.h"
+#include "script/runtime/errors.h"
+
+namespace zendrik {
+
+void CheckArgCount(std::int32_t count, std::int32_t min, std::int32_t max) {
+  if (max < 0) max = min;
+  if (count < min) throw ECtxScriptError("Not enough actual parameters");
+  if (count > max) throw ECtxScriptError("Too many actual parameters");
+}
+
+void TCtxFieldInfo::RaiseWrongAccess() const {
+  throw ECtxScriptError::CreateFmt("Unable to invoke method or property %s in this manner",
+                                   {Name});
+}
+
+void TCtxConstFieldInfo::InvokeField(TCtxScript& script, TCtxAccessKind kind, QObject*,
+                                     std::int32_t argCount) {
+  if (kind != TCtxAccessKind::akGet || argCount != 0) RaiseWrongAccess();
+  script.Result = ConstValue;
+}
+
+void TCtxMethodFieldInfo::InvokeField(TCtxScript& script, TCtxAccessKind kind, QObject* instance,
+                                      std::int32_t argCount) {
+  if (kind != TCtxAccessKind::akGet || (ParamCount >= 0 && ParamCount != argCount))
+    RaiseWrongAccess();
+  Callback(script, TCtxAccessKind::akGet, instance, argCount);
+}
+
+void TCtxPropFieldInfo::InvokeField(TCtxScript& script, TCtxAccessKind kind, QObject* instance,
+                                    std::int32_t argCount) {
+  CheckArgCount(argCount, 0, -1);
+  if (kind == TCtxAccessKind::akGet)
+    Getter(script, kind, instance, argCount);
+  else if (kind == TCtxAccessKind::akSet && Setter)
+    Setter(script, kind, instance, argCount);
+  else
+    RaiseWrongAccess();
+}
+
+}  // namespace zendrik

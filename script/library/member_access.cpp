@@ -1,0 +1,61 @@
+// How the interpreter reaches members: the per-instruction cache, the order of the scopes for
+// unqualified names, and the search by name.
+
+#include "script/runtime/member_access.h"
+
+#include "script/library/introspector.h"
+#include "script/library/introspector_registry.h"
+#include "script/library/system_scope.h"
+#include "script/runtime/engine.h"
+#include "script/runtime/errors.h"
+#include "script/runtime/pcode.h"
+
+namespace zendrik {
+
+namespace {
+
+[[noreturn]] void RaiseMethodNotFound(std::string_view name) {
+  throw ECtxScriptError::CreateFmt("Method not found. Method: %s", {name});
+}
+
+}  // namespace
+
+bool InvokeOnObject(TCtxScript& script, TCtxPCodeRec& instruction, QObject* instance,
+                    TCtxAccessKind kind) {
+  if (!instance)
+    throw ECtxScriptError::CreateFmt("Error accessing a field or method %s of nil object",
+                                     {instruction.Name.view()});
+  // The cache is keyed by the object: a destroyed one reads as nil and never matches.
+  if (!instruction.CachedIntrospector || instruction.CachedObject.data() != instance) {
+    TCtxIntrospector* found = FindIntrospector(script, instance, instruction.Name, instruction.Value);
+    instruction.CachedIntrospector = found;
+    if (!found) return false;
+    instruction.CachedObject = instance;
+  }
+  return instruction.CachedIntrospector->InvokeMember(script, kind, instance, instruction.Name,
+                                                      instruction.Value, instruction.Count);
+}
+
+void InvokeUnqualified(TCtxScript& script, TCtxPCodeRec& instruction, TCtxAccessKind kind) {
+  QObject* const scopes[] = {script.CurrentState().Scope.data(), script.GlobalScope.data(),
+                             &SystemScope()};
+  QObject* const cached = instruction.CachedObject.data();
+  if (instruction.CachedIntrospector && cached &&
+      (cached == scopes[0] || cached == scopes[1] || cached == scopes[2])) {
+    if (InvokeOnObject(script, instruction, cached, kind)) return;
+    RaiseMethodNotFound(instruction.Name);
+  }
+  for (QObject* scope : scopes)
+    if (scope && InvokeOnObject(script, instruction, scope, kind)) return;
+  RaiseMethodNotFound(instruction.Name);
+}
+
+bool InvokeByName(TCtxScript& script, TCtxAccessKind kind, QObject* instance,
+                  std::string_view name, std::int32_t argCount) {
+  std::int32_t memberHandle = 0;
+  TCtxIntrospector* introspector = FindIntrospector(script, instance, name, memberHandle);
+  return introspector &&
+         introspector->InvokeMember(script, kind, instance, name, memberHandle, argCount);
+}
+
+}  // namespace zendrik

@@ -1,0 +1,74 @@
+#include "script/library/system_scope.h"
+
+#include "script/library/field_info.h"
+#include "script/library/introspector.h"
+#include "script/runtime/conversions.h"
+#include "script/runtime/engine.h"
+#include "script/runtime/errors.h"
+#include "script/runtime/member_access.h"
+
+#include <memory>
+
+namespace zendrik {
+
+namespace {
+
+// Evaluate(Text): the text as an expression in the frame of the running code, so that it sees
+// the script's variables and host.
+void Evaluate(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  const std::string text = ToStringPlain(script.Pop());
+  TCtxValue value;
+  script.EvaluateText(text, script.RunningCode(), value);
+  script.Result = std::move(value);
+}
+
+bool OwnsObject(const QObject& owner, const QObject* object) {
+  for (; object; object = object->parent())
+    if (object == &owner) return true;
+  return false;
+}
+
+// Free: destroys a free-standing object. The system scope, an object that owns the running
+// engine (the main window) and an object owned by another (a window's component) are refused:
+// destroying them would pull the engine or the window apart while the script runs.
+void Free(TCtxScript& script, TCtxAccessKind, QObject* instance, std::int32_t) {
+  if (instance == &SystemScope())
+    throw ECtxScriptError::CreateFmt("Unable to invoke method or property %s in this manner",
+                                     {"Free"});
+  const std::string_view name = ClassDisplayName(*instance->metaObject());
+  if (OwnsObject(*instance, &script))
+    throw ECtxScriptError::CreateFmt("Cannot free %s: it owns the running script engine", {name});
+  if (instance->parent())
+    throw ECtxScriptError::CreateFmt("Cannot free %s: it is owned by another object", {name});
+  std::unique_ptr<QObject> taken(instance);  // the script frees the object it was given
+}
+
+// Invoke(Args..., Name): member Name of the instance, called with the other arguments.
+void Invoke(TCtxScript& script, TCtxAccessKind kind, QObject* instance, std::int32_t argCount) {
+  CheckArgCount(argCount, 1, 255);
+  const std::string name = ToStringStrict(script.Pop());
+  if (!InvokeByName(script, kind, instance, name, argCount - 1))
+    throw ECtxScriptError::CreateFmt("Method not found. Method: %s", {name});
+}
+
+void Self(TCtxScript& script, TCtxAccessKind, QObject* instance, std::int32_t) {
+  script.Result = TCtxValue::Object(instance);
+}
+
+}  // namespace
+
+TCtxSystemScope& SystemScope() {
+  static TCtxSystemScope scope;
+  return scope;
+}
+
+void RegisterSystemMembers() {
+  SystemScope();
+  TCtxCustomIntrospector::Create(TCtxSystemScope::staticMetaObject).AddMethod("Evaluate", Evaluate, 1);
+  TCtxCustomIntrospector& objects = TCtxCustomIntrospector::Create(QObject::staticMetaObject);
+  objects.AddMethod("Free", Free, 0);
+  objects.AddMethod("Invoke", Invoke, -1);
+  objects.AddProperty("Self", Self);
+}
+
+}  // namespace zendrik

@@ -1,0 +1,56 @@
+// The engine as hosts see it: running a text, evaluating an expression, executing a code.
+
+#include "script/runtime/engine.h"
+
+#include "script/runtime/errors.h"
+#include "script/runtime/script_code.h"
+
+namespace zendrik {
+
+TCtxScript::TCtxScript(QObject* owner)
+    : QObject(owner), Stack(static_cast<std::size_t>(kStackGrowth)) {
+  SavedStates.reserve(static_cast<std::size_t>(SavedStatesCapacity));
+  ResetState();
+}
+
+TCtxScript::~TCtxScript() {
+  if (Paused) Terminate();
+}
+
+void TCtxScript::RunText(std::string_view text, QObject* host, TCtxValue& value) {
+  TCtxScriptCode code;
+  code.SetCode(std::string(text));
+  Execute(code, TCtxValue(), value, host);
+}
+
+void TCtxScript::EvaluateText(std::string_view text, TCtxScriptCode* parentCode,
+                              TCtxValue& value) {
+  TCtxScriptCode code;
+  code.SetCode(std::string(text));
+  code.SetIsExpression(true);
+  code.SetParentCode(parentCode);
+  Execute(code, TCtxValue(), value, nullptr);
+}
+
+void TCtxScript::Execute(TCtxScriptCode& code, const TCtxValue& params, TCtxValue& value,
+                         QObject* host) {
+  if (!code.Compiled()) code.SetCompiled(true);
+  if (code.PCode().empty()) return;
+  Terminated = false;
+  Enter(code, params, host);
+  try {
+    Run();
+  } catch (...) {
+    try {
+      Leave();
+    } catch (...) {
+      // The run's own failure is the one to report.
+    }
+    throw;
+  }
+  Leave();
+  if (Terminated) throw ECtxScriptError("Process terminated by user");
+  value = Result;
+}
+
+}  // namespace zendrik

@@ -1,0 +1,192 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "script/runtime/access_kind.h"
+#include "script/runtime/value.h"
+
+namespace zendrik {
+
+class TCtxScriptCode;
+struct TCtxPCodeRec;
+class TCtxScript;
+
+/// Options of the debug hook.
+enum class TCtxDebugOption : std::uint8_t { cdoStopOnException = 0, cdoStopOnBreakpoint = 1 };
+
+/// A set of debug options, one bit per option.
+class TCtxDebugOptions {
+ public:
+  constexpr TCtxDebugOptions() = default;
+  constexpr TCtxDebugOptions(std::initializer_list<TCtxDebugOption> options) {
+    for (TCtxDebugOption option : options) bits_ |= Bit(option);
+  }
+  constexpr bool Contains(TCtxDebugOption option) const { return (bits_ & Bit(option)) != 0; }
+  constexpr bool Empty() const { return bits_ == 0; }
+
+ private:
+  static constexpr std::uint8_t Bit(TCtxDebugOption option) {
+    return static_cast<std::uint8_t>(1u << static_cast<unsigned>(option));
+  }
+  std::uint8_t bits_ = 0;
+};
+
+/// The debugging front end's handler: called with the engine and whether an exception was
+/// caught (false: a new source line is about to run).
+using TOnCtxDebugHook = std::function<void(TCtxScript& sender, bool exception)>;
+
+/// The registers of one execution; saved while a nested execution runs.
+struct TCtxScriptState {
+  TCtxScriptCode* Code = nullptr;  // none when idle
+  std::int32_t FrameBase = -1;     // cell just below slot 0
+  std::int32_t PC = 0;             // the instruction being executed
+  std::int32_t CurrentLine = 0;    // source line last seen by the run loop
+  std::int32_t SP = -1;            // the top cell; -1 when the stack is empty
+  std::int32_t TryTop = -1;        // cell of the innermost protected block; -1 when none
+  TCtxValue ExceptValue;           // the exception being handled; Unassigned when none
+  QPointer<QObject> Scope;         // the host object: first place to look up names
+  bool TraceMode = false;          // debugging mode of this execution
+};
+
+/// The script engine: compiles script texts through the compiler registry and runs their
+/// p-code on a stack of script values. Native callbacks (host functions, the standard package,
+/// the system members) read their arguments with `GetParam`, may `Pop` them, and leave their
+/// value in `Result`. A callback may start a nested execution on the same engine (`Evaluate`),
+/// which suspends the running one and resumes it when it ends. One thread; nothing is locked.
+class TCtxScript : public QObject {
+  Q_OBJECT
+  Q_PROPERTY(bool TraceInto MEMBER TraceInto)
+  Q_PROPERTY(bool TraceMode READ TraceMode WRITE SetTraceMode)
+
+ public:
+  /// The stack never holds more cells than this.
+  static constexpr std::int32_t kMaxStackCells = 1024;
+  /// Cells added at each growth; also the size at creation.
+  static constexpr std::int32_t kStackGrowth = 32;
+
+  explicit TCtxScript(QObject* owner = nullptr);
+  ~TCtxScript() override;
+
+  /// Compiles `text` as a new code object (default language), runs it with `host` as the
+  /// scope of unqualified names, and destroys the code object. Compile errors and run-time
+  /// errors the script does not handle leave as exceptions; `value` is then untouched.
+  void RunText(std::string_view text, QObject* host, TCtxValue& value);
+  /// Evaluates `text` as an expression in the frame of `parentCode`, which must be one of the
+  /// suspended executions (else "Parent process not found").
+  void EvaluateText(std::string_view text, TCtxScriptCode* parentCode, TCtxValue& value);
+  /// Runs `code` (compiling it first if needed) with the arguments `params` (Unassigned for
+  /// none, an array for several) and `host` as scope. A code without instructions leaves
+  /// `value` untouched.
+  void Execute(TCtxScriptCode& code, const TCtxValue& params, TCtxValue& value, QObject* host);
+  /// Termination request: honoured only while `Paused` (a debugging front end holds the run).
+  void Terminate();
+
+  /// Pushes a copy of `value`; raises "Stack overflow" beyond 1024 cells.
+  void Push(const TCtxValue& value);
+  /// Takes the top cell off the stack; raises "Stack underflow" on an empty stack.
+  TCtxValue Pop();
+  /// Argument `n` counted from the last (1 is the last argument): a copy of cell SP - n + 1,
+  /// or Null when n < 1 or that cell is below the stack.
+  TCtxValue GetParam(std::int32_t n) const;
+  /// The value of the variable a `ReferenceValue` designates. Raises an engine error for any
+  /// other value, so that nothing is read through it.
+  TCtxValue ReadReference(const TCtxValue& reference) const;
+  /// Replaces the value of the variable a `ReferenceValue` designates; raises for any other.
+  void WriteReference(const TCtxValue& reference, const TCtxValue& value);
+
+  /// The result register R; native callbacks leave their value here.
+  TCtxValue Result;
+  /// The object searched after the host object and before the system scope; none by default.
+  QPointer<QObject> GlobalScope;
+
+  bool Terminated = false;
+  /// While set, the debug hook is not called and a termination request is accepted.
+  bool Paused = false;
+  bool TraceInto = false;
+  TCtxDebugOptions DebugOptions;
+  TOnCtxDebugHook OnDebugHook;
+
+  bool TraceMode() const { return State.TraceMode; }
+  void SetTraceMode(bool value) { State.TraceMode = value; }
+
+  /// The registers of the running execution (idle values when none runs).
+  const TCtxScriptState& CurrentState() const { return State; }
+  /// The code being executed, or null when idle.
+  TCtxScriptCode* RunningCode() const { return State.Code; }
+  std::int32_t StackSize() const { return static_cast<std::int32_t>(Stack.size()); }
+  std::span<const TCtxValue> StackCells() const { return Stack; }
+  std::int32_t SavedCount() const { return static_cast<std::int32_t>(SavedStates.size()); }
+  /// Room in `SavedStates` before it grows (10 at creation, then 5 more each time).
+  std::int32_t SavedCapacity() const { return SavedStatesCapacity; }
+
+ private:
+  // Execution (execution.cpp).
+  void Enter(TCtxScriptCode& code, const TCtxValue& params, QObject* scope);
+  void Leave();
+  void ResetState();
+  void GrowStack(std::int32_t top);
+  [[noreturn]] static void RaiseStackUnderflow();
+  [[noreturn]] static void RaiseBadCell(std::int64_t cell);
+  /// Sets the cells above `level` to Unassigned and makes `level` the top; raises "Incorrect
+  /// stack restoration ..." when the stack is already below it.
+  void DropTo(std::int32_t level);
+  TCtxValue& Slot(std::int32_t slot);
+  /// The cell a reference designates; raises for a reference outside the stack.
+  TCtxValue& ReferencedCell(const TCtxValue& reference);
+  /// The variable a by-reference slot designates: the referenced cell, or the slot itself when
+  /// it holds no reference (a value passed to a var parameter from outside a script).
+  TCtxValue& ByRefTarget(std::int32_t slot);
+
+  // The run loop and the operations (interpreter.cpp).
+  void Run();
+  void RunInstructions();
+  void OpenFrame(const TCtxPCodeRec& instruction);
+  void ReadElement(const TCtxPCodeRec& instruction, const TCtxValue& variable);
+  void WriteElement(const TCtxPCodeRec& instruction, TCtxValue& variable);
+  void IndexObject(TCtxAccessKind kind, const TCtxValue& variable);
+  void AccessUnqualified(TCtxPCodeRec& instruction, TCtxAccessKind kind);
+  void AccessQualified(TCtxPCodeRec& instruction, TCtxAccessKind kind);
+  bool AppendInPlace(TCtxValue& left, std::int32_t pc);
+
+  // Exceptions and debugging (exceptions.cpp).
+  /// Hands the exception being handled to the innermost protected block; false when there is
+  /// none, so that it leaves the run.
+  bool CatchException();
+  void DebugHook(bool exception);
+  void OpenProtectedBlock(std::int32_t handler);
+  void CloseProtectedBlock();
+
+  std::vector<TCtxValue> Stack;
+  std::vector<TCtxScriptState> SavedStates;
+  std::int32_t SavedStatesCapacity = 10;
+  TCtxScriptState State;
+};
+
+// The stack operations the run loop uses on every instruction, defined here to be inlined.
+
+inline void TCtxScript::Push(const TCtxValue& value) {
+  const std::int32_t top = State.SP + 1;
+  if (top >= StackSize()) GrowStack(top);
+  Stack[static_cast<std::size_t>(top)] = value;
+  State.SP = top;
+}
+
+inline TCtxValue TCtxScript::Pop() {
+  if (State.SP < 0) RaiseStackUnderflow();
+  return std::move(Stack[static_cast<std::size_t>(State.SP--)]);
+}
+
+inline TCtxValue& TCtxScript::Slot(std::int32_t slot) {
+  const std::int64_t cell = std::int64_t{State.FrameBase} + slot + 1;
+  if (static_cast<std::uint64_t>(cell) >= Stack.size()) RaiseBadCell(cell);
+  return Stack[static_cast<std::size_t>(cell)];
+}
+
+}  // namespace zendrik

@@ -1,0 +1,75 @@
+// Protected blocks, the catching of exceptions inside a run, and the debug hook.
+
+#include <new>
+
+#include "script/runtime/conversions.h"
+#include "script/runtime/engine.h"
+#include "script/runtime/errors.h"
+#include "script/runtime/script_code.h"
+
+namespace zendrik {
+
+namespace {
+
+// The value a caught exception leaves pending: a raised value as it is, any other error as the
+// text of its message.
+TCtxValue ExceptionValue(const std::exception_ptr& exception) {
+  try {
+    std::rethrow_exception(exception);
+  } catch (const EVariantException& raised) {
+    return raised.Value();
+  } catch (const std::bad_alloc&) {
+    return TCtxValue::String("Out of memory");
+  } catch (const std::exception& error) {
+    return TCtxValue::String(error.what());
+  } catch (...) {
+    return TCtxValue::String("Unknown exception");
+  }
+}
+
+}  // namespace
+
+void TCtxScript::OpenProtectedBlock(std::int32_t handler) {
+  Push(TCtxValue::Integer(handler));
+  Push(TCtxValue::Integer(State.TryTop));
+  State.TryTop = State.SP;
+}
+
+void TCtxScript::CloseProtectedBlock() {
+  State.TryTop = ToInteger(Pop());
+  Pop();  // the handler target
+}
+
+bool TCtxScript::CatchException() {
+  const std::int32_t tryTop = State.TryTop;
+  if (tryTop < 0) return false;
+  // A block whose two cells a faulty callback removed cannot be resumed: the exception leaves.
+  if (tryTop < 1 || tryTop > State.SP) return false;
+  const TCtxValue& savedTryTop = Stack[static_cast<std::size_t>(tryTop)];
+  const TCtxValue& handler = Stack[static_cast<std::size_t>(tryTop) - 1];
+  if (!savedTryTop.Is(TCtxType::Integer) || !handler.Is(TCtxType::Integer)) return false;
+
+  State.ExceptValue = ExceptionValue(std::current_exception());
+  DebugHook(true);
+  DropTo(tryTop);
+  State.TryTop = Pop().IntegerPayload();
+  State.PC = Pop().IntegerPayload();
+  return true;
+}
+
+void TCtxScript::DebugHook(bool exception) {
+  if (Paused || !OnDebugHook) return;
+  if (!DebugOptions.Contains(TCtxDebugOption::cdoStopOnBreakpoint) &&
+      !(exception && DebugOptions.Contains(TCtxDebugOption::cdoStopOnException)))
+    return;
+  OnDebugHook(*this, exception);
+  Paused = false;
+}
+
+void TCtxScript::Terminate() {
+  if (!Paused) return;
+  Terminated = true;
+  Paused = false;
+}
+
+}  // namespace zendrik

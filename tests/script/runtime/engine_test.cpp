@@ -1,0 +1,275 @@
+// The engine as hosts and native callbacks see it: the stack contract, executions and their
+// states, caches, the debug hook and termination. Behaviour that scripts can see is tested by
+// the script files of interpreter_snippets_test.cpp.
+
+#include "script/runtime/engine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "script/compiler/compiler.h"
+#include "script/runtime/compiler_registry.h"
+#include "script/runtime/errors.h"
+#include "script/runtime/pcode.h"
+#include "script/runtime/script_code.h"
+#include "tests/script/script_test_support.h"
+
+namespace zendrik {
+namespace {
+
+class Engine : public ::testing::Test {
+ protected:
+  void SetUp() override { testsupport::StartScriptEngineForTests(); }
+
+  std::string ErrorOf(TCtxScriptCode& code, const TCtxValue& params = {}) {
+    try {
+      TCtxValue value;
+      engine.Execute(code, params, value, &host);
+    } catch (const std::exception& error) {
+      return error.what();
+    }
+    return "no error";
+  }
+
+  testsupport::TTestHost host;
+  TCtxScript engine;
+};
+
+TEST_F(Engine, StartsIdleWithThirtyTwoEmptyCells) {
+  EXPECT_EQ(engine.StackSize(), 32);
+  EXPECT_EQ(engine.CurrentState().SP, -1);
+  EXPECT_EQ(engine.CurrentState().FrameBase, -1);
+  EXPECT_EQ(engine.CurrentState().TryTop, -1);
+  EXPECT_EQ(engine.RunningCode(), nullptr);
+  EXPECT_EQ(engine.SavedCount(), 0);
+  EXPECT_EQ(engine.SavedCapacity(), 10);
+  EXPECT_TRUE(engine.Result.IsUnassigned());
+  EXPECT_FALSE(engine.TraceMode());
+}
+
+TEST_F(Engine, GetParamCountsFromTheLastArgumentAndGivesNullOutside) {
+  engine.Push(TCtxValue::String("a"));
+  engine.Push(TCtxValue::String("b"));
+  engine.Push(TCtxValue::String("c"));
+  EXPECT_EQ(engine.GetParam(1).StringPayload(), "c");
+  EXPECT_EQ(engine.GetParam(3).StringPayload(), "a");
+  EXPECT_TRUE(engine.GetParam(0).IsNull());
+  EXPECT_TRUE(engine.GetParam(4).IsNull());
+  EXPECT_TRUE(engine.GetParam(-1).IsNull());
+  EXPECT_EQ(engine.Pop().StringPayload(), "c");
+  EXPECT_TRUE(engine.StackCells()[2].IsUnassigned()) << "a popped cell is cleared";
+  engine.Pop();
+  engine.Pop();
+  EXPECT_THROW(engine.Pop(), ECtxScriptError);
+}
+
+TEST_F(Engine, StackGrowsByThirtyTwoUpToOneThousandTwentyFourCells) {
+  for (int i = 0; i < 32; ++i) engine.Push(TCtxValue::Integer(i));
+  EXPECT_EQ(engine.StackSize(), 32);
+  engine.Push(TCtxValue::Integer(32));
+  EXPECT_EQ(engine.StackSize(), 64);
+  for (int i = 33; i < 1024; ++i) engine.Push(TCtxValue::Integer(i));
+  EXPECT_EQ(engine.StackSize(), 1024);
+  try {
+    engine.Push(TCtxValue::Integer(1024));
+    ADD_FAILURE() << "pushed cell 1024";
+  } catch (const ECtxScriptError& error) {
+    EXPECT_STREQ(error.what(), "Stack overflow");
+  }
+  EXPECT_EQ(engine.CurrentState().SP, 1023);
+  EXPECT_EQ(engine.GetParam(1).IntegerPayload(), 1023);
+}
+
+TEST_F(Engine, DeeplyNestedCallsOverflowTheStackAndLeaveItClean) {
+  std::string text = "begin Print(";
+  for (int depth = 0; depth < 8; ++depth) {
+    for (int i = 0; i < 200; ++i) text += "1, ";
+    text += "Print(";
+  }
+  text += "0" + std::string(9, ')') + " end;";
+  const testsupport::RunOutcome run = testsupport::RunScript(engine, text, &host);
+  EXPECT_EQ(run.Error, "Stack overflow");
+  EXPECT_EQ(engine.CurrentState().SP, -1);
+  for (const TCtxValue& cell : engine.StackCells()) EXPECT_TRUE(cell.IsUnassigned());
+}
+
+TEST_F(Engine, ParametersArePushedAndConstParametersKeepTheirArgument) {
+  TCtxScriptCode code;
+  code.SetCode("procedure P(a; const c); begin Print(a, c) end;");
+  TCtxValue value;
+  engine.Execute(code, TCtxValue::Array(TCtxArray(1, {TCtxValue::Integer(1), TCtxValue::Integer(7)})),
+                 value, &host);
+  EXPECT_EQ(testsupport::TakePrinted(), std::vector<std::string>{"1 7"});
+  // One argument for two parameters: the first lies below the frame.
+  EXPECT_EQ(ErrorOf(code, TCtxValue::String("only")), "Stack underflow");
+}
+
+TEST_F(Engine, AnOutParameterIsClearedToNullOnEntry) {
+  TCtxScriptCode code;
+  code.SetCode("procedure P(out o); begin Print(o) end;");
+  TCtxValue value;
+  engine.Execute(code, TCtxValue::Reference(0), value, &host);  // designates its own cell
+  EXPECT_EQ(testsupport::TakePrinted(), std::vector<std::string>{"Null"});
+}
+
+TEST_F(Engine, ValueIsTheResultRegisterAndUntouchedWhenNothingRuns) {
+  TCtxScriptCode code;
+  code.SetCode("procedure P; var x; begin x := 'last' end;");
+  TCtxValue value = TCtxValue::Integer(1);
+  engine.Execute(code, {}, value, &host);
+  EXPECT_EQ(value.StringPayload(), "last");
+
+  TCtxCompiler empty;  // compiles every text to no instructions
+  RegisterCompiler("Empty", empty);
+  TCtxScriptCode nothing;
+  nothing.SetLanguage("Empty");
+  nothing.SetCode("anything");
+  value = TCtxValue::Integer(1);
+  engine.Execute(nothing, {}, value, &host);
+  EXPECT_EQ(value.IntegerPayload(), 1);
+}
+
+TEST_F(Engine, AnExpressionNeedsItsParentAmongTheRunningCodes) {
+  TCtxScriptCode parent;
+  parent.SetCode("procedure P(a); begin end;");
+  parent.CompileNow();
+  TCtxValue value;
+  try {
+    engine.EvaluateText("a + 1", &parent, value);
+    ADD_FAILURE() << "evaluated without its parent";
+  } catch (const ECtxScriptError& error) {
+    EXPECT_STREQ(error.what(), "Parent process not found");
+  }
+  EXPECT_EQ(engine.RunningCode(), nullptr);
+  EXPECT_EQ(engine.SavedCount(), 0);
+}
+
+TEST_F(Engine, NestedEvaluationsSaveAndRestoreTheStates) {
+  std::string expression = "1";
+  for (int depth = 0; depth < 12; ++depth) expression = "Evaluate('" + [&] {
+    std::string quoted;
+    for (char c : expression) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+    return quoted;
+  }() + "') + 1";
+  TCtxScriptCode code;
+  code.SetCode("function F; begin result := " + expression + " end;");
+  TCtxValue value;
+  engine.Execute(code, {}, value, &host);
+  EXPECT_EQ(value.IntegerPayload(), 13);
+  EXPECT_EQ(engine.SavedCapacity(), 15) << "ten saved states, then five more";
+  EXPECT_EQ(engine.SavedCount(), 0);
+}
+
+TEST_F(Engine, MemberCachesAreWrittenOnceAndReusedByTheNextRun) {
+  TCtxScriptCode code;
+  code.SetCode("begin Caption := Twice(2) end;");
+  TCtxValue value;
+  engine.Execute(code, {}, value, &host);
+  const TCtxPCodeRec& call = code.PCode()[3];
+  ASSERT_EQ(call.Operation(), TCtxOpCode::CallMethod);
+  ASSERT_NE(call.CachedIntrospector, nullptr);
+  EXPECT_EQ(call.CachedObject, &host);
+  const auto* introspector = call.CachedIntrospector;
+  const std::int32_t handle = call.Value;
+  engine.Execute(code, {}, value, &host);
+  EXPECT_EQ(call.CachedIntrospector, introspector);
+  EXPECT_EQ(call.Value, handle);
+  EXPECT_EQ(host.Caption, "4");
+}
+
+TEST_F(Engine, ACacheForOneObjectIsRefreshedForAnother) {
+  TCtxScriptCode code;
+  code.SetCode("procedure P(o); begin o.Caption := 'set' end;");
+  testsupport::TTestHost first, second;
+  TCtxValue value;
+  engine.Execute(code, TCtxValue::Object(&first), value, &host);
+  const TCtxPCodeRec& set = code.PCode()[4];
+  ASSERT_EQ(set.Operation(), TCtxOpCode::SetObjectProperty);
+  EXPECT_EQ(set.CachedObject, &first);
+  engine.Execute(code, TCtxValue::Object(&second), value, &host);
+  EXPECT_EQ(set.CachedObject, &second);
+  EXPECT_EQ(first.Caption, "set");
+  EXPECT_EQ(second.Caption, "set");
+}
+
+TEST_F(Engine, DebugHookFiresOnEveryLineChangeWithBreakpointsOnly) {
+  std::vector<std::int32_t> lines;
+  engine.OnDebugHook = [&lines](TCtxScript& sender, bool exception) {
+    lines.push_back(exception ? -sender.CurrentState().CurrentLine : sender.CurrentState().CurrentLine);
+  };
+  const std::string text =
+      "var i;\nbegin\n  for i := 1 to 2 do\n    Print(i);\n  try\n    raise 1;\n  except\n  end;\nend;";
+  testsupport::RunScript(engine, text, &host);
+  EXPECT_TRUE(lines.empty()) << "no options, no calls";
+
+  engine.DebugOptions = {TCtxDebugOption::cdoStopOnBreakpoint};
+  testsupport::RunScript(engine, text, &host);
+  // The loop's test is on line 3, its body on 4; the handler's end on 8, EXIT on 9.
+  EXPECT_EQ(lines, (std::vector<std::int32_t>{3, 4, 3, 4, 3, 6, -6, 8, 9}));
+
+  lines.clear();
+  engine.DebugOptions = {TCtxDebugOption::cdoStopOnException};
+  testsupport::RunScript(engine, text, &host);
+  EXPECT_EQ(lines, (std::vector<std::int32_t>{-6}));
+}
+
+TEST_F(Engine, TerminationIsHonouredOnlyWhilePaused) {
+  engine.Terminate();
+  EXPECT_FALSE(engine.Terminated);
+  engine.DebugOptions = {TCtxDebugOption::cdoStopOnBreakpoint};
+  int calls = 0;
+  engine.OnDebugHook = [&calls](TCtxScript& sender, bool) {
+    if (++calls == 2) {
+      sender.Paused = true;  // a front end holding the run
+      sender.Terminate();
+    }
+  };
+  const testsupport::RunOutcome run =
+      testsupport::RunScript(engine, "begin\n Print(1);\n Print(2);\n Print(3);\nend;", &host);
+  EXPECT_EQ(run.Printed, std::vector<std::string>{"1"});
+  EXPECT_EQ(run.Error, "Process terminated by user");
+  EXPECT_FALSE(engine.Paused);
+  EXPECT_EQ(engine.CurrentState().SP, -1);
+}
+
+TEST_F(Engine, AHookThatFailsOnACaughtExceptionEndsTheRun) {
+  engine.DebugOptions = {TCtxDebugOption::cdoStopOnException};
+  engine.OnDebugHook = [](TCtxScript&, bool) { throw ECtxScriptError("hook failed"); };
+  const testsupport::RunOutcome run =
+      testsupport::RunScript(engine, "begin try raise 1 except Print('handler') end end;", &host);
+  EXPECT_EQ(run.Error, "hook failed");
+  EXPECT_TRUE(run.Printed.empty());
+}
+
+TEST_F(Engine, CodeThatJumpsOutsideItselfIsStoppedBeforeReadingThere) {
+  TCtxScriptCode code;
+  code.SetCode("begin end;");
+  code.CompileNow();
+  code.PCode()[0] = TCtxPCodeRec(TCtxOpCode::Jump);
+  code.PCode()[0].Value = 1000;
+  EXPECT_EQ(ErrorOf(code), "Instruction 1000 lies outside the code");
+  code.PCode()[0].Value = -5;
+  EXPECT_EQ(ErrorOf(code), "Instruction -5 lies outside the code");
+  code.PCode()[0] = TCtxPCodeRec(TCtxOpCode::Nop);
+  code.PCode().resize(1);  // no EXIT at the end
+  EXPECT_EQ(ErrorOf(code), "Instruction 1 lies outside the code");
+  code.PCode()[0].OpCode = 77;
+  EXPECT_EQ(ErrorOf(code), "Unsupported instruction");
+  for (const TCtxValue& cell : engine.StackCells()) EXPECT_TRUE(cell.IsUnassigned());
+}
+
+TEST_F(Engine, ASlotBeyondTheStackIsRefused) {
+  TCtxScriptCode code;
+  code.SetCode("var a; begin a := 1 end;");
+  code.CompileNow();
+  code.PCode()[2].Value = 5000;  // Result -> VAR 5000
+  ASSERT_EQ(code.PCode()[2].Operation(), TCtxOpCode::StoreVar);
+  EXPECT_EQ(ErrorOf(code), "Stack overflow");
+  code.PCode()[2].Value = -10;
+  EXPECT_EQ(ErrorOf(code), "Stack underflow");
+}
+
+}  // namespace
+}  // namespace zendrik
