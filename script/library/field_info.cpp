@@ -12,8 +12,7 @@ void CheckArgCount(std::int32_t count, std::int32_t min, std::int32_t max) {
 }
 
 void TCtxFieldInfo::RaiseWrongAccess() const {
-  throw ECtxScriptError::CreateFmt("Unable to invoke method or property %s in this manner",
-                                   {Name});
+  throw ECtxScriptError::CreateFmt("Unable to invoke method or property %s in this manner", {Name});
 }
 
 void TCtxConstFieldInfo::InvokeField(TCtxScript& script, TCtxAccessKind kind, QObject*,

@@ -18,8 +18,9 @@ namespace {
 struct CaseInsensitiveLess {
   using is_transparent = void;
   bool operator()(std::string_view a, std::string_view b) const {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return AsciiUpper(x) < AsciiUpper(y); });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+      return AsciiUpper(x) < AsciiUpper(y);
+    });
   }
 };
 

@@ -27,7 +27,8 @@ bool InvokeOnObject(TCtxScript& script, TCtxPCodeRec& instruction, QObject* inst
                                      {instruction.Name.view()});
   // The cache is keyed by the object: a destroyed one reads as nil and never matches.
   if (!instruction.CachedIntrospector || instruction.CachedObject.data() != instance) {
-    TCtxIntrospector* found = FindIntrospector(script, instance, instruction.Name, instruction.Value);
+    TCtxIntrospector* found =
+        FindIntrospector(script, instance, instruction.Name, instruction.Value);
     instruction.CachedIntrospector = found;
     if (!found) return false;
     instruction.CachedObject = instance;
@@ -50,8 +51,8 @@ void InvokeUnqualified(TCtxScript& script, TCtxPCodeRec& instruction, TCtxAccess
   RaiseMethodNotFound(instruction.Name);
 }
 
-bool InvokeByName(TCtxScript& script, TCtxAccessKind kind, QObject* instance,
-                  std::string_view name, std::int32_t argCount) {
+bool InvokeByName(TCtxScript& script, TCtxAccessKind kind, QObject* instance, std::string_view name,
+                  std::int32_t argCount) {
   std::int32_t memberHandle = 0;
   TCtxIntrospector* introspector = FindIntrospector(script, instance, name, memberHandle);
   return introspector &&

@@ -64,7 +64,8 @@ TCtxSystemScope& SystemScope() {
 
 void RegisterSystemMembers() {
   SystemScope();
-  TCtxCustomIntrospector::Create(TCtxSystemScope::staticMetaObject).AddMethod("Evaluate", Evaluate, 1);
+  TCtxCustomIntrospector::Create(TCtxSystemScope::staticMetaObject)
+      .AddMethod("Evaluate", Evaluate, 1);
   TCtxCustomIntrospector& objects = TCtxCustomIntrospector::Create(QObject::staticMetaObject);
   objects.AddMethod("Free", Free, 0);
   objects.AddMethod("Invoke", Invoke, -1);

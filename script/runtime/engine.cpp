@@ -3,6 +3,7 @@
 #include "script/runtime/engine.h"
 
 #include "script/runtime/errors.h"
+#include "script/runtime/fusion.h"
 #include "script/runtime/script_code.h"
 
 namespace zendrik {
@@ -23,13 +24,20 @@ void TCtxScript::RunText(std::string_view text, QObject* host, TCtxValue& value)
   Execute(code, TCtxValue(), value, host);
 }
 
-void TCtxScript::EvaluateText(std::string_view text, TCtxScriptCode* parentCode,
-                              TCtxValue& value) {
+void TCtxScript::EvaluateText(std::string_view text, TCtxScriptCode* parentCode, TCtxValue& value) {
   TCtxScriptCode code;
   code.SetCode(std::string(text));
   code.SetIsExpression(true);
   code.SetParentCode(parentCode);
   Execute(code, TCtxValue(), value, nullptr);
+}
+
+const TCtxFusedRun* TCtxScript::FuseForThisExecution(const TCtxScriptCode& code) {
+  const std::size_t depth = SavedStates.size();
+  while (FusedRuns.size() <= depth)
+    FusedRuns.push_back(std::make_unique<std::vector<TCtxFusedRun>>());
+  FuseInstructions(code.PCode(), *FusedRuns[depth]);
+  return FusedRuns[depth]->data();
 }
 
 void TCtxScript::Execute(TCtxScriptCode& code, const TCtxValue& params, TCtxValue& value,
@@ -39,7 +47,7 @@ void TCtxScript::Execute(TCtxScriptCode& code, const TCtxValue& params, TCtxValu
   Terminated = false;
   Enter(code, params, host);
   try {
-    Run();
+    Run(FuseForThisExecution(code));
   } catch (...) {
     try {
       Leave();

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,7 @@ namespace zendrik {
 
 class TCtxScriptCode;
 struct TCtxPCodeRec;
+struct TCtxFusedRun;
 class TCtxScript;
 
 /// Options of the debug hook.
@@ -145,8 +147,13 @@ class TCtxScript : public QObject {
   TCtxValue& ByRefTarget(std::int32_t slot);
 
   // The run loop and the operations (interpreter.cpp).
-  void Run();
-  void RunInstructions();
+  void Run(const TCtxFusedRun* runs);
+  void RunInstructions(const TCtxFusedRun* runs);
+  bool Step(TCtxPCodeRec& instruction, std::int32_t& pc);
+  /// Runs `length` instructions one by one from `pc` (a fused run whose operands need the
+  /// general rules); true when the run ends.
+  [[gnu::noinline]] bool StepRun(std::int32_t& pc, int length);
+  bool RoomToPush() const { return State.SP + 1 < StackSize(); }
   void OpenFrame(const TCtxPCodeRec& instruction);
   void ReadElement(const TCtxPCodeRec& instruction, const TCtxValue& variable);
   void WriteElement(const TCtxPCodeRec& instruction, TCtxValue& variable);
@@ -154,6 +161,9 @@ class TCtxScript : public QObject {
   void AccessUnqualified(TCtxPCodeRec& instruction, TCtxAccessKind kind);
   void AccessQualified(TCtxPCodeRec& instruction, TCtxAccessKind kind);
   bool AppendInPlace(TCtxValue& left, std::int32_t pc);
+
+  /// Finds the fused runs of `code` for the execution just entered.
+  const TCtxFusedRun* FuseForThisExecution(const TCtxScriptCode& code);
 
   // Exceptions and debugging (exceptions.cpp).
   /// Hands the exception being handled to the innermost protected block; false when there is
@@ -164,6 +174,8 @@ class TCtxScript : public QObject {
   void CloseProtectedBlock();
 
   std::vector<TCtxValue> Stack;
+  /// The fused runs of the code of each execution, by nesting depth; kept for reuse.
+  std::vector<std::unique_ptr<std::vector<TCtxFusedRun>>> FusedRuns;
   std::vector<TCtxScriptState> SavedStates;
   std::int32_t SavedStatesCapacity = 10;
   TCtxScriptState State;

@@ -1,11 +1,13 @@
 // The run loop: one instruction after the other on the result register and the stack, until
 // EXIT. Handlers are short; the work lives in the helpers below the loop.
 
+#include <cstdint>
 #include <string>
 
 #include "script/runtime/conversions.h"
 #include "script/runtime/engine.h"
 #include "script/runtime/errors.h"
+#include "script/runtime/fusion.h"
 #include "script/runtime/member_access.h"
 #include "script/runtime/operators.h"
 #include "script/runtime/pcode.h"
@@ -26,6 +28,18 @@ using Kind = TCtxAccessKind;
 
 [[noreturn]] void RaiseNotAnArray() { throw ECtxScriptError("Variable is not an array"); }
 
+TCtxAccessKind AccessKindOf(Op op) {
+  switch (op) {
+    case Op::GetIndexed:
+    case Op::GetObjectIndexed: return Kind::akGetIndexed;
+    case Op::SetProperty:
+    case Op::SetObjectProperty: return Kind::akSet;
+    case Op::SetIndexed:
+    case Op::SetObjectIndexed: return Kind::akSetIndexed;
+    default: return Kind::akGet;
+  }
+}
+
 void CheckOneIndex(const TCtxPCodeRec& instruction) {
   if (instruction.Count != 1) throw ECtxScriptError("Multidimensional arrays are not supported");
 }
@@ -39,10 +53,10 @@ std::size_t CheckedStringIndex(std::int32_t index, std::size_t length) {
 
 }  // namespace
 
-void TCtxScript::Run() {
+void TCtxScript::Run(const TCtxFusedRun* runs) {
   for (;;) {
     try {
-      RunInstructions();
+      RunInstructions(runs);
       return;
     } catch (...) {
       if (!CatchException()) throw;
@@ -50,112 +64,262 @@ void TCtxScript::Run() {
   }
 }
 
-void TCtxScript::RunInstructions() {
+namespace {
+
+TCtxBinaryOp BinaryOpOf(Op op) {
+  switch (op) {
+    case Op::Minus: return TCtxBinaryOp::Minus;
+    case Op::Mul: return TCtxBinaryOp::Mul;
+    case Op::Div: return TCtxBinaryOp::Div;
+    case Op::IDiv: return TCtxBinaryOp::IDiv;
+    case Op::Mod: return TCtxBinaryOp::Mod;
+    case Op::And: return TCtxBinaryOp::And;
+    case Op::Or: return TCtxBinaryOp::Or;
+    case Op::Xor: return TCtxBinaryOp::Xor;
+    default: return TCtxBinaryOp::Plus;
+  }
+}
+
+TCtxCompareOp CompareOpOf(Op op) {
+  return static_cast<TCtxCompareOp>(static_cast<int>(op) - static_cast<int>(Op::Greater));
+}
+
+}  // namespace
+
+void TCtxScript::RunInstructions(const TCtxFusedRun* runs) {
+  using F = TCtxFusedOp;
   std::vector<TCtxPCodeRec>& pcode = State.Code->PCode();
   TCtxPCodeRec* const code = pcode.data();
   const auto size = static_cast<std::uint32_t>(pcode.size());
-  while (!Terminated) {
-    const std::int32_t pc = State.PC;
+  std::int32_t pc = State.PC;
+  if (Terminated) return;
+  for (;;) {
     if (static_cast<std::uint32_t>(pc) >= size)
       throw ECtxScriptError::CreateFmt("Instruction %d lies outside the code", {pc});
     TCtxPCodeRec& instruction = code[pc];
     if (instruction.Line != State.CurrentLine) {
+      State.PC = pc;
       State.CurrentLine = instruction.Line;
       DebugHook(false);
+      if (Terminated) return;
     }
-    switch (instruction.Operation()) {
-      case Op::Nop:
-      case Op::BreakPoint: break;
-      case Op::Plus: {
-        TCtxValue left = Pop();
-        if (!AppendInPlace(left, pc)) Result = BinaryOperation(TCtxBinaryOp::Plus, left, Result);
+    const TCtxFusedRun& run = runs[pc];
+    std::int32_t result;
+    switch (run.Op) {
+      case F::None:
+        if (Step(instruction, pc)) return;
         break;
-      }
-      case Op::Minus: Result = BinaryOperation(TCtxBinaryOp::Minus, Pop(), Result); break;
-      case Op::Mul: Result = BinaryOperation(TCtxBinaryOp::Mul, Pop(), Result); break;
-      case Op::Div: Result = BinaryOperation(TCtxBinaryOp::Div, Pop(), Result); break;
-      case Op::IDiv: Result = BinaryOperation(TCtxBinaryOp::IDiv, Pop(), Result); break;
-      case Op::Mod: Result = BinaryOperation(TCtxBinaryOp::Mod, Pop(), Result); break;
-      case Op::And: Result = BinaryOperation(TCtxBinaryOp::And, Pop(), Result); break;
-      case Op::Or: Result = BinaryOperation(TCtxBinaryOp::Or, Pop(), Result); break;
-      case Op::Xor: Result = BinaryOperation(TCtxBinaryOp::Xor, Pop(), Result); break;
-      case Op::Greater: Result = TCtxValue::Boolean(Compare(TCtxCompareOp::Greater, Pop(), Result)); break;
-      case Op::Less: Result = TCtxValue::Boolean(Compare(TCtxCompareOp::Less, Pop(), Result)); break;
-      case Op::GreaterOrEqual:
-        Result = TCtxValue::Boolean(Compare(TCtxCompareOp::GreaterOrEqual, Pop(), Result));
+      case F::PushVar:
+        Result = Slot(run.A);
+        Push(Result);
+        pc += 2;
         break;
-      case Op::LessOrEqual:
-        Result = TCtxValue::Boolean(Compare(TCtxCompareOp::LessOrEqual, Pop(), Result));
+      case F::LoadVar:
+        Result = Slot(run.A);
+        ++pc;
         break;
-      case Op::Equal: Result = TCtxValue::Boolean(Compare(TCtxCompareOp::Equal, Pop(), Result)); break;
-      case Op::NotEqual:
-        Result = TCtxValue::Boolean(Compare(TCtxCompareOp::NotEqual, Pop(), Result));
+      case F::StoreVar:
+        Slot(run.A) = Result;
+        ++pc;
         break;
-      case Op::UMinus: Result = Negate(Result); break;
-      case Op::Not: Result = LogicalNot(Result); break;
-      case Op::LoadString: Result = TCtxValue::String(instruction.Name); break;
-      case Op::LoadInteger: Result = TCtxValue::Integer(instruction.Value); break;
-      case Op::LoadDouble: Result = TCtxValue::Floating(instruction.DoubleValue); break;
-      case Op::LoadBool: Result = TCtxValue::Boolean(instruction.BoolValue != 0); break;
-      case Op::LoadNull: Result = TCtxValue::Null(); break;
-      case Op::LoadVar: Result = Slot(instruction.Value); break;
-      case Op::LoadVarByRef: Result = ByRefTarget(instruction.Value); break;
-      case Op::LoadElement: ReadElement(instruction, Slot(instruction.Value)); break;
-      case Op::LoadElementByRef: ReadElement(instruction, ByRefTarget(instruction.Value)); break;
-      case Op::LoadVarAddress:
-        Slot(instruction.Value);  // checks the cell
-        Result = TCtxValue::Reference(State.FrameBase + instruction.Value + 1);
+      case F::LoadInteger:
+        Result.AssignInteger(run.A);
+        ++pc;
         break;
-      case Op::CallMethod: AccessUnqualified(instruction, Kind::akGet); break;
-      case Op::GetIndexed: AccessUnqualified(instruction, Kind::akGetIndexed); break;
-      case Op::CallObjectMethod: AccessQualified(instruction, Kind::akGet); break;
-      case Op::GetObjectIndexed: AccessQualified(instruction, Kind::akGetIndexed); break;
-      case Op::StoreVar: Slot(instruction.Value) = Result; break;
-      case Op::StoreVarByRef: ByRefTarget(instruction.Value) = Result; break;
-      case Op::StoreElement: WriteElement(instruction, Slot(instruction.Value)); break;
-      case Op::StoreElementByRef: WriteElement(instruction, ByRefTarget(instruction.Value)); break;
-      case Op::SetProperty: AccessUnqualified(instruction, Kind::akSet); break;
-      case Op::SetIndexed: AccessUnqualified(instruction, Kind::akSetIndexed); break;
-      case Op::SetObjectProperty: AccessQualified(instruction, Kind::akSet); break;
-      case Op::SetObjectIndexed: AccessQualified(instruction, Kind::akSetIndexed); break;
-      case Op::Inc: {
-        TCtxValue& variable = Slot(instruction.Value);
+      case F::PushResult:
+        Push(Result);
+        ++pc;
+        break;
+      case F::Inc:
+      case F::Dec: {
+        TCtxValue& variable = Slot(run.A);
+        const std::int32_t step = run.Op == F::Inc ? 1 : -1;
+        if (!variable.Is(TCtxType::Integer) ||
+            __builtin_add_overflow(variable.IntegerPayload(), step, &result)) {
+          if (Step(instruction, pc)) return;
+          break;
+        }
         Result = variable;
-        variable = BinaryOperation(TCtxBinaryOp::Plus, Result, TCtxValue::Integer(1));
+        variable.AssignInteger(result);
+        ++pc;
         break;
       }
-      case Op::Dec: {
-        TCtxValue& variable = Slot(instruction.Value);
-        Result = variable;
-        variable = BinaryOperation(TCtxBinaryOp::Minus, Result, TCtxValue::Integer(1));
+      case F::Jump: pc = run.Target; break;
+      case F::VarOpConst:
+      case F::VarOpConstStore: {
+        const TCtxValue& left = Slot(run.A);
+        if (!left.Is(TCtxType::Integer) || !RoomToPush() ||
+            !IntegerResult(BinaryOpOf(run.Operator), left.IntegerPayload(), run.B, result)) {
+          if (StepRun(pc, run.Length)) return;
+          break;
+        }
+        Result.AssignInteger(result);
+        if (run.Op == F::VarOpConstStore) Slot(run.C) = Result;
+        pc += run.Length;
         break;
       }
-      case Op::PopResult: Result = Pop(); break;
-      case Op::PushResult: Push(Result); break;
-      case Op::Jump: State.PC = instruction.Value - 1; break;
-      case Op::JumpIfNot:
-        if (JumpIfNotTaken(Result)) State.PC = instruction.Value - 1;
+      case F::VarOpVar:
+      case F::VarOpVarStore: {
+        const TCtxValue& left = Slot(run.A);
+        const TCtxValue& right = Slot(run.B);
+        if (!detail::BothIntegers(left, right) || !RoomToPush() ||
+            !IntegerResult(BinaryOpOf(run.Operator), left.IntegerPayload(), right.IntegerPayload(),
+                           result)) {
+          if (StepRun(pc, run.Length)) return;
+          break;
+        }
+        Result.AssignInteger(result);
+        if (run.Op == F::VarOpVarStore) Slot(run.C) = Result;
+        pc += run.Length;
         break;
-      case Op::JumpIf:
-        if (JumpIfTaken(Result)) State.PC = instruction.Value - 1;
+      }
+      case F::VarCmpConstJump: {
+        const TCtxValue& left = Slot(run.A);
+        if (!left.Is(TCtxType::Integer) || !RoomToPush()) {
+          if (StepRun(pc, run.Length)) return;
+          break;
+        }
+        const bool holds = CompareIntegers(CompareOpOf(run.Operator), left.IntegerPayload(), run.B);
+        Result.AssignBoolean(holds);
+        pc = holds ? pc + run.Length : run.Target;
         break;
-      case Op::Try: OpenProtectedBlock(instruction.Value); break;
-      case Op::EndTry: CloseProtectedBlock(); break;
-      case Op::RaiseException:
-        if (!State.ExceptValue.IsUnassigned()) throw EVariantException(State.ExceptValue);
+      }
+      case F::VarCmpVarJump: {
+        const TCtxValue& left = Slot(run.A);
+        const TCtxValue& right = Slot(run.B);
+        if (!detail::BothIntegers(left, right) || !RoomToPush()) {
+          if (StepRun(pc, run.Length)) return;
+          break;
+        }
+        const bool holds = CompareIntegers(CompareOpOf(run.Operator), left.IntegerPayload(),
+                                           right.IntegerPayload());
+        Result.AssignBoolean(holds);
+        pc = holds ? pc + run.Length : run.Target;
         break;
-      case Op::RaiseResult: throw EVariantException(Result);
-      case Op::ClearException: State.ExceptValue = TCtxValue(); break;
-      case Op::LoadException: Result = State.ExceptValue; break;
-      case Op::Begin: OpenFrame(instruction); break;
-      case Op::Exit: return;
-      case Op::UPlus:
-      case Op::WithResult:
-      case Op::WithEnd:
-      default: RaiseUnsupported();
+      }
+      case F::PushCmpConstJump: {
+        if (!Result.Is(TCtxType::Integer) || !RoomToPush()) {
+          if (StepRun(pc, run.Length)) return;
+          break;
+        }
+        const bool holds =
+            CompareIntegers(CompareOpOf(run.Operator), Result.IntegerPayload(), run.B);
+        Result.AssignBoolean(holds);
+        pc = holds ? pc + run.Length : run.Target;
+        break;
+      }
+      case F::CmpJump:
+        Result = TCtxValue::Boolean(Compare(CompareOpOf(run.Operator), Pop(), Result));
+        pc = JumpIfNotTaken(Result) ? run.Target : pc + run.Length;
+        break;
     }
-    ++State.PC;
   }
+}
+
+bool TCtxScript::StepRun(std::int32_t& pc, int length) {
+  std::vector<TCtxPCodeRec>& pcode = State.Code->PCode();
+  for (int i = 0; i < length; ++i)
+    if (Step(pcode[static_cast<std::size_t>(pc)], pc)) return true;
+  return false;
+}
+
+// One instruction; `pc` becomes the next one. True when the run ends here (EXIT, or a
+// termination requested during a call).
+inline bool TCtxScript::Step(TCtxPCodeRec& instruction, std::int32_t& pc) {
+  const std::int32_t at = pc++;
+  switch (instruction.Operation()) {
+    case Op::Nop:
+    case Op::BreakPoint: break;
+    case Op::Plus: {
+      TCtxValue left = Pop();
+      if (!AppendInPlace(left, at)) Result = BinaryOperation(TCtxBinaryOp::Plus, left, Result);
+      break;
+    }
+    case Op::Minus:
+    case Op::Mul:
+    case Op::Div:
+    case Op::IDiv:
+    case Op::Mod:
+    case Op::And:
+    case Op::Or:
+    case Op::Xor:
+      Result = BinaryOperation(BinaryOpOf(instruction.Operation()), Pop(), Result);
+      break;
+    case Op::Greater:
+    case Op::Less:
+    case Op::GreaterOrEqual:
+    case Op::LessOrEqual:
+    case Op::Equal:
+    case Op::NotEqual:
+      Result = TCtxValue::Boolean(Compare(CompareOpOf(instruction.Operation()), Pop(), Result));
+      break;
+    case Op::UMinus: Result = Negate(Result); break;
+    case Op::Not: Result = LogicalNot(Result); break;
+    case Op::LoadString: Result = TCtxValue::String(instruction.Name); break;
+    case Op::LoadInteger: Result = TCtxValue::Integer(instruction.Value); break;
+    case Op::LoadDouble: Result = TCtxValue::Floating(instruction.DoubleValue); break;
+    case Op::LoadBool: Result = TCtxValue::Boolean(instruction.BoolValue != 0); break;
+    case Op::LoadNull: Result = TCtxValue::Null(); break;
+    case Op::LoadVar: Result = Slot(instruction.Value); break;
+    case Op::LoadVarByRef: Result = ByRefTarget(instruction.Value); break;
+    case Op::LoadElement: ReadElement(instruction, Slot(instruction.Value)); break;
+    case Op::LoadElementByRef: ReadElement(instruction, ByRefTarget(instruction.Value)); break;
+    case Op::LoadVarAddress:
+      Slot(instruction.Value);  // checks the cell
+      Result = TCtxValue::Reference(State.FrameBase + instruction.Value + 1);
+      break;
+    case Op::StoreVar: Slot(instruction.Value) = Result; break;
+    case Op::StoreVarByRef: ByRefTarget(instruction.Value) = Result; break;
+    case Op::StoreElement: WriteElement(instruction, Slot(instruction.Value)); break;
+    case Op::StoreElementByRef: WriteElement(instruction, ByRefTarget(instruction.Value)); break;
+    case Op::CallMethod:
+    case Op::GetIndexed:
+    case Op::SetProperty:
+    case Op::SetIndexed:
+      State.PC = at;
+      AccessUnqualified(instruction, AccessKindOf(instruction.Operation()));
+      return Terminated;
+    case Op::CallObjectMethod:
+    case Op::GetObjectIndexed:
+    case Op::SetObjectProperty:
+    case Op::SetObjectIndexed:
+      State.PC = at;
+      AccessQualified(instruction, AccessKindOf(instruction.Operation()));
+      return Terminated;
+    case Op::Inc:
+    case Op::Dec: {
+      TCtxValue& variable = Slot(instruction.Value);
+      Result = variable;
+      variable = BinaryOperation(
+          instruction.Operation() == Op::Inc ? TCtxBinaryOp::Plus : TCtxBinaryOp::Minus, Result,
+          TCtxValue::Integer(1));
+      break;
+    }
+    case Op::PopResult: Result = Pop(); break;
+    case Op::PushResult: Push(Result); break;
+    case Op::Jump: pc = instruction.Value; break;
+    case Op::JumpIfNot:
+      if (JumpIfNotTaken(Result)) pc = instruction.Value;
+      break;
+    case Op::JumpIf:
+      if (JumpIfTaken(Result)) pc = instruction.Value;
+      break;
+    case Op::Try: OpenProtectedBlock(instruction.Value); break;
+    case Op::EndTry: CloseProtectedBlock(); break;
+    case Op::RaiseException:
+      if (!State.ExceptValue.IsUnassigned()) throw EVariantException(State.ExceptValue);
+      break;
+    case Op::RaiseResult: throw EVariantException(Result);
+    case Op::ClearException: State.ExceptValue = TCtxValue(); break;
+    case Op::LoadException: Result = State.ExceptValue; break;
+    case Op::Begin: OpenFrame(instruction); break;
+    case Op::Exit: State.PC = at; return true;
+    case Op::UPlus:
+    case Op::WithResult:
+    case Op::WithEnd:
+    default: RaiseUnsupported();
+  }
+  return false;
 }
 
 // `s := s + t` on a string that nothing else shares appends to it in place, so that a loop of

@@ -27,7 +27,7 @@ bool InvokeOnObject(TCtxScript& script, TCtxPCodeRec& instruction, QObject* inst
 
 /// Finds member `name` of `instance` afresh and performs the access with `argCount`
 /// arguments; false when the object has no such member.
-bool InvokeByName(TCtxScript& script, TCtxAccessKind kind, QObject* instance,
-                  std::string_view name, std::int32_t argCount);
+bool InvokeByName(TCtxScript& script, TCtxAccessKind kind, QObject* instance, std::string_view name,
+                  std::int32_t argCount);
 
 }  // namespace zendrik

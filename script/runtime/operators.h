@@ -30,6 +30,42 @@ inline bool BothIntegers(const TCtxValue& a, const TCtxValue& b) noexcept {
 }
 }  // namespace detail
 
+/// `a op b` for two Integers when the result is an Integer that needs no special rule (no
+/// overflow, no zero divisor, not real division); false otherwise.
+inline bool IntegerResult(TCtxBinaryOp op, std::int32_t a, std::int32_t b, std::int32_t& result) {
+  switch (op) {
+    case TCtxBinaryOp::Plus: return !__builtin_add_overflow(a, b, &result);
+    case TCtxBinaryOp::Minus: return !__builtin_sub_overflow(a, b, &result);
+    case TCtxBinaryOp::Mul: return !__builtin_mul_overflow(a, b, &result);
+    case TCtxBinaryOp::IDiv:
+      if (b == 0 || b == -1) return false;
+      result = a / b;
+      return true;
+    case TCtxBinaryOp::Mod:
+      if (b == 0 || b == -1) return false;
+      result = a % b;
+      return true;
+    case TCtxBinaryOp::And: result = a & b; return true;
+    case TCtxBinaryOp::Or: result = a | b; return true;
+    case TCtxBinaryOp::Xor: result = a ^ b; return true;
+    case TCtxBinaryOp::Div: return false;
+  }
+  return false;
+}
+
+/// The comparison of two Integers.
+inline bool CompareIntegers(TCtxCompareOp op, std::int32_t a, std::int32_t b) {
+  switch (op) {
+    case TCtxCompareOp::Greater: return a > b;
+    case TCtxCompareOp::Less: return a < b;
+    case TCtxCompareOp::GreaterOrEqual: return a >= b;
+    case TCtxCompareOp::LessOrEqual: return a <= b;
+    case TCtxCompareOp::Equal: return a == b;
+    case TCtxCompareOp::NotEqual: return a != b;
+  }
+  return false;
+}
+
 /// `left op right`. Integer PLUS, MINUS and MUL that do not overflow are computed inline.
 inline TCtxValue BinaryOperation(TCtxBinaryOp op, const TCtxValue& left, const TCtxValue& right) {
   if (detail::BothIntegers(left, right)) {
@@ -53,17 +89,8 @@ inline TCtxValue BinaryOperation(TCtxBinaryOp op, const TCtxValue& left, const T
 
 /// The comparison `left op right`; two Integers are compared inline.
 inline bool Compare(TCtxCompareOp op, const TCtxValue& left, const TCtxValue& right) {
-  if (detail::BothIntegers(left, right)) {
-    const std::int32_t a = left.IntegerPayload(), b = right.IntegerPayload();
-    switch (op) {
-      case TCtxCompareOp::Greater: return a > b;
-      case TCtxCompareOp::Less: return a < b;
-      case TCtxCompareOp::GreaterOrEqual: return a >= b;
-      case TCtxCompareOp::LessOrEqual: return a <= b;
-      case TCtxCompareOp::Equal: return a == b;
-      case TCtxCompareOp::NotEqual: return a != b;
-    }
-  }
+  if (detail::BothIntegers(left, right))
+    return CompareIntegers(op, left.IntegerPayload(), right.IntegerPayload());
   return CompareSlow(op, left, right);
 }
 

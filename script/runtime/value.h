@@ -88,6 +88,21 @@ class TCtxValue {
     if (managed_) ReleaseManaged();
   }
 
+  /// Makes this value the Integer `value` (the quick form of `= Integer(value)`).
+  void AssignInteger(std::int32_t value) noexcept {
+    if (managed_) ReleaseManaged();
+    type_ = static_cast<std::uint16_t>(TCtxType::Integer);
+    managed_ = false;
+    payload_.integer = value;
+  }
+  /// Makes this value the Boolean `value`.
+  void AssignBoolean(bool value) noexcept {
+    if (managed_) ReleaseManaged();
+    type_ = static_cast<std::uint16_t>(TCtxType::Boolean);
+    managed_ = false;
+    payload_.boolean = value;
+  }
+
   static TCtxValue Unassigned() noexcept { return TCtxValue(); }
   static TCtxValue Null() noexcept { return Plain(TCtxType::Null); }
   static TCtxValue Integer(std::int32_t value) noexcept {

@@ -50,7 +50,8 @@ void Swap(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
 
 // NewHost: a free-standing host object, for Free and qualified calls.
 void NewHost(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  script.Result = TCtxValue::Object(std::make_unique<TTestHost>().release());  // the script frees it
+  script.Result =
+      TCtxValue::Object(std::make_unique<TTestHost>().release());  // the script frees it
 }
 
 TTestHost& Host(QObject* instance) { return static_cast<TTestHost&>(*instance); }
@@ -108,7 +109,8 @@ class DefaultMemberIntrospector : public TCtxIntrospector {
 };
 
 void RegisterTestMembers() {
-  TCtxCustomIntrospector& global = TCtxCustomIntrospector::Create(TCtxSystemScope::staticMetaObject);
+  TCtxCustomIntrospector& global =
+      TCtxCustomIntrospector::Create(TCtxSystemScope::staticMetaObject);
   global.AddMethod("Print", Print, -1);
   global.AddMethod("PopMore", PopMore, 1);
   global.AddMethod("Fail", Fail, 1);

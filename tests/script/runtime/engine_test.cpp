@@ -99,7 +99,8 @@ TEST_F(Engine, ParametersArePushedAndConstParametersKeepTheirArgument) {
   TCtxScriptCode code;
   code.SetCode("procedure P(a; const c); begin Print(a, c) end;");
   TCtxValue value;
-  engine.Execute(code, TCtxValue::Array(TCtxArray(1, {TCtxValue::Integer(1), TCtxValue::Integer(7)})),
+  engine.Execute(code,
+                 TCtxValue::Array(TCtxArray(1, {TCtxValue::Integer(1), TCtxValue::Integer(7)})),
                  value, &host);
   EXPECT_EQ(testsupport::TakePrinted(), std::vector<std::string>{"1 7"});
   // One argument for two parameters: the first lies below the frame.
@@ -148,11 +149,12 @@ TEST_F(Engine, AnExpressionNeedsItsParentAmongTheRunningCodes) {
 
 TEST_F(Engine, NestedEvaluationsSaveAndRestoreTheStates) {
   std::string expression = "1";
-  for (int depth = 0; depth < 12; ++depth) expression = "Evaluate('" + [&] {
-    std::string quoted;
-    for (char c : expression) quoted += c == '\'' ? std::string("''") : std::string(1, c);
-    return quoted;
-  }() + "') + 1";
+  for (int depth = 0; depth < 12; ++depth)
+    expression = "Evaluate('" + [&] {
+      std::string quoted;
+      for (char c : expression) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+      return quoted;
+    }() + "') + 1";
   TCtxScriptCode code;
   code.SetCode("function F; begin result := " + expression + " end;");
   TCtxValue value;
@@ -197,10 +199,12 @@ TEST_F(Engine, ACacheForOneObjectIsRefreshedForAnother) {
 TEST_F(Engine, DebugHookFiresOnEveryLineChangeWithBreakpointsOnly) {
   std::vector<std::int32_t> lines;
   engine.OnDebugHook = [&lines](TCtxScript& sender, bool exception) {
-    lines.push_back(exception ? -sender.CurrentState().CurrentLine : sender.CurrentState().CurrentLine);
+    lines.push_back(exception ? -sender.CurrentState().CurrentLine
+                              : sender.CurrentState().CurrentLine);
   };
   const std::string text =
-      "var i;\nbegin\n  for i := 1 to 2 do\n    Print(i);\n  try\n    raise 1;\n  except\n  end;\nend;";
+      "var i;\nbegin\n  for i := 1 to 2 do\n    Print(i);\n  try\n    raise 1;\n  except\n  "
+      "end;\nend;";
   testsupport::RunScript(engine, text, &host);
   EXPECT_TRUE(lines.empty()) << "no options, no calls";
 

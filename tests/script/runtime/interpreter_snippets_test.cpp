@@ -44,7 +44,12 @@ void ReadCases(const std::filesystem::path& file, const std::string& feature,
   while (std::getline(in, line)) {
     if (StartsWith(line, "// case: ")) {
       out.push_back(Case{CaseName(feature + " " + file.stem().string() + " " + line.substr(9)),
-                         {}, {}, false, {}, false, {}});
+                         {},
+                         {},
+                         false,
+                         {},
+                         false,
+                         {}});
       inScript = true;
     } else if (out.empty()) {
       continue;
