@@ -19,7 +19,8 @@ namespace zendrik {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zendrik [--help] [--version] [--extract ADDRESS [-o FILE]] [--list SCRIPT.pas]";
+    "usage: zendrik [--help] [--version] [--extract ADDRESS [-o FILE]] [--list SCRIPT.pas]\n"
+    "       zendrik SCRIPT.pas [ARGS...]";
 
 void PrintHelp(std::ostream& out) {
   out << kUsage << "\n\n"
@@ -29,6 +30,10 @@ void PrintHelp(std::ostream& out) {
       << "                     file://, www.) or the path of a local HTML file\n"
       << "  -o FILE            with --extract: write the CSV to FILE instead\n"
       << "  --list SCRIPT.pas  compile the script and print its p-code, one instruction a line\n"
+      << "  SCRIPT.pas [ARGS...]\n"
+      << "                     run the script and exit (batch mode); without a display, message\n"
+      << "                     boxes are lines on standard error; the exit status is 1 when the\n"
+      << "                     script cannot be read, does not compile or fails\n"
       << "  --help             show this help and exit\n"
       << "  --version          show the version and exit\n";
 }

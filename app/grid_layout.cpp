@@ -63,18 +63,84 @@ int TGridLayout::ShapedWidth(std::string_view text) const {
 
 void TGridLayout::Rebuild(const TCellTable& table) {
   ColWidths.Clear();
+  WidestCount.clear();
+  Dirty.clear();
   const unsigned rows = table.RowCount();
   for (unsigned r = 0; r < rows; ++r) {
     const TCellStore& row = table.Row(r);
-    for (unsigned c = 0; c < row.Count; ++c) {
-      if (ColWidths.Count <= c) ColWidths.Add();
-      int& width = ColWidths.At(c);
-      width = std::max(width, CellWidth(TCellTable::CellText(row, c)));
+    for (unsigned c = 0; c < row.Count; ++c) Account(c, CellWidth(TCellTable::CellText(row, c)));
+  }
+  UpdateSurface(rows);
+}
+
+TCellWriteShape TGridLayout::BeforeWrite(const TCellTable& table, int row, int column) const {
+  TCellWriteShape shape;
+  shape.RowsBefore = table.RowCount();
+  if (row >= 1 && static_cast<unsigned>(row) <= shape.RowsBefore) {
+    const TCellStore& cells = table.Row(static_cast<unsigned>(row) - 1);
+    shape.CellsBefore = cells.Count;
+    if (column >= 1 && static_cast<unsigned>(column) <= cells.Count)
+      shape.OldWidth = CellWidth(TCellTable::CellText(cells, static_cast<unsigned>(column) - 1));
+  }
+  return shape;
+}
+
+void TGridLayout::AfterWrite(const TCellTable& table, int row, int column,
+                             const TCellWriteShape& before) {
+  if (row < 1) return;  // nothing was written
+  const int emptyWidth = CellWidth({});
+  const auto target = static_cast<unsigned>(row) - 1;
+  // Rows appended on the way hold one empty cell each.
+  for (unsigned r = before.RowsBefore; r < target; ++r) Account(0, emptyWidth);
+  const TCellStore& cells = table.Row(target);
+  for (unsigned c = before.CellsBefore; c < cells.Count; ++c)
+    Account(c, static_cast<int>(c) + 1 == column ? CellWidth(TCellTable::CellText(cells, c))
+                                                 : emptyWidth);
+  if (before.OldWidth >= 0) {
+    const auto c = static_cast<unsigned>(column) - 1;
+    Unaccount(c, before.OldWidth);
+    Account(c, CellWidth(TCellTable::CellText(cells, c)));
+  }
+  RemeasureDirtyColumns(table);
+  UpdateSurface(table.RowCount());
+}
+
+void TGridLayout::Account(unsigned column, int width) {
+  while (ColWidths.Count <= column) {
+    ColWidths.Add();
+    WidestCount.push_back(0);
+    Dirty.push_back(false);
+  }
+  int& widest = ColWidths.At(column);
+  if (width > widest) {
+    widest = width;
+    WidestCount[column] = 1;
+  } else if (width == widest) {
+    ++WidestCount[column];
+  }
+}
+
+void TGridLayout::Unaccount(unsigned column, int width) {
+  if (width == ColWidths.At(column) && --WidestCount[column] == 0) Dirty[column] = true;
+}
+
+void TGridLayout::RemeasureDirtyColumns(const TCellTable& table) {
+  for (unsigned c = 0; c < Dirty.size(); ++c) {
+    if (!Dirty[c]) continue;
+    Dirty[c] = false;
+    ColWidths.At(c) = 0;
+    WidestCount[c] = 0;
+    for (unsigned r = 0; r < table.RowCount(); ++r) {
+      const TCellStore& row = table.Row(r);
+      if (c < row.Count) Account(c, CellWidth(TCellTable::CellText(row, c)));
     }
   }
+}
+
+void TGridLayout::UpdateSurface(unsigned rowCount) {
   SumColumnLefts();
   SurfaceSize_ = QSize(ClampToSurface(ColumnLefts.back()),
-                       ClampToSurface(static_cast<long long>(rows) * RowPitch()));
+                       ClampToSurface(static_cast<long long>(rowCount) * RowPitch()));
 }
 
 void TGridLayout::SumColumnLefts() {

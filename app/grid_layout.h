@@ -14,10 +14,18 @@
 
 namespace zendrik {
 
+/// The shape of the table where one cell is about to be written, for `TGridLayout::AfterWrite`.
+struct TCellWriteShape {
+  unsigned RowsBefore = 0;
+  unsigned CellsBefore = 0;  // cells of the written row, 0 when the row is new
+  int OldWidth = -1;         // column width of the cell's old text; -1 when the cell is new
+};
+
 /// Where the grid puts the table: column widths from the cell texts, the row pitch from the
 /// font, the size of the cell surface, and which rows and columns meet a given area. Widths
-/// are measured once per change of the table (`Rebuild`), so painting costs the same for a
-/// table of any size.
+/// are measured once per change of the table (`Rebuild`), or only for the cell that changed
+/// (`AfterWrite`), so painting costs the same for a table of any size and a script writing N
+/// cells does O(N) measuring in all.
 class TGridLayout {
  public:
   static constexpr int kMaxColumnWidth = 250;
@@ -35,6 +43,12 @@ class TGridLayout {
   /// Measures every cell: `ColWidths` gets one element per column of the longest row, each the
   /// widest of its cells (text width + 5, at most 250). Also sets the surface size.
   void Rebuild(const TCellTable& table);
+  /// Notes the shape before `table.WriteCell(row, column, ...)`.
+  TCellWriteShape BeforeWrite(const TCellTable& table, int row, int column) const;
+  /// Brings widths and surface up to date after that write: the same widths as `Rebuild`
+  /// gives, from measuring only the written cell and the cells the write appended (a column
+  /// whose one widest cell became narrower is measured again).
+  void AfterWrite(const TCellTable& table, int row, int column, const TCellWriteShape& before);
 
   const QFont& Font() const { return Font_; }
   int Ascent() const { return Metrics.ascent(); }
@@ -64,6 +78,13 @@ class TGridLayout {
 
  private:
   void SumColumnLefts();
+  void UpdateSurface(unsigned rowCount);
+  /// A cell of width `width` joins column `column` (zero-based).
+  void Account(unsigned column, int width);
+  /// A cell of width `width` leaves column `column`.
+  void Unaccount(unsigned column, int width);
+  /// Measures again the columns whose widest cell left.
+  void RemeasureDirtyColumns(const TCellTable& table);
   // The text's width in pixels, or kMaxColumnWidth when it is at least that wide.
   int MeasureText(std::string_view text) const;
   int ShapedWidth(std::string_view text) const;
@@ -75,6 +96,10 @@ class TGridLayout {
   // are measured by adding them up instead of laying them out.
   std::array<int, 128> AsciiAdvances;
   std::vector<int> ColumnLefts{0};
+  // Per column: how many cells have its width (the widest), and whether it must be measured
+  // again because its last widest cell became narrower.
+  std::vector<unsigned> WidestCount;
+  std::vector<bool> Dirty;
   QSize SurfaceSize_{1, 1};
 };
 

@@ -109,6 +109,15 @@ void TGridView::ConnectPainting() {
 
 void TGridView::Refresh() {
   Layout_.Rebuild(Table);
+  Repaint();
+}
+
+void TGridView::RefreshAfterWrite(int row, int column, const TCellWriteShape& before) {
+  Layout_.AfterWrite(Table, row, column, before);
+  Repaint();
+}
+
+void TGridView::Repaint() {
   Cells->resize(Layout_.SurfaceSize());
   Cells->repaint();
   ColumnHeader->repaint();

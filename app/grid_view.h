@@ -31,6 +31,9 @@ class TGridView : public QObject {
   /// The table changed: measures the columns again, sizes the cell surface and repaints the
   /// cells, the column header and the row header, in this order, at once.
   void Refresh();
+  /// The table changed by one `WriteCell` whose shape before is `before`: brings the column
+  /// widths up to date from that cell alone, then sizes and repaints as `Refresh` does.
+  void RefreshAfterWrite(int row, int column, const TCellWriteShape& before);
   /// Moves the cell area's vertical scroll position by `pixels`, kept within its range.
   void ScrollVertically(int pixels);
 
@@ -41,6 +44,8 @@ class TGridView : public QObject {
   TPaintBox& PaintBox3() const { return *RowHeader; }
 
  private:
+  /// Sizes the cell surface to the layout and repaints the cells and both headers at once.
+  void Repaint();
   void BuildHeaderStrip(QBoxLayout& column);
   void BuildBody(QBoxLayout& column);
   void ConnectPainting();

@@ -1,31 +1,21 @@
+#include <unistd.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
 #include "app/command_line.h"
-#include "app/main_form.h"
-#include "app/product_info.h"
+#include "app/program_start.h"
 #include "app/start_up.h"
 
-#include <QApplication>
-
-#include <unistd.h>
-#include <iostream>
-
-namespace {
-
-// With no arguments the program is the window; with arguments it is the command-line tool,
-// which needs no display.
-int RunWindow(int argc, char** argv) {
-  QApplication application(argc, argv);
-  QApplication::setApplicationName(zendrik::kApplicationTitle);
-  zendrik::TScreenMessageBoxes boxes;
-  zendrik::TMainForm window(boxes);
-  window.show();
-  return QApplication::exec();
-}
-
-}  // namespace
-
+// No arguments: the window. A first argument that is not an option names a script to run in
+// batch mode. Options (--help, --extract, ...) make the command-line tool, which needs no
+// display.
 int main(int argc, char** argv) {
   zendrik::StartUp();
-  if (argc <= 1) return RunWindow(argc, argv);
+  if (argc <= 1) return zendrik::RunWindow(argc, argv);
+  const std::string first = argv[1];
+  if (first.empty() || first.front() != '-') return zendrik::RunBatch(argc, argv, first);
   std::ios::sync_with_stdio(false);
   const zendrik::TConsole console{std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1};
   return zendrik::RunCommandLine(std::vector<std::string>(argv + 1, argv + argc), console);

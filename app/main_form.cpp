@@ -3,9 +3,11 @@
 #include "app/about_box.h"
 #include "app/cell_text.h"
 #include "app/csv_export.h"
+#include "app/file_bytes.h"
 #include "app/help_page.h"
 #include "app/ie_http_component.h"
 #include "app/product_info.h"
+#include "script/runtime/engine.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -14,6 +16,8 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -51,14 +55,19 @@ TMainForm::TMainForm(TMessageBoxes& boxes) : Boxes(boxes), BaseCaption_(kBaseCap
   }
   HttpClient = new TIEHTTPComponent("IEHTTP1", this);
   HttpClient->Client.OnPacketRead = [this](TIEHTTP& http) { ShowBytesReceived(http.BytesRead()); };
+  Engine = new TCtxScript(this);
+  Engine->setObjectName("CtxScript1");
+  SetScriptHost(this);
   AboutBox = std::make_unique<TAboutBox>();
-  PreviousAllocationReporter = SetAllocationReporter([this](std::string_view message) {
-    Boxes.Show(this, {QMessageBox::Critical, {}, DisplayText(message)});
-  });
+  PreviousAllocationReporter =
+      SetAllocationReporter([this](std::string_view message) { ShowError(message); });
   Edit1->setFocus();
 }
 
-TMainForm::~TMainForm() { SetAllocationReporter(std::move(PreviousAllocationReporter)); }
+TMainForm::~TMainForm() {
+  SetScriptHost(nullptr);
+  SetAllocationReporter(std::move(PreviousAllocationReporter));
+}
 
 void TMainForm::CentreOnScreen() {
   if (const QScreen* display = screen())
@@ -83,7 +92,7 @@ void TMainForm::SaveTable1Click() {
   const std::optional<QString> fileName = Boxes.ChooseFile(*SaveDialog1);
   if (!fileName) return;
   const SaveResult saved = zendrik::SaveTable(Table, QFile::encodeName(*fileName).toStdString());
-  if (!saved) Boxes.Show(this, {QMessageBox::Critical, {}, DisplayText(saved.Error)});
+  if (!saved) ShowError(saved.Error);
 }
 
 void TMainForm::Exit1Click() { close(); }
@@ -116,6 +125,77 @@ void TMainForm::RepaintGrid() { Grid_->Refresh(); }
 
 void TMainForm::ReportFailure(const std::string& message) {
   Boxes.Show(this, {QMessageBox::NoIcon, {}, DisplayText(message)});
+}
+
+std::string TMainForm::AddressFieldText() const { return Edit1->text().toStdString(); }
+
+void TMainForm::SetAddressFieldText(std::string_view text) { Edit1->setText(DisplayText(text)); }
+
+void TMainForm::Download(const std::string& address) { DownloadIt(address); }
+
+std::string TMainForm::ReadCell(int row, int column) {
+  return std::string(Table.ReadCell(row, column));
+}
+
+void TMainForm::WriteCell(int row, int column, std::string_view text) {
+  const TCellWriteShape before = Grid_->Layout().BeforeWrite(Table, row, column);
+  Table.WriteCell(row, column, text);
+  Grid_->RefreshAfterWrite(row, column, before);
+}
+
+void TMainForm::ClearCells() { NewTable1Click(); }
+
+bool TMainForm::SaveTable(const std::string& fileName, std::string& error) {
+  SaveResult saved = zendrik::SaveTable(Table, fileName);
+  error = std::move(saved.Error);
+  return saved.Ok;
+}
+
+namespace {
+
+// A script file's lines: split at CR LF, CR or LF; a line end at the very end adds no line.
+QString EditorText(const std::string& bytes) {
+  QString text = DisplayText(bytes);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+  return text;
+}
+
+}  // namespace
+
+int TMainForm::OpenFileWithName(const std::string& name) {
+  std::string bytes;
+  if (std::string reason = ReadFileBytes(name, bytes); !reason.empty())
+    throw std::runtime_error("Cannot open file \"" + name + "\". " + reason);
+  ScriptFileName_ = name;
+  ScriptEncoding = DisplayEncoding(bytes);
+  Memo1->setPlainText(EditorText(bytes));
+  return 1;
+}
+
+std::string TMainForm::ScriptText() const {
+  const QString text = Memo1->toPlainText();
+  if (text.isEmpty()) return {};
+  std::string bytes;
+  for (const QString& line : text.split(QLatin1Char('\n')))
+    bytes += DisplayedBytes(line, ScriptEncoding) + "\r\n";
+  return bytes;
+}
+
+bool TMainForm::RunScriptClick() {
+  try {
+    TCtxValue discarded;
+    Engine->RunText(ScriptText(), this, discarded);
+    return true;
+  } catch (const std::exception& error) {
+    ShowError(error.what());
+    return false;
+  }
+}
+
+void TMainForm::ShowError(std::string_view message) {
+  Boxes.Show(this, {QMessageBox::Critical, {}, DisplayText(message)});
 }
 
 void TMainForm::FormMouseWheelDown() { Grid_->ScrollVertically(kWheelStep); }

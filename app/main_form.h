@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/cell_text.h"
 #include "app/grid_view.h"
+#include "app/host_functions.h"
 #include "app/message_boxes.h"
 #include "extract/allocation_report.h"
 #include "extract/extraction_driver.h"
@@ -22,13 +24,15 @@ class QSplitter;
 namespace zendrik {
 
 class TAboutBox;
+class TCtxScript;
 class TIEHTTPComponent;
 
 /// The program's one window: the address field and the extraction button at the top, the
 /// table grid in the middle, the script editor below the splitter, and the status bar. It owns
-/// the table and the HTTP client. Every component carries its form name as its objectName
-/// (`Edit1`, `PaintBox1`, `Memo1`, ...), so that it can be found by name.
-class TMainForm : public QMainWindow, public TExtractionView {
+/// the table, the HTTP client and the script engine, and is the host of the scripts it runs.
+/// Every component carries its form name as its objectName (`Edit1`, `PaintBox1`, `Memo1`,
+/// `CtxScript1`, ...), so that it can be found by name.
+class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost {
   Q_OBJECT
 
  public:
@@ -53,6 +57,31 @@ class TMainForm : public QMainWindow, public TExtractionView {
   void ProcessPendingMessages() override;
   void RepaintGrid() override;
   void ReportFailure(const std::string& message) override;
+
+  // What scripts reach through the host functions.
+  std::string AddressFieldText() const override;
+  void SetAddressFieldText(std::string_view text) override;
+  void Download(const std::string& address) override;
+  std::string ReadCell(int row, int column) override;
+  void WriteCell(int row, int column, std::string_view text) override;
+  void ClearCells() override;
+  bool SaveTable(const std::string& fileName, std::string& error) override;
+
+  /// The script engine `CtxScript1`.
+  TCtxScript& CtxScript1() { return *Engine; }
+  /// Loads the script file `name` into the editor, its lines split at CR, LF or CR LF, and
+  /// makes it the document's file. Throws std::runtime_error naming the file when it cannot
+  /// be read; the editor is then unchanged.
+  int OpenFileWithName(const std::string& name);
+  /// The editor's text as the script's bytes: every line followed by CR LF.
+  std::string ScriptText() const;
+  /// Runs the editor's text with the window as host. A compile error or an error the script
+  /// does not handle is shown in an error box; false then.
+  bool RunScriptClick();
+  /// The general error handler: the error's text in an error box.
+  void ShowError(std::string_view message);
+  /// The full path of the document's script file; empty for an unnamed document.
+  const std::string& ScriptFileName() const { return ScriptFileName_; }
 
   /// The table the window shows; the grid's widths follow it on `Grid().Refresh()`.
   TCellTable Table;
@@ -100,6 +129,10 @@ class TMainForm : public QMainWindow, public TExtractionView {
   QSplitter* Splitter1 = nullptr;
   QFileDialog* SaveDialog1 = nullptr;
   TIEHTTPComponent* HttpClient = nullptr;
+  TCtxScript* Engine = nullptr;
+  std::string ScriptFileName_;
+  // How the editor's text stands for the script's bytes (see DisplayedBytes).
+  TTextEncoding ScriptEncoding = TTextEncoding::Utf8;
   std::unique_ptr<TGridView> Grid_;
   std::unique_ptr<TAboutBox> AboutBox;
   bool SplitterPlaced = false;

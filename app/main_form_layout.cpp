@@ -63,6 +63,7 @@ QWidget* TMainForm::BuildLowerPanel() {
   strip->setFixedHeight(kButtonStripHeight);
   RunScript = Named(new QPushButton("Run Pascal script...", strip), "RunScript");
   RunScript->setGeometry(8, 4, 161, 33);
+  connect(RunScript, &QPushButton::clicked, this, [this] { RunScriptClick(); });
 
   Memo1 = Named(new QPlainTextEdit(panel), "Memo1");
   QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -102,7 +103,8 @@ void TMainForm::BuildMenus() {
   QMenu* operations = Named(bar->addMenu("Operations"), "Operations1");
   connect(Item(operations, "Extractdata1", "Extract data from website..."), &QAction::triggered,
           this, &TMainForm::ExtractDataBtnClick);
-  Item(operations, "Runscript1", "Run script...");
+  connect(Item(operations, "Runscript1", "Run script..."), &QAction::triggered, this,
+          [this] { RunScriptClick(); });
 
   QMenu* help = Named(bar->addMenu("Help"), "Help1");
   connect(Item(help, "Helpfile1", "Help file"), &QAction::triggered, this,

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 
+#include <ostream>
+
 namespace zendrik {
 
 QString CaptionOf(const TMessageBox& box) {
@@ -21,5 +23,27 @@ std::optional<QString> TScreenMessageBoxes::ChooseFile(QFileDialog& dialog) {
 }
 
 void TScreenMessageBoxes::ShowModal(QDialog& dialog) { dialog.exec(); }
+
+QMessageBox::StandardButton DefaultAnswer(const TMessageBox& box) {
+  if (box.DefaultButton != QMessageBox::NoButton) return box.DefaultButton;
+  for (const QMessageBox::StandardButton button : {QMessageBox::Ok, QMessageBox::Yes})
+    if (box.Buttons.testFlag(button)) return button;
+  for (unsigned bit = QMessageBox::FirstButton; bit <= QMessageBox::LastButton; bit <<= 1)
+    if (box.Buttons.testFlag(static_cast<QMessageBox::StandardButton>(bit)))
+      return static_cast<QMessageBox::StandardButton>(bit);
+  return QMessageBox::NoButton;
+}
+
+QMessageBox::StandardButton THeadlessMessageBoxes::Show(QWidget*, const TMessageBox& box) {
+  QString line = box.Text;
+  line.replace(QLatin1String("\r\n"), QLatin1String(" "))
+      .replace(QLatin1Char('\n'), QLatin1Char(' '));
+  Err << line.toStdString() << std::endl;
+  return DefaultAnswer(box);
+}
+
+std::optional<QString> THeadlessMessageBoxes::ChooseFile(QFileDialog&) { return std::nullopt; }
+
+void THeadlessMessageBoxes::ShowModal(QDialog&) {}
 
 }  // namespace zendrik

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <iosfwd>
 #include <optional>
 
 class QDialog;
@@ -41,6 +42,23 @@ class TScreenMessageBoxes final : public TMessageBoxes {
   std::optional<QString> ChooseFile(QFileDialog& dialog) override;
   void ShowModal(QDialog& dialog) override;
 };
+
+/// Boxes without a display (batch mode on a machine without one): each message box is one line
+/// on `err` and takes its default answer; file dialogs are cancelled; modal dialogs close.
+class THeadlessMessageBoxes final : public TMessageBoxes {
+ public:
+  explicit THeadlessMessageBoxes(std::ostream& err) : Err(err) {}
+  QMessageBox::StandardButton Show(QWidget* parent, const TMessageBox& box) override;
+  std::optional<QString> ChooseFile(QFileDialog& dialog) override;
+  void ShowModal(QDialog& dialog) override;
+
+ private:
+  std::ostream& Err;
+};
+
+/// The answer a box takes when nobody answers: its default button, else OK, Yes or the first
+/// button it has.
+QMessageBox::StandardButton DefaultAnswer(const TMessageBox& box);
 
 /// The caption a box shows: its own, or else the application's title.
 QString CaptionOf(const TMessageBox& box);

@@ -1,9 +1,19 @@
 #include "app/start_up.h"
 
+#include "app/host_functions.h"
 #include "script/compiler/default_compiler.h"
+#include "script/library/system_scope.h"
 
 namespace zendrik {
 
-void StartUp() { DefaultCompiler(); }
+void StartUp() {
+  static const bool done = [] {
+    DefaultCompiler();
+    RegisterSystemMembers();
+    RegisterHostFunctions();
+    return true;
+  }();
+  (void)done;
+}
 
 }  // namespace zendrik

@@ -2,8 +2,9 @@
 
 namespace zendrik {
 
-/// The program's registrations, made once before any script is compiled or run: the script
-/// languages' compilers.
+/// The program's registrations, made once before any window exists and any script runs, in
+/// this order: the script engine's (the Pascal compiler and the system members), then the
+/// host functions.
 void StartUp();
 
 }  // namespace zendrik

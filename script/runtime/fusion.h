@@ -16,30 +16,30 @@ namespace zendrik {
 
 /// The fused operations, numbered after the p-code's own.
 enum class TCtxFusedOp : std::uint8_t {
-  None = 0,           // an ordinary instruction
-  PushVar = 64,       // LoadVar A; PushResult
-  VarOpConst,         // LoadVar A; PushResult; LoadInteger B; <Operator>
-  VarOpConstStore,    // the same; StoreVar C
-  VarOpVar,           // LoadVar A; PushResult; LoadVar B; <Operator>
-  VarOpVarStore,      // the same; StoreVar C
-  VarCmpConstJump,    // LoadVar A; PushResult; LoadInteger B; <Operator>; JumpIfNot Target
-  VarCmpVarJump,      // LoadVar A; PushResult; LoadVar B; <Operator>; JumpIfNot Target
-  PushCmpConstJump,   // PushResult; LoadInteger B; <Operator>; JumpIfNot Target
-  CmpJump,            // <Operator>; JumpIfNot Target
+  None = 0,          // an ordinary instruction
+  PushVar = 64,      // LoadVar A; PushResult
+  VarOpConst,        // LoadVar A; PushResult; LoadInteger B; <Operator>
+  VarOpConstStore,   // the same; StoreVar C
+  VarOpVar,          // LoadVar A; PushResult; LoadVar B; <Operator>
+  VarOpVarStore,     // the same; StoreVar C
+  VarCmpConstJump,   // LoadVar A; PushResult; LoadInteger B; <Operator>; JumpIfNot Target
+  VarCmpVarJump,     // LoadVar A; PushResult; LoadVar B; <Operator>; JumpIfNot Target
+  PushCmpConstJump,  // PushResult; LoadInteger B; <Operator>; JumpIfNot Target
+  CmpJump,           // <Operator>; JumpIfNot Target
   // Single instructions that the loop performs without leaving it.
-  LoadVar,            // LoadVar A
-  StoreVar,           // StoreVar A
-  LoadInteger,        // LoadInteger A
-  PushResult,         // PushResult
-  Inc,                // Inc A
-  Dec,                // Dec A
-  Jump,               // Jump Target
+  LoadVar,      // LoadVar A
+  StoreVar,     // StoreVar A
+  LoadInteger,  // LoadInteger A
+  PushResult,   // PushResult
+  Inc,          // Inc A
+  Dec,          // Dec A
+  Jump,         // Jump Target
 };
 
 /// The run that starts at an instruction, in an array parallel to the code.
 struct TCtxFusedRun {
   TCtxFusedOp Op = TCtxFusedOp::None;
-  std::uint8_t Length = 1;  // instructions the run covers
+  std::uint8_t Length = 1;                // instructions the run covers
   TCtxOpCode Operator = TCtxOpCode::Nop;  // its arithmetic operation or comparison
   std::int32_t A = 0, B = 0, C = 0;
   std::int32_t Target = 0;

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
+#include <string>
 
 namespace zendrik {
 namespace {
@@ -73,6 +75,29 @@ TEST_F(GridLayoutTest, ColumnsTakeTheirWidestCellOverRowsOfAnyLength) {
   EXPECT_EQ(layout.SurfaceSize(), QSize(1, 1));
   EXPECT_EQ(layout.ColumnCount(), 0);
   EXPECT_EQ(layout.CurColWidth, nullptr);
+}
+
+// Widths kept up to date write by write must equal those of measuring the whole table: writes
+// that widen, narrow, append rows and cells, and miss the table, in a random order.
+TEST_F(GridLayoutTest, WidthsAfterEachWriteEqualAFullRebuild) {
+  std::mt19937 random(20261208);
+  const std::string texts[] = {"", "i", "mm", "a longer text", std::string(80, 'w'), "x"};
+  TGridLayout full(testsupport::GridFont());
+  layout.Rebuild(table);
+  for (int write = 0; write < 2000; ++write) {
+    const int row = static_cast<int>(random() % 12) - 1;
+    const int column = static_cast<int>(random() % 9) - 1;
+    const std::string& text = texts[random() % std::size(texts)];
+    const TCellWriteShape before = layout.BeforeWrite(table, row, column);
+    table.WriteCell(row, column, text);
+    layout.AfterWrite(table, row, column, before);
+    full.Rebuild(table);
+    ASSERT_EQ(layout.ColumnCount(), full.ColumnCount()) << "write " << write;
+    for (int c = 0; c < full.ColumnCount(); ++c)
+      ASSERT_EQ(layout.ColumnWidth(c), full.ColumnWidth(c))
+          << "write " << write << ", column " << c;
+    ASSERT_EQ(layout.SurfaceSize(), full.SurfaceSize()) << "write " << write;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,93 @@
+// The functions the program offers to scripts: thin callbacks over the window's address field,
+// its extraction and its table.
+
+#include "app/host_functions.h"
+
+#include <iostream>
+
+#include "extract/address_resolution.h"
+#include "script/library/field_info.h"
+#include "script/library/introspector.h"
+#include "script/library/system_scope.h"
+#include "script/runtime/conversions.h"
+#include "script/runtime/engine.h"
+#include "script/runtime/errors.h"
+
+namespace zendrik {
+
+namespace {
+
+TScriptHost*& CurrentHost() {
+  static TScriptHost* host = nullptr;
+  return host;
+}
+
+TScriptHost& Host() {
+  if (!CurrentHost()) throw ECtxScriptError("There is no window for the host functions");
+  return *CurrentHost();
+}
+
+void GetURL(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  script.Result = TCtxValue::String(Host().AddressFieldText());
+}
+
+void SetURL(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  Host().SetAddressFieldText(ToStringPlain(script.Result));
+}
+
+// Download(Address, BaseAddress): the page at Address, resolved against BaseAddress; the
+// address fetched is the result.
+void Download(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
+  CheckArgCount(argCount, 2, -1);
+  const std::string base = ToStringPlain(script.GetParam(1));
+  const std::string address = ToStringPlain(script.GetParam(2));
+  CurrentAddress() = base;
+  Host().Download(address);
+  script.Result = TCtxValue::String(CurrentAddress());
+}
+
+// SaveTable(FileName): a file that cannot be written is reported on standard error, and the
+// script goes on.
+void SaveTable(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
+  CheckArgCount(argCount, 1, -1);
+  std::string error;
+  if (!Host().SaveTable(ToStringPlain(script.GetParam(1)), error))
+    std::cerr << "zendrik: " << error << std::endl;
+}
+
+// GetCell(Column, Row).
+void GetCell(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
+  CheckArgCount(argCount, 2, -1);
+  script.Result = TCtxValue::String("");
+  const std::int32_t row = ToInteger(script.GetParam(1));
+  const std::int32_t column = ToInteger(script.GetParam(2));
+  script.Result = TCtxValue::String(Host().ReadCell(row, column));
+}
+
+// SetCell(Column, Row, Value).
+void SetCell(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
+  CheckArgCount(argCount, 3, -1);
+  const std::string text = ToStringPlain(script.GetParam(1));
+  const std::int32_t row = ToInteger(script.GetParam(2));
+  const std::int32_t column = ToInteger(script.GetParam(3));
+  Host().WriteCell(row, column, text);
+}
+
+void ClearCells(TCtxScript&, TCtxAccessKind, QObject*, std::int32_t) { Host().ClearCells(); }
+
+}  // namespace
+
+void SetScriptHost(TScriptHost* host) { CurrentHost() = host; }
+
+void RegisterHostFunctions() {
+  TCtxCustomIntrospector& functions =
+      TCtxCustomIntrospector::Create(TCtxSystemScope::staticMetaObject);
+  functions.AddProperty("URL", GetURL, SetURL);
+  functions.AddMethod("Download", Download, 2);
+  functions.AddMethod("SaveTable", SaveTable, 1);
+  functions.AddMethod("GetCell", GetCell, 2);
+  functions.AddMethod("SetCell", SetCell, 3);
+  functions.AddMethod("ClearCells", ClearCells, 0);
+}
+
+}  // namespace zendrik

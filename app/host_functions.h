@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zendrik {
+
+/// What the host functions reach in the program's one window: the address field, the
+/// extraction, the table and its grid. The window implements it; tests give a stand-in.
+class TScriptHost {
+ public:
+  virtual ~TScriptHost() = default;
+  /// The text of the address field `Edit1`, as bytes.
+  virtual std::string AddressFieldText() const = 0;
+  virtual void SetAddressFieldText(std::string_view text) = 0;
+  /// The extraction of the window (`DownloadIt`): resolves `address`, replaces the table.
+  virtual void Download(const std::string& address) = 0;
+  /// The cell at (row, column), 1-based; empty outside the table.
+  virtual std::string ReadCell(int row, int column) = 0;
+  /// Writes the cell by the table's write rule, then repaints the cell grid.
+  virtual void WriteCell(int row, int column, std::string_view text) = 0;
+  /// Empties the table and repaints the cell grid.
+  virtual void ClearCells() = 0;
+  /// Saves the table as CSV; false with the reason when it cannot.
+  virtual bool SaveTable(const std::string& fileName, std::string& error) = 0;
+};
+
+/// Makes `host` the window the host functions work on (null: none).
+void SetScriptHost(TScriptHost* host);
+
+/// Registers `URL`, `Download`, `SaveTable`, `GetCell`, `SetCell` and `ClearCells` on the
+/// system scope, in this order; once at start-up.
+void RegisterHostFunctions();
+
+}  // namespace zendrik
