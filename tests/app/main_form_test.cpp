@@ -3,6 +3,7 @@
 #include "app/grid_painter.h"
 #include "app/paint_box.h"
 #include "app/product_info.h"
+#include "script/runtime/engine.h"
 #include "extract/address_resolution.h"
 #include "tests/app/grid_fixtures.h"
 #include "tests/app/scripted_message_boxes.h"
@@ -117,6 +118,7 @@ TEST_F(MainFormTest, EveryComponentCarriesItsFormName) {
       {"StatusBar1", "QStatusBar"},
       {"SaveDialog1", "QFileDialog"},
       {"IEHTTP1", "zendrik::TIEHTTPComponent"},
+      {"CtxScript1", "zendrik::TCtxScript"},
   };
   for (const auto& c : components) {
     const QList<QObject*> found = form.findChildren<QObject*>(c.Name);
@@ -323,6 +325,89 @@ TEST_F(MainFormTest, AboutShowsTheYearAndHelpOpensTheHelpPage) {
   Trigger("Helpfile1");
   QDesktopServices::unsetUrlHandler("https");
   EXPECT_EQ(catcher.Opened, QList<QUrl>{QUrl(kHelpAddress)});
+}
+
+TEST_F(MainFormTest, RunScriptRunsTheEditorsTextWithTheWindowAsHost) {
+  Find<QPlainTextEdit>("Memo1").setPlainText(
+      "begin\n  SetCell(2, 1, 'hello');\n  URL := 'typed';\nend;");
+  QTest::mouseClick(&Find<QPushButton>("RunScript"), Qt::LeftButton);
+  EXPECT_TRUE(boxes.Boxes.empty());
+  EXPECT_EQ(form.Table.ReadCell(1, 2), "hello");
+  EXPECT_EQ(Find<QLineEdit>("Edit1").text(), "typed");
+  ASSERT_EQ(form.Grid().Layout().ColumnCount(), 2) << "the grid follows SetCell";
+  EXPECT_EQ(form.Grid().Layout().ColumnWidth(1), form.Grid().Layout().CellWidth("hello"));
+
+  Find<QPlainTextEdit>("Memo1").setPlainText("begin ClearCells end;");
+  Trigger("Runscript1");
+  EXPECT_EQ(form.Table.RowCount(), 0u);
+}
+
+TEST_F(MainFormTest, ErrorsOfARunAreShownAndTheNextRunBehavesTheSame) {
+  Find<QPlainTextEdit>("Memo1").setPlainText("begin\n  SetCell(1, 1, 'x');\n  Nope;\nend;");
+  for (int run = 0; run < 2; ++run) {
+    EXPECT_FALSE(form.RunScriptClick());
+    ASSERT_EQ(boxes.Boxes.size(), static_cast<std::size_t>(run + 1));
+    EXPECT_EQ(boxes.Boxes.back().Icon, QMessageBox::Critical);
+    EXPECT_EQ(boxes.Boxes.back().Text, "Method not found. Method: Nope");
+    EXPECT_EQ(form.CtxScript1().CurrentState().SP, -1);
+  }
+  Find<QPlainTextEdit>("Memo1").setPlainText("begin x := ; end;");
+  EXPECT_FALSE(form.RunScriptClick());
+  EXPECT_EQ(boxes.Boxes.back().Text.toStdString(), "Error compiling . Syntax Error: ; at line 1, pos 12");
+  Find<QPlainTextEdit>("Memo1").clear();
+  EXPECT_FALSE(form.RunScriptClick()) << "an empty editor runs an empty script";
+  EXPECT_EQ(boxes.Boxes.back().Text, "Error compiling . Syntax Error at line 1, pos 2");
+}
+
+TEST_F(MainFormTest, AScriptCannotFreeTheWindowThatRunsIt) {
+  Find<QPlainTextEdit>("Memo1").setPlainText("begin Free end;");
+  EXPECT_FALSE(form.RunScriptClick());
+  EXPECT_EQ(boxes.Boxes.back().Text, "Cannot free TMainForm: it owns the running script engine");
+  EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(MainFormTest, AScriptFileReachesTheEngineAsTheBytesItHolds) {
+  QTemporaryDir dir;
+  const struct {
+    const char* Name;
+    std::string Bytes;
+  } files[] = {
+      {"latin1.pas", "begin\r\n  SetCell(1, 1, 'Stra\xDF" "e');\r\nend;\r\n"},
+      {"utf8.pas", "begin\r\n  SetCell(1, 1, 'Stra\xC3\x9F" "e');\r\nend;\r\n"},
+  };
+  for (const auto& file : files) {
+    const std::string path = dir.filePath(file.Name).toStdString();
+    std::ofstream(path, std::ios::binary) << file.Bytes;
+    EXPECT_EQ(form.OpenFileWithName(path), 1);
+    EXPECT_EQ(form.ScriptFileName(), path);
+    EXPECT_EQ(form.ScriptText(), file.Bytes) << file.Name;
+    EXPECT_TRUE(form.RunScriptClick());
+    const std::size_t quote = file.Bytes.find('\'') + 1;
+    EXPECT_EQ(form.Table.ReadCell(1, 1), file.Bytes.substr(quote, file.Bytes.find('\'', quote) - quote));
+  }
+  // Lines end at CR, LF or CR LF and come back with CR LF.
+  const std::string mixed = dir.filePath("mixed.pas").toStdString();
+  std::ofstream(mixed, std::ios::binary) << "begin\rSetCell(1, 1, 'm')\nend;";
+  form.OpenFileWithName(mixed);
+  EXPECT_EQ(form.ScriptText(), "begin\r\nSetCell(1, 1, 'm')\r\nend;\r\n");
+  EXPECT_THROW(form.OpenFileWithName(dir.filePath("missing.pas").toStdString()), std::runtime_error);
+  EXPECT_EQ(form.ScriptFileName(), mixed);
+}
+
+TEST(HeadlessMessageBoxes, EveryBoxIsOneLineAndTakesItsDefaultAnswer) {
+  std::ostringstream err;
+  THeadlessMessageBoxes boxes(err);
+  EXPECT_EQ(boxes.Show(nullptr, {QMessageBox::Critical, {}, "two\nlines"}), QMessageBox::Ok);
+  const TMessageBox question{QMessageBox::Question, "New script", "Save?",
+                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                             QMessageBox::NoButton};
+  EXPECT_EQ(boxes.Show(nullptr, question), QMessageBox::Yes);
+  TMessageBox cancelFirst = question;
+  cancelFirst.DefaultButton = QMessageBox::Cancel;
+  EXPECT_EQ(boxes.Show(nullptr, cancelFirst), QMessageBox::Cancel);
+  EXPECT_EQ(err.str(), "two lines\nSave?\nSave?\n");
+  QFileDialog dialog;
+  EXPECT_FALSE(boxes.ChooseFile(dialog).has_value());
 }
 
 TEST_F(MainFormTest, OutOfMemoryInTheTableShowsAnErrorBox) {
