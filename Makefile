@@ -33,6 +33,7 @@ sanitize: deps
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b; done
+	@echo "== bench/script_bench"; ZENDRIK=$(BUILD_DIR)/app/zendrik bench/script_bench
 
 # The project's one format (.clang-format) over every C++ file in the repository.
 format:

@@ -58,10 +58,10 @@ void SaveTable(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCou
 // GetCell(Column, Row).
 void GetCell(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
   CheckArgCount(argCount, 2, -1);
-  script.Result = TCtxValue::String("");
+  script.Result.AssignString({});
   const std::int32_t row = ToInteger(script.GetParam(1));
   const std::int32_t column = ToInteger(script.GetParam(2));
-  script.Result = TCtxValue::String(Host().ReadCell(row, column));
+  script.Result.AssignString(Host().ReadCell(row, column));
 }
 
 // SetCell(Column, Row, Value).

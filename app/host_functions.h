@@ -15,8 +15,8 @@ class TScriptHost {
   virtual void SetAddressFieldText(std::string_view text) = 0;
   /// The extraction of the window (`DownloadIt`): resolves `address`, replaces the table.
   virtual void Download(const std::string& address) = 0;
-  /// The cell at (row, column), 1-based; empty outside the table.
-  virtual std::string ReadCell(int row, int column) = 0;
+  /// The cell at (row, column), 1-based; empty outside the table. Valid until the table changes.
+  virtual std::string_view ReadCell(int row, int column) = 0;
   /// Writes the cell by the table's write rule, then repaints the cell grid.
   virtual void WriteCell(int row, int column, std::string_view text) = 0;
   /// Empties the table and repaints the cell grid.

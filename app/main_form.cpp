@@ -89,7 +89,7 @@ void TMainForm::NewTable1Click() {
 }
 
 void TMainForm::SaveTable1Click() {
-  const std::optional<QString> fileName = Boxes.ChooseFile(*SaveDialog1);
+  const std::optional<QString> fileName = Boxes.ChooseFile(SaveDialog());
   if (!fileName) return;
   const SaveResult saved = zendrik::SaveTable(Table, QFile::encodeName(*fileName).toStdString());
   if (!saved) ShowError(saved.Error);
@@ -133,9 +133,7 @@ void TMainForm::SetAddressFieldText(std::string_view text) { Edit1->setText(Disp
 
 void TMainForm::Download(const std::string& address) { DownloadIt(address); }
 
-std::string TMainForm::ReadCell(int row, int column) {
-  return std::string(Table.ReadCell(row, column));
-}
+std::string_view TMainForm::ReadCell(int row, int column) { return Table.ReadCell(row, column); }
 
 void TMainForm::WriteCell(int row, int column, std::string_view text) {
   const TCellWriteShape before = Grid_->Layout().BeforeWrite(Table, row, column);

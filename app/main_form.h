@@ -62,7 +62,7 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   std::string AddressFieldText() const override;
   void SetAddressFieldText(std::string_view text) override;
   void Download(const std::string& address) override;
-  std::string ReadCell(int row, int column) override;
+  std::string_view ReadCell(int row, int column) override;
   void WriteCell(int row, int column, std::string_view text) override;
   void ClearCells() override;
   bool SaveTable(const std::string& fileName, std::string& error) override;
@@ -113,7 +113,9 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   QWidget* BuildTopPanel();
   QWidget* BuildLowerPanel();
   void BuildMenus();
-  void BuildSaveDialog();
+  /// The table's save dialog `SaveDialog1`, made on first use: a file dialog costs a third of
+  /// the window's start (icons, fonts), which a batch run never needs.
+  QFileDialog& SaveDialog();
   void PlaceSplitter();
   void CentreOnScreen();
   void TurnWheel(QWheelEvent& event);

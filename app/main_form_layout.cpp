@@ -112,13 +112,15 @@ void TMainForm::BuildMenus() {
   connect(Item(help, "About1", "About"), &QAction::triggered, this, &TMainForm::About1Click);
 }
 
-void TMainForm::BuildSaveDialog() {
+QFileDialog& TMainForm::SaveDialog() {
+  if (SaveDialog1) return *SaveDialog1;
   SaveDialog1 = Named(new QFileDialog(this), "SaveDialog1");
   SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
   SaveDialog1->setFileMode(QFileDialog::AnyFile);
   SaveDialog1->setNameFilter("CSV files (*.csv)");
   SaveDialog1->setDefaultSuffix("csv");
   SaveDialog1->setSizeGripEnabled(true);
+  return *SaveDialog1;
 }
 
 void TMainForm::BuildComponents(const QFont& gridFont) {
@@ -143,7 +145,6 @@ void TMainForm::BuildComponents(const QFont& gridFont) {
 
   Named(statusBar(), "StatusBar1")->setFixedHeight(kStatusBarHeight);
   BuildMenus();
-  BuildSaveDialog();
 }
 
 void TMainForm::PlaceSplitter() {

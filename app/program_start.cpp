@@ -19,7 +19,8 @@ int RunWindow(int& argc, char** argv) {
 }
 
 bool IsHeadless() {
-  return (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) ||
+  return (qEnvironmentVariableIsEmpty("DISPLAY") &&
+          qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) ||
          qgetenv("QT_QPA_PLATFORM") == "offscreen";
 }
 

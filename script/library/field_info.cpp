@@ -5,10 +5,8 @@
 
 namespace zendrik {
 
-void CheckArgCount(std::int32_t count, std::int32_t min, std::int32_t max) {
-  if (max < 0) max = min;
-  if (count < min) throw ECtxScriptError("Not enough actual parameters");
-  if (count > max) throw ECtxScriptError("Too many actual parameters");
+void RaiseArgCount(bool tooFew) {
+  throw ECtxScriptError(tooFew ? "Not enough actual parameters" : "Too many actual parameters");
 }
 
 void TCtxFieldInfo::RaiseWrongAccess() const {

@@ -18,9 +18,14 @@ class TCtxScript;
 using TCtxNativeCallback = void (*)(TCtxScript& script, TCtxAccessKind kind, QObject* instance,
                                     std::int32_t argCount);
 
+[[noreturn]] void RaiseArgCount(bool tooFew);
+
 /// Raises "Not enough actual parameters" when `count` < `min`, "Too many actual parameters"
 /// when `count` > `max`; a negative `max` stands for `min`.
-void CheckArgCount(std::int32_t count, std::int32_t min, std::int32_t max);
+inline void CheckArgCount(std::int32_t count, std::int32_t min, std::int32_t max) {
+  if (max < 0) max = min;
+  if (count < min || count > max) RaiseArgCount(count < min);
+}
 
 enum class TCtxFieldKind : std::uint8_t { fkConst = 0, fkMethod = 1, fkProperty = 2 };
 

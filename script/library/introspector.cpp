@@ -100,9 +100,13 @@ bool TCtxCustomIntrospector::FindMember(TCtxScript&, QObject*, std::string_view 
 bool TCtxCustomIntrospector::InvokeMember(TCtxScript& script, TCtxAccessKind kind,
                                           QObject* instance, std::string_view name,
                                           std::int32_t& memberHandle, std::int32_t argCount) {
-  // A handle kept from an earlier access is checked against the name: one comparison.
+  // A handle kept from an earlier access is checked against the name: one comparison, most
+  // often with the name as it was registered.
+  const auto Matches = [&](const Member& member) {
+    return member.Field->Name == name || SameText(member.Key, name);
+  };
   const bool cached = memberHandle > 0 && memberHandle <= MemberCount() &&
-                      SameText(Members[std::size_t(memberHandle) - 1].Key, name);
+                      Matches(Members[std::size_t(memberHandle) - 1]);
   if (!cached && !FindMember(script, instance, name, memberHandle)) return false;
   if (kind == TCtxAccessKind::akGetIndexed || kind == TCtxAccessKind::akSetIndexed)
     AccessArray(script, kind, instance, name, memberHandle, argCount);

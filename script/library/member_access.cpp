@@ -38,11 +38,11 @@ bool InvokeOnObject(TCtxScript& script, TCtxPCodeRec& instruction, QObject* inst
 }
 
 void InvokeUnqualified(TCtxScript& script, TCtxPCodeRec& instruction, TCtxAccessKind kind) {
-  QObject* const scopes[] = {script.CurrentState().Scope.data(), script.GlobalScope.data(),
-                             &SystemScope()};
-  QObject* const cached = instruction.CachedObject.data();
-  if (instruction.CachedIntrospector && cached &&
-      (cached == scopes[0] || cached == scopes[1] || cached == scopes[2])) {
+  static QObject* const system = &SystemScope();
+  QObject* const scopes[] = {script.CurrentState().Scope.data(), script.GlobalScope.data(), system};
+  QObject* const cached =
+      instruction.CachedIntrospector ? instruction.CachedObject.data() : nullptr;
+  if (cached && (cached == system || cached == scopes[0] || cached == scopes[1])) {
     if (InvokeOnObject(script, instruction, cached, kind)) return;
     RaiseMethodNotFound(instruction.Name);
   }

@@ -138,7 +138,7 @@ std::optional<TCtxCurrency> RoundToCurrency(long double units) {
   return TCtxCurrency{static_cast<std::int64_t>(scaled)};
 }
 
-std::int32_t ToInteger(const TCtxValue& value) {
+std::int32_t ToIntegerSlow(const TCtxValue& value) {
   switch (value.Type()) {
     case TCtxType::Unassigned: return 0;
     case TCtxType::SmallInt:

@@ -34,7 +34,10 @@ void SetFormatSettings(TCtxFormatSettings settings);
 
 /// Value to 32-bit integer: floating and currency round half to even; Boolean is -1 or 0;
 /// strings are parsed; Unassigned is 0; Null and everything else raise a conversion error.
-std::int32_t ToInteger(const TCtxValue& value);
+std::int32_t ToIntegerSlow(const TCtxValue& value);
+inline std::int32_t ToInteger(const TCtxValue& value) {
+  return value.Is(TCtxType::Integer) ? value.IntegerPayload() : ToIntegerSlow(value);
+}
 /// Value to floating: numbers as they are, currency / 10000, Boolean -1 or 0, strings parsed,
 /// Unassigned 0; Null and everything else raise a conversion error.
 double ToFloating(const TCtxValue& value);

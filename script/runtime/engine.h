@@ -94,9 +94,9 @@ class TCtxScript : public QObject {
   void Push(const TCtxValue& value);
   /// Takes the top cell off the stack; raises "Stack underflow" on an empty stack.
   TCtxValue Pop();
-  /// Argument `n` counted from the last (1 is the last argument): a copy of cell SP - n + 1,
-  /// or Null when n < 1 or that cell is below the stack.
-  TCtxValue GetParam(std::int32_t n) const;
+  /// Argument `n` counted from the last (1 is the last argument): cell SP - n + 1, or Null
+  /// when n < 1 or that cell is below the stack. Valid until the stack changes; copy it to keep.
+  const TCtxValue& GetParam(std::int32_t n) const;
   /// The value of the variable a `ReferenceValue` designates. Raises an engine error for any
   /// other value, so that nothing is read through it.
   TCtxValue ReadReference(const TCtxValue& reference) const;
@@ -135,6 +135,7 @@ class TCtxScript : public QObject {
   void ResetState();
   void GrowStack(std::int32_t top);
   [[noreturn]] static void RaiseStackUnderflow();
+  static const TCtxValue& NullParam();
   [[noreturn]] static void RaiseBadCell(std::int64_t cell);
   /// Sets the cells above `level` to Unassigned and makes `level` the top; raises "Incorrect
   /// stack restoration ..." when the stack is already below it.
@@ -193,6 +194,12 @@ inline void TCtxScript::Push(const TCtxValue& value) {
 inline TCtxValue TCtxScript::Pop() {
   if (State.SP < 0) RaiseStackUnderflow();
   return std::move(Stack[static_cast<std::size_t>(State.SP--)]);
+}
+
+inline const TCtxValue& TCtxScript::GetParam(std::int32_t n) const {
+  const std::int64_t cell = std::int64_t{State.SP} - n + 1;
+  if (n < 1 || cell < 0) return NullParam();
+  return Stack[static_cast<std::size_t>(cell)];
 }
 
 inline TCtxValue& TCtxScript::Slot(std::int32_t slot) {

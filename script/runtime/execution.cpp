@@ -33,16 +33,15 @@ void TCtxScript::GrowStack(std::int32_t top) {
   Stack.resize(static_cast<std::size_t>(top + kStackGrowth));
 }
 
-TCtxValue TCtxScript::GetParam(std::int32_t n) const {
-  const std::int64_t cell = std::int64_t{State.SP} - n + 1;
-  if (n < 1 || cell < 0) return TCtxValue::Null();
-  return Stack[static_cast<std::size_t>(cell)];
+const TCtxValue& TCtxScript::NullParam() {
+  static const TCtxValue null = TCtxValue::Null();
+  return null;
 }
 
 void TCtxScript::DropTo(std::int32_t level) {
   if (State.SP < level) RaiseIncorrectRestoration(State.SP, level);
   for (std::int32_t cell = State.SP; cell > level; --cell)
-    Stack[static_cast<std::size_t>(cell)] = TCtxValue();
+    Stack[static_cast<std::size_t>(cell)].Clear();
   State.SP = level;
 }
 

@@ -57,7 +57,7 @@ bool Comparison(Op op) { return IsComparison(op); }
 
 TCtxFusedRun Run(TCtxFusedOp op, std::size_t length, Op operation, std::int32_t a = 0,
                  std::int32_t b = 0, std::int32_t c = 0, std::int32_t target = 0) {
-  return {op, static_cast<std::uint8_t>(length), operation, a, b, c, target};
+  return {op, static_cast<std::uint8_t>(length), operation, 0, a, b, c, target};
 }
 
 // The longest fused run that starts at `i`, or an ordinary instruction.
@@ -80,6 +80,7 @@ TCtxFusedRun RunAt(const Shapes& s, std::size_t i) {
   if (s.Matches(i, {PushResult, LoadInteger, Comparison, JumpIfNot}))
     return Run(F::PushCmpConstJump, 4, op(2), 0, value(1), 0, value(3));
   if (s.Matches(i, {LoadVar, PushResult})) return Run(F::PushVar, 2, Op::Nop, value(0));
+  if (s.Matches(i, {LoadInteger, PushResult})) return Run(F::PushConst, 2, Op::Nop, value(0));
   if (s.Matches(i, {Comparison, JumpIfNot})) return Run(F::CmpJump, 2, op(0), 0, 0, 0, value(1));
   switch (op(0)) {
     case Op::LoadVar: return Run(F::LoadVar, 1, Op::Nop, value(0));
@@ -89,6 +90,7 @@ TCtxFusedRun RunAt(const Shapes& s, std::size_t i) {
     case Op::Inc: return Run(F::Inc, 1, Op::Nop, value(0));
     case Op::Dec: return Run(F::Dec, 1, Op::Nop, value(0));
     case Op::Jump: return Run(F::Jump, 1, Op::Nop, 0, 0, 0, value(0));
+    case Op::CallMethod: return Run(F::CallMethod, 1, Op::Nop);
     default: return {};
   }
 }
@@ -98,7 +100,10 @@ TCtxFusedRun RunAt(const Shapes& s, std::size_t i) {
 void FuseInstructions(const std::vector<TCtxPCodeRec>& code, std::vector<TCtxFusedRun>& runs) {
   runs.assign(code.size(), TCtxFusedRun{});
   const Shapes shapes(code);
-  for (std::size_t i = 0; i < code.size(); ++i) runs[i] = RunAt(shapes, i);
+  for (std::size_t i = 0; i < code.size(); ++i) {
+    runs[i] = RunAt(shapes, i);
+    runs[i].Line = code[i].Line;
+  }
 }
 
 }  // namespace zendrik

@@ -14,10 +14,11 @@
 
 namespace zendrik {
 
-/// The fused operations, numbered after the p-code's own.
+/// The operations of the loop's own form of the code.
 enum class TCtxFusedOp : std::uint8_t {
   None = 0,          // an ordinary instruction
-  PushVar = 64,      // LoadVar A; PushResult
+  PushVar,           // LoadVar A; PushResult
+  PushConst,         // LoadInteger A; PushResult
   VarOpConst,        // LoadVar A; PushResult; LoadInteger B; <Operator>
   VarOpConstStore,   // the same; StoreVar C
   VarOpVar,          // LoadVar A; PushResult; LoadVar B; <Operator>
@@ -34,6 +35,7 @@ enum class TCtxFusedOp : std::uint8_t {
   Inc,          // Inc A
   Dec,          // Dec A
   Jump,         // Jump Target
+  CallMethod,   // CallMethod (unqualified, akGet)
 };
 
 /// The run that starts at an instruction, in an array parallel to the code.
@@ -41,6 +43,7 @@ struct TCtxFusedRun {
   TCtxFusedOp Op = TCtxFusedOp::None;
   std::uint8_t Length = 1;                // instructions the run covers
   TCtxOpCode Operator = TCtxOpCode::Nop;  // its arithmetic operation or comparison
+  std::uint16_t Line = 0;                 // of its first instruction, so the loop reads one array
   std::int32_t A = 0, B = 0, C = 0;
   std::int32_t Target = 0;
 };

@@ -96,27 +96,36 @@ void TCtxScript::RunInstructions(const TCtxFusedRun* runs) {
   for (;;) {
     if (static_cast<std::uint32_t>(pc) >= size)
       throw ECtxScriptError::CreateFmt("Instruction %d lies outside the code", {pc});
-    TCtxPCodeRec& instruction = code[pc];
-    if (instruction.Line != State.CurrentLine) {
+    const TCtxFusedRun& run = runs[pc];
+    if (run.Line != State.CurrentLine) {
       State.PC = pc;
-      State.CurrentLine = instruction.Line;
+      State.CurrentLine = run.Line;
       DebugHook(false);
       if (Terminated) return;
     }
-    const TCtxFusedRun& run = runs[pc];
     std::int32_t result;
     switch (run.Op) {
       case F::None:
-        if (Step(instruction, pc)) return;
+        if (Step(code[pc], pc)) return;
         break;
       case F::PushVar:
         Result = Slot(run.A);
         Push(Result);
         pc += 2;
         break;
+      case F::PushConst:
+        Result.AssignInteger(run.A);
+        Push(Result);
+        pc += 2;
+        break;
       case F::LoadVar:
         Result = Slot(run.A);
         ++pc;
+        break;
+      case F::CallMethod:
+        State.PC = pc;
+        AccessUnqualified(code[pc++], Kind::akGet);
+        if (Terminated) return;
         break;
       case F::StoreVar:
         Slot(run.A) = Result;
@@ -136,7 +145,7 @@ void TCtxScript::RunInstructions(const TCtxFusedRun* runs) {
         const std::int32_t step = run.Op == F::Inc ? 1 : -1;
         if (!variable.Is(TCtxType::Integer) ||
             __builtin_add_overflow(variable.IntegerPayload(), step, &result)) {
-          if (Step(instruction, pc)) return;
+          if (Step(code[pc], pc)) return;
           break;
         }
         Result = variable;

@@ -14,15 +14,9 @@ TCtxString::Rep* TCtxString::Allocate(std::size_t size, std::size_t capacity) {
   return rep;
 }
 
-void TCtxString::Retain(Rep* rep) noexcept {
-  if (rep) ++rep->refs;
-}
-
-void TCtxString::Release(Rep* rep) noexcept {
-  if (rep && --rep->refs == 0) {
-    rep->~Rep();
-    ::operator delete(rep);
-  }
+void TCtxString::Free(Rep* rep) noexcept {
+  rep->~Rep();
+  ::operator delete(rep);
 }
 
 TCtxString::TCtxString(std::string_view text) {
@@ -58,6 +52,12 @@ TCtxString TCtxString::Concat(std::string_view a, std::string_view b) {
   if (!a.empty()) std::memcpy(rep->bytes(), a.data(), a.size());
   if (!b.empty()) std::memcpy(rep->bytes() + a.size(), b.data(), b.size());
   return TCtxString(rep);
+}
+
+void TCtxString::Overwrite(Rep* rep, std::string_view text) noexcept {
+  if (!text.empty()) std::memmove(rep->bytes(), text.data(), text.size());
+  rep->size = text.size();
+  rep->bytes()[text.size()] = '\0';
 }
 
 bool TCtxString::IsUnique() const noexcept { return !rep_ || rep_->refs == 1; }

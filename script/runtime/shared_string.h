@@ -54,9 +54,20 @@ class TCtxString {
   };
   explicit TCtxString(Rep* adopted) noexcept : rep_(adopted) {}
   static Rep* Allocate(std::size_t size, std::size_t capacity);
-  static void Retain(Rep* rep) noexcept;
-  static void Release(Rep* rep) noexcept;
+  static void Retain(Rep* rep) noexcept {
+    if (rep) ++rep->refs;
+  }
+  static void Release(Rep* rep) noexcept {
+    if (rep && --rep->refs == 0) Free(rep);
+  }
+  static void Free(Rep* rep) noexcept;
   static bool IsUniqueRep(const Rep* rep) noexcept { return !rep || rep->refs == 1; }
+  /// True when `rep` is unshared and holds `size` bytes without growing.
+  static bool CanOverwrite(const Rep* rep, std::size_t size) noexcept {
+    return rep && rep->refs == 1 && size <= rep->capacity;
+  }
+  /// Replaces the bytes of an unshared `rep` that has room for `text`.
+  static void Overwrite(Rep* rep, std::string_view text) noexcept;
   static std::string_view ViewOf(const Rep* rep) noexcept {
     return rep ? std::string_view(rep->bytes(), rep->size) : std::string_view();
   }

@@ -19,31 +19,32 @@ struct TCtxObjectHolder {
 };
 
 TCtxValue& TCtxValue::AssignManaged(const TCtxValue& other) {
-  if (this != &other) {
-    TCtxValue copy(other);
-    *this = std::move(copy);
+  if (this == &other) return *this;
+  if (other.managed_ && other.IsString()) {  // retained before the old payload goes
+    TCtxString::Retain(other.payload_.string);
+    if (managed_) ReleaseManaged();
+    type_ = other.type_;
+    managed_ = true;
+    payload_ = other.payload_;
+    return *this;
   }
+  TCtxValue copy(other);
+  *this = std::move(copy);
   return *this;
 }
 
-void TCtxValue::CopyManaged() {
-  if (IsArray()) {
+void TCtxValue::CopyManagedOther() {
+  if (IsArray())
     payload_.array = std::make_unique<TCtxArray>(*payload_.array).release();  // owned by this value
-  } else if (IsObject()) {
+  else
     ++payload_.object->refs;
-  } else {
-    TCtxString::Retain(payload_.string);
-  }
 }
 
-void TCtxValue::ReleaseManaged() noexcept {
-  if (IsArray()) {
+void TCtxValue::ReleaseManagedOther() noexcept {
+  if (IsArray())
     std::unique_ptr<TCtxArray> owned(payload_.array);
-  } else if (IsObject()) {
-    if (--payload_.object->refs == 0) std::unique_ptr<TCtxObjectHolder> owned(payload_.object);
-  } else {
-    TCtxString::Release(payload_.string);
-  }
+  else if (--payload_.object->refs == 0)
+    std::unique_ptr<TCtxObjectHolder> owned(payload_.object);
 }
 
 TCtxValue TCtxValue::String(TCtxString text) noexcept {
@@ -111,6 +112,14 @@ void TCtxValue::ChangeString(Change change) {
 
 void TCtxValue::SetStringByte(std::size_t position, char byte) {
   ChangeString([&](TCtxString& text) { text.MutableData()[position - 1] = byte; });
+}
+
+void TCtxValue::AssignString(std::string_view text) {
+  if (Is(TCtxType::String) && managed_ && TCtxString::CanOverwrite(payload_.string, text.size())) {
+    TCtxString::Overwrite(payload_.string, text);
+    return;
+  }
+  *this = String(text);
 }
 
 void TCtxValue::AppendToString(std::string_view tail) {

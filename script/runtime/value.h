@@ -95,6 +95,15 @@ class TCtxValue {
     managed_ = false;
     payload_.integer = value;
   }
+  /// Makes this value the String `text`, reusing its own buffer when it holds a string that no
+  /// other value shares and that has room.
+  void AssignString(std::string_view text);
+  /// Makes this value Unassigned.
+  void Clear() noexcept {
+    if (managed_) ReleaseManaged();
+    type_ = 0;
+    managed_ = false;
+  }
   /// Makes this value the Boolean `value`.
   void AssignBoolean(bool value) noexcept {
     if (managed_) ReleaseManaged();
@@ -209,12 +218,25 @@ class TCtxValue {
     return v;
   }
   TCtxValue& AssignManaged(const TCtxValue& other);
+  // Strings, the common managed kind, are counted inline; arrays and objects out of line.
+  void CopyManaged() {
+    if (IsString())
+      TCtxString::Retain(payload_.string);
+    else
+      CopyManagedOther();
+  }
+  void ReleaseManaged() noexcept {
+    if (IsString())
+      TCtxString::Release(payload_.string);
+    else
+      ReleaseManagedOther();
+  }
+  void CopyManagedOther();
+  void ReleaseManagedOther() noexcept;
   /// Runs `change` on the string payload as a TCtxString; the payload is restored whatever
   /// `change` does, so a failure leaves the value as it was.
   template <class Change>
   void ChangeString(Change change);
-  void CopyManaged();
-  void ReleaseManaged() noexcept;
 
   std::uint16_t type_ = 0;
   bool managed_ = false;  // payload owns a string buffer, object holder or array

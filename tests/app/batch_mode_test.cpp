@@ -87,24 +87,27 @@ TEST_F(BatchMode, DownloadFillsTheTableAndFailuresAreLinesThatLetTheScriptGoOn) 
     cut.End = testsupport::HttpReply::Ending::CloseMidBody;
     return cut;
   }());
-  const std::string script = Script(
-      "follow.pas",
-      "var page;\n"
-      "begin\n"
-      "  page := Download('" + server.Url("/list.html") + "', '');\n"
-      "  page := Download(GetCell(2, 1), page);\n"
-      "  SetCell(2, 1, page);\n"
-      "  SaveTable('item.csv');\n"
-      "  Download('/cut.html', page);\n"
-      "  SaveTable('" + (directory / "no" / "dir.csv").string() + "');\n"
-      "end;\n");
+  const std::string script = Script("follow.pas",
+                                    "var page;\n"
+                                    "begin\n"
+                                    "  page := Download('" +
+                                        server.Url("/list.html") +
+                                        "', '');\n"
+                                        "  page := Download(GetCell(2, 1), page);\n"
+                                        "  SetCell(2, 1, page);\n"
+                                        "  SaveTable('item.csv');\n"
+                                        "  Download('/cut.html', page);\n"
+                                        "  SaveTable('" +
+                                        (directory / "no" / "dir.csv").string() +
+                                        "');\n"
+                                        "end;\n");
   const testsupport::ChildResult run = Run({script});
   EXPECT_EQ(run.ExitStatus, 0) << run.Err;
   EXPECT_EQ(Saved("item.csv"), "\"Details \",\"" + server.Url("/item.html") + "\"\r\n");
   EXPECT_EQ(run.Err,
             "Fehler: konnte Kusre nicht aus dem Internet laden (sind Sie online?)...\n"
-            "zendrik: Cannot create \"" + (directory / "no" / "dir.csv").string() +
-                "\": No such file or directory\n");
+            "zendrik: Cannot create \"" +
+                (directory / "no" / "dir.csv").string() + "\": No such file or directory\n");
 }
 
 }  // namespace

@@ -25,9 +25,7 @@ class StandInHost : public TScriptHost {
     if (address.empty()) return;
     Downloads.push_back(ResolveAddress(address));
   }
-  std::string ReadCell(int row, int column) override {
-    return std::string(Table.ReadCell(row, column));
-  }
+  std::string_view ReadCell(int row, int column) override { return Table.ReadCell(row, column); }
   void WriteCell(int row, int column, std::string_view text) override {
     Table.WriteCell(row, column, text);
     ++Repaints;
@@ -119,7 +117,8 @@ TEST_F(HostFunctions, SaveTableThatCannotWriteLetsTheScriptGoOn) {
 TEST_F(HostFunctions, AnotherNumberOfArgumentsIsRefusedBeforeTheCallback) {
   EXPECT_EQ(Run("result := GetCell(1, 1, 1)"),
             "error: Unable to invoke method or property GetCell in this manner");
-  EXPECT_EQ(Run("SetCell(1, 1)"), "error: Unable to invoke method or property SetCell in this manner");
+  EXPECT_EQ(Run("SetCell(1, 1)"),
+            "error: Unable to invoke method or property SetCell in this manner");
   EXPECT_EQ(Run("ClearCells(1)"),
             "error: Unable to invoke method or property ClearCells in this manner");
   EXPECT_EQ(Run("URL(1)"), "error: Too many actual parameters");

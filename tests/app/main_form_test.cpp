@@ -3,8 +3,8 @@
 #include "app/grid_painter.h"
 #include "app/paint_box.h"
 #include "app/product_info.h"
-#include "script/runtime/engine.h"
 #include "extract/address_resolution.h"
+#include "script/runtime/engine.h"
 #include "tests/app/grid_fixtures.h"
 #include "tests/app/scripted_message_boxes.h"
 #include "tests/support/loopback_http_server.h"
@@ -116,7 +116,6 @@ TEST_F(MainFormTest, EveryComponentCarriesItsFormName) {
       {"RunScript", "QPushButton"},
       {"Memo1", "QPlainTextEdit"},
       {"StatusBar1", "QStatusBar"},
-      {"SaveDialog1", "QFileDialog"},
       {"IEHTTP1", "zendrik::TIEHTTPComponent"},
       {"CtxScript1", "zendrik::TCtxScript"},
   };
@@ -353,7 +352,8 @@ TEST_F(MainFormTest, ErrorsOfARunAreShownAndTheNextRunBehavesTheSame) {
   }
   Find<QPlainTextEdit>("Memo1").setPlainText("begin x := ; end;");
   EXPECT_FALSE(form.RunScriptClick());
-  EXPECT_EQ(boxes.Boxes.back().Text.toStdString(), "Error compiling . Syntax Error: ; at line 1, pos 12");
+  EXPECT_EQ(boxes.Boxes.back().Text.toStdString(),
+            "Error compiling . Syntax Error: ; at line 1, pos 12");
   Find<QPlainTextEdit>("Memo1").clear();
   EXPECT_FALSE(form.RunScriptClick()) << "an empty editor runs an empty script";
   EXPECT_EQ(boxes.Boxes.back().Text, "Error compiling . Syntax Error at line 1, pos 2");
@@ -372,8 +372,12 @@ TEST_F(MainFormTest, AScriptFileReachesTheEngineAsTheBytesItHolds) {
     const char* Name;
     std::string Bytes;
   } files[] = {
-      {"latin1.pas", "begin\r\n  SetCell(1, 1, 'Stra\xDF" "e');\r\nend;\r\n"},
-      {"utf8.pas", "begin\r\n  SetCell(1, 1, 'Stra\xC3\x9F" "e');\r\nend;\r\n"},
+      {"latin1.pas",
+       "begin\r\n  SetCell(1, 1, 'Stra\xDF"
+       "e');\r\nend;\r\n"},
+      {"utf8.pas",
+       "begin\r\n  SetCell(1, 1, 'Stra\xC3\x9F"
+       "e');\r\nend;\r\n"},
   };
   for (const auto& file : files) {
     const std::string path = dir.filePath(file.Name).toStdString();
@@ -383,14 +387,16 @@ TEST_F(MainFormTest, AScriptFileReachesTheEngineAsTheBytesItHolds) {
     EXPECT_EQ(form.ScriptText(), file.Bytes) << file.Name;
     EXPECT_TRUE(form.RunScriptClick());
     const std::size_t quote = file.Bytes.find('\'') + 1;
-    EXPECT_EQ(form.Table.ReadCell(1, 1), file.Bytes.substr(quote, file.Bytes.find('\'', quote) - quote));
+    EXPECT_EQ(form.Table.ReadCell(1, 1),
+              file.Bytes.substr(quote, file.Bytes.find('\'', quote) - quote));
   }
   // Lines end at CR, LF or CR LF and come back with CR LF.
   const std::string mixed = dir.filePath("mixed.pas").toStdString();
   std::ofstream(mixed, std::ios::binary) << "begin\rSetCell(1, 1, 'm')\nend;";
   form.OpenFileWithName(mixed);
   EXPECT_EQ(form.ScriptText(), "begin\r\nSetCell(1, 1, 'm')\r\nend;\r\n");
-  EXPECT_THROW(form.OpenFileWithName(dir.filePath("missing.pas").toStdString()), std::runtime_error);
+  EXPECT_THROW(form.OpenFileWithName(dir.filePath("missing.pas").toStdString()),
+               std::runtime_error);
   EXPECT_EQ(form.ScriptFileName(), mixed);
 }
 
