@@ -77,6 +77,15 @@ TEST_F(BatchMode, AScriptFileThatCannotBeReadEndsBeforeAnythingRuns) {
   EXPECT_NE(run.Err.find("No such file or directory"), std::string::npos) << run.Err;
 }
 
+TEST_F(BatchMode, TheBundledTableDemoRunsHeadless) {
+  const testsupport::ChildResult run = Run({ZENDRIK_SOURCE_DIR "/examples/table_demo.pas"});
+  EXPECT_EQ(run.ExitStatus, 0) << run.Err;
+  EXPECT_EQ(Saved("table_demo.csv"),
+            "\"Item\",\"Price\"\r\n\"Apples\",\"3\"\r\n"
+            "\"Pears\",\"ask\",\"not a number: Invalid variant type conversion\"\r\n"
+            "\"Plums\",\"4.5\"\r\n\"Total\",\"7.5\"\r\n");
+}
+
 TEST_F(BatchMode, DownloadFillsTheTableAndFailuresAreLinesThatLetTheScriptGoOn) {
   testsupport::LoopbackHttpServer server;
   server.Serve("/list.html", testsupport::HttpReply::Page(
