@@ -48,6 +48,17 @@ void Swap(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   script.WriteReference(script.GetParam(1), a);
 }
 
+// MakeArray(Count): an array of Count Unassigned elements from index 0.
+void MakeArray(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  const std::int32_t count = ToInteger(script.GetParam(1));
+  script.Result = TCtxValue::Array(TCtxArray({TCtxArrayBounds{0, count - 1}}));
+}
+
+// Traced: the running execution's TraceMode.
+void Traced(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  script.Result = TCtxValue::Boolean(script.TraceMode());
+}
+
 // NewHost: a free-standing host object, for Free and qualified calls.
 void NewHost(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   script.Result =
@@ -116,6 +127,8 @@ void RegisterTestMembers() {
   global.AddMethod("Fail", Fail, 1);
   global.AddMethod("Swap", Swap, 2);
   global.AddMethod("NewHost", NewHost, 0);
+  global.AddMethod("MakeArray", MakeArray, 1);
+  global.AddProperty("Traced", Traced);
   global.AddConst("Answer", TCtxValue::Integer(42));
   TCtxCustomIntrospector& host = TCtxCustomIntrospector::Create(TTestHost::staticMetaObject);
   host.AddProperty("Caption", GetCaption, SetCaption);

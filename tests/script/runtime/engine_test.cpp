@@ -115,6 +115,34 @@ TEST_F(Engine, AnOutParameterIsClearedToNullOnEntry) {
   EXPECT_EQ(testsupport::TakePrinted(), std::vector<std::string>{"Null"});
 }
 
+TEST_F(Engine, AnElementWrittenThroughAVarParameterChangesTheCallersVariable) {
+  engine.Push(TCtxValue::String("abc"));  // the caller's variable, in cell 0
+  TCtxScriptCode code;
+  code.SetCode("procedure P(var s); begin s[1] := 'X'; Print(s) end;");
+  TCtxValue value;
+  engine.Execute(code, TCtxValue::Reference(0), value, &host);
+  EXPECT_EQ(testsupport::TakePrinted(), std::vector<std::string>{"Xbc"});
+}
+
+TEST_F(Engine, ANestedExecutionTracesAsTraceIntoSaysAndTheOuterKeepsItsMode) {
+  engine.TraceInto = true;
+  const testsupport::RunOutcome run =
+      testsupport::RunScript(engine, "begin Print(Traced, Evaluate('Traced'), Traced) end;", &host);
+  EXPECT_EQ(run.Printed, std::vector<std::string>{"False True False"}) << run.Error;
+}
+
+TEST_F(Engine, TheGlobalScopeIsSearchedAfterTheHostAndBeforeTheSystemScope) {
+  testsupport::TTestHost global;
+  global.Caption = "global";
+  engine.GlobalScope = &global;
+  testsupport::RunOutcome run =
+      testsupport::RunScript(engine, "begin Print(Caption) end;", nullptr);
+  EXPECT_EQ(run.Printed, std::vector<std::string>{"global"}) << run.Error;
+  host.Caption = "host";
+  run = testsupport::RunScript(engine, "begin Print(Caption) end;", &host);
+  EXPECT_EQ(run.Printed, std::vector<std::string>{"host"}) << run.Error;
+}
+
 TEST_F(Engine, ValueIsTheResultRegisterAndUntouchedWhenNothingRuns) {
   TCtxScriptCode code;
   code.SetCode("procedure P; var x; begin x := 'last' end;");
