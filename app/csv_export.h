@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/file_bytes.h"
 #include "extract/table.h"
 
 #include <functional>
@@ -18,19 +19,10 @@ void AppendCsvLine(std::string& out, TCellStore& row);
 
 /// Writes the table as CSV in chunks of about a megabyte, each handed to `write`; stops and
 /// returns false as soon as `write` does.
-bool WriteCsv(TCellTable& table, const std::function<bool(std::string_view chunk)>& write);
+bool WriteCsv(TCellTable& table, const TChunkWriter& write);
 
-/// Whether a save worked, and why not.
-struct SaveResult {
-  bool Ok = false;
-  std::string Error;  // names the file and the reason
-  explicit operator bool() const { return Ok; }
-};
-
-/// Writes the table as CSV, one line per row. A regular file is written beside the target under
-/// a temporary name and renamed over it only when complete, so a failed save leaves any earlier
-/// file as it was. Any other existing target (a device, a FIFO, `/dev/stdout`) is written in
-/// place; a failed write is reported like any other.
+/// Writes the table as CSV, one line per row, by `SaveFileBytes`: a failed save leaves any
+/// earlier file as it was.
 SaveResult SaveTable(TCellTable& table, const std::string& fileName);
 
 }  // namespace zendrik

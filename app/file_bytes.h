@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace zendrik {
 
@@ -10,5 +12,26 @@ namespace zendrik {
 /// otherwise the reason (the system's error text; "File too large" beyond `maxBytes`).
 std::string ReadFileBytes(const std::string& path, std::string& bytes,
                           std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+
+/// Takes one chunk of a file's bytes; false stops the writing (errno tells why).
+using TChunkWriter = std::function<bool(std::string_view chunk)>;
+
+/// Whether a save worked, and why not.
+struct SaveResult {
+  bool Ok = false;
+  std::string Error;  // names the file and the reason
+  explicit operator bool() const { return Ok; }
+};
+
+/// Writes a file from the chunks `produce` hands to the writer it is given. A regular file (or
+/// a new one) is written beside the target under a temporary name, with the target's
+/// permissions, and renamed over it only when complete, so a failed save leaves any earlier
+/// file as it was and no temporary file behind. Any other existing target (a device, a FIFO,
+/// `/dev/stdout`) is written in place. Failures read "Cannot <create|open|write> "FILE": REASON".
+SaveResult SaveFileBytes(const std::string& fileName,
+                         const std::function<bool(const TChunkWriter& write)>& produce);
+
+/// `SaveFileBytes` of one block of bytes.
+SaveResult SaveFileBytes(const std::string& fileName, std::string_view bytes);
 
 }  // namespace zendrik
