@@ -7,6 +7,7 @@
 #include "app/help_page.h"
 #include "app/ie_http_component.h"
 #include "app/product_info.h"
+#include "script/compiler/compile_error.h"
 #include "script/runtime/engine.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 #include <QWheelEvent>
 
@@ -44,7 +46,11 @@ TMainForm::TMainForm(TMessageBoxes& boxes) : Boxes(boxes), BaseCaption_(kBaseCap
   const QFont font = FormFont();
   setFont(font);
   BuildComponents(font);
-  setWindowTitle(BaseCaption_ + " - [noname.pas]");
+  UpdateCaption();
+  RecoveryTimer = new QTimer(this);
+  RecoveryTimer->setSingleShot(true);
+  connect(RecoveryTimer, &QTimer::timeout, this, [this] { KeepForRecovery(); });
+  connect(Memo1, &QPlainTextEdit::textChanged, this, &TMainForm::Memo1Change);
   resize(kWidth, kHeight);
   CentreOnScreen();
   // The grid's scroll boxes would take the wheel themselves.
@@ -149,46 +155,35 @@ bool TMainForm::SaveTable(const std::string& fileName, std::string& error) {
   return saved.Ok;
 }
 
-namespace {
-
-// A script file's lines: split at CR LF, CR or LF; a line end at the very end adds no line.
-QString EditorText(const std::string& bytes) {
-  QString text = DisplayText(bytes);
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
-  return text;
-}
-
-}  // namespace
-
-int TMainForm::OpenFileWithName(const std::string& name) {
-  std::string bytes;
-  if (std::string reason = ReadFileBytes(name, bytes); !reason.empty())
-    throw std::runtime_error("Cannot open file \"" + name + "\". " + reason);
-  ScriptFileName_ = name;
-  ScriptEncoding = DisplayEncoding(bytes);
-  Memo1->setPlainText(EditorText(bytes));
-  return 1;
-}
-
-std::string TMainForm::ScriptText() const {
-  const QString text = Memo1->toPlainText();
-  if (text.isEmpty()) return {};
-  std::string bytes;
-  for (const QString& line : text.split(QLatin1Char('\n')))
-    bytes += DisplayedBytes(line, ScriptEncoding) + "\r\n";
-  return bytes;
-}
-
 bool TMainForm::RunScriptClick() {
   try {
     TCtxValue discarded;
     Engine->RunText(ScriptText(), this, discarded);
     return true;
+  } catch (const ECtxScriptCompileError& error) {
+    ShowError(error.what());
+    // A compile error of the script itself; one of an expression it evaluates is a run error.
+    if (Engine->LastErrorLine() > 0)
+      Memo1->MoveCursorTo(Engine->LastErrorLine());
+    else
+      Memo1->MoveCursorTo(error.ErrorLine, error.ErrorPos);
   } catch (const std::exception& error) {
     ShowError(error.what());
-    return false;
+    if (Engine->LastErrorLine() > 0) Memo1->MoveCursorTo(Engine->LastErrorLine());
+  }
+  return false;
+}
+
+void TMainForm::RunFromWindow() {
+  KeepForRecovery();
+  RunScriptClick();
+}
+
+void TMainForm::Guarded(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const std::exception& error) {
+    ShowError(error.what());
   }
 }
 

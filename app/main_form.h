@@ -4,6 +4,8 @@
 #include "app/grid_view.h"
 #include "app/host_functions.h"
 #include "app/message_boxes.h"
+#include "app/script_editor.h"
+#include "app/script_recovery.h"
 #include "extract/allocation_report.h"
 #include "extract/extraction_driver.h"
 #include "extract/table.h"
@@ -11,15 +13,16 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
 class QFileDialog;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QSplitter;
+class QTimer;
 
 namespace zendrik {
 
@@ -39,6 +42,8 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   static constexpr int kWidth = 780;
   static constexpr int kHeight = 580;
   static constexpr int kWheelStep = 20;
+  /// Text typed and not saved is written to the recovery file this long after a change.
+  static constexpr int kRecoveryDelayMs = 3000;
 
   /// `boxes` answers every message box and dialog the window shows; it must outlive the window.
   explicit TMainForm(TMessageBoxes& boxes);
@@ -69,19 +74,48 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
 
   /// The script engine `CtxScript1`.
   TCtxScript& CtxScript1() { return *Engine; }
-  /// Loads the script file `name` into the editor, its lines split at CR, LF or CR LF, and
-  /// makes it the document's file. Throws std::runtime_error naming the file when it cannot
-  /// be read; the editor is then unchanged.
-  int OpenFileWithName(const std::string& name);
-  /// The editor's text as the script's bytes: every line followed by CR LF.
-  std::string ScriptText() const;
+  /// The script editor `Memo1`.
+  TScriptEditor& ScriptEditor() { return *Memo1; }
   /// Runs the editor's text with the window as host. A compile error or an error the script
-  /// does not handle is shown in an error box; false then.
+  /// does not handle is shown in an error box, and the editor's cursor goes where it happened;
+  /// false then.
   bool RunScriptClick();
   /// The general error handler: the error's text in an error box.
   void ShowError(std::string_view message);
+
+  // The script document (main_form_documents.cpp).
   /// The full path of the document's script file; empty for an unnamed document.
   const std::string& ScriptFileName() const { return ScriptFileName_; }
+  /// The editor's text was changed since the document was created, opened or saved.
+  bool Changed() const { return Changed_; }
+  void SetChanged();
+  void SetUnChanged();
+  /// Handler of every change of the editor's text.
+  void Memo1Change();
+  /// Empties the editor: an unnamed, unchanged document.
+  void NewAll();
+  /// The open dialog; on OK the chosen file is opened. 1 when a file was opened, 0 when the
+  /// dialog was cancelled.
+  int OpenFile();
+  /// Loads the script file `name` into the editor, its lines split at CR, LF or CR LF, and
+  /// makes it the unchanged document's file. Throws std::runtime_error naming the file when
+  /// it cannot be read; the editor is then unchanged. Returns 1.
+  int OpenFileWithName(const std::string& name);
+  /// Writes the editor's lines to `ScriptFileName` (never destroying the earlier file on a
+  /// failure, which throws std::runtime_error) and clears the changed mark. Returns true.
+  bool SaveTheFile();
+  /// Saves to the document's file, asking for a name when it has none; false when that dialog
+  /// was cancelled.
+  bool SaveFile();
+  /// The question before unsaved work is dropped, asked only when the text is changed: true
+  /// when the command may go on (saved, or the answer No), false when it stops.
+  bool AskToSaveChanges(const QString& caption);
+  /// May the window close? Asks the question above with the caption "Quit".
+  bool FormCloseQuery();
+  /// The editor's text as the script's bytes: every line followed by CR LF.
+  std::string ScriptText() const;
+  /// Offers to restore text that an earlier session left unsaved (after a crash or a kill).
+  void OfferRecovery();
 
   /// The table the window shows; the grid's widths follow it on `Grid().Refresh()`.
   TCellTable Table;
@@ -99,6 +133,11 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   void Helpfile1Click();
   /// "About": the information dialog.
   void About1Click();
+  /// "New script", "Open script...", "Save script", "Save script as...".
+  void Neu1Click();
+  void ffnen1Click();
+  void Speichern1Click();
+  void Speichernunter1Click();
   /// One notch of the mouse wheel: scrolls the grid down or up by 20 pixels.
   void FormMouseWheelDown();
   void FormMouseWheelUp();
@@ -107,15 +146,26 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   bool eventFilter(QObject* watched, QEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildComponents(const QFont& gridFont);
   QWidget* BuildTopPanel();
   QWidget* BuildLowerPanel();
   void BuildMenus();
-  /// The table's save dialog `SaveDialog1`, made on first use: a file dialog costs a third of
-  /// the window's start (icons, fonts), which a batch run never needs.
+  /// The file dialogs `SaveDialog1` (tables), `OpenDialog1` and `SaveDialog2` (scripts), made on
+  /// first use: a file dialog costs a third of the window's start (icons, fonts), which a batch
+  /// run never needs.
   QFileDialog& SaveDialog();
+  QFileDialog& OpenScriptDialog();
+  QFileDialog& SaveScriptDialog();
+  void UpdateCaption();
+  /// Runs `command`, showing an error it raises through the general error handler: errors must
+  /// not cross Qt's event loop.
+  void Guarded(const std::function<void()>& command);
+  /// The button and the menu command: keeps the text for recovery, then runs it.
+  void RunFromWindow();
+  void KeepForRecovery();
   void PlaceSplitter();
   void CentreOnScreen();
   void TurnWheel(QWheelEvent& event);
@@ -127,12 +177,17 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   QLabel* Label2 = nullptr;
   QPushButton* ExtractDataBtn = nullptr;
   QPushButton* RunScript = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;
+  TScriptEditor* Memo1 = nullptr;
   QSplitter* Splitter1 = nullptr;
   QFileDialog* SaveDialog1 = nullptr;
+  QFileDialog* OpenDialog1 = nullptr;
+  QFileDialog* SaveDialog2 = nullptr;
   TIEHTTPComponent* HttpClient = nullptr;
   TCtxScript* Engine = nullptr;
   std::string ScriptFileName_;
+  bool Changed_ = false;
+  TScriptRecovery Recovery;
+  QTimer* RecoveryTimer = nullptr;
   // How the editor's text stands for the script's bytes (see DisplayedBytes).
   TTextEncoding ScriptEncoding = TTextEncoding::Utf8;
   std::unique_ptr<TGridView> Grid_;

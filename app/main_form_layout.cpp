@@ -3,7 +3,6 @@
 #include "app/main_form.h"
 
 #include <QFileDialog>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -63,12 +62,9 @@ QWidget* TMainForm::BuildLowerPanel() {
   strip->setFixedHeight(kButtonStripHeight);
   RunScript = Named(new QPushButton("Run Pascal script...", strip), "RunScript");
   RunScript->setGeometry(8, 4, 161, 33);
-  connect(RunScript, &QPushButton::clicked, this, [this] { RunScriptClick(); });
+  connect(RunScript, &QPushButton::clicked, this, [this] { RunFromWindow(); });
 
-  Memo1 = Named(new QPlainTextEdit(panel), "Memo1");
-  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  fixed.setPointSize(10);
-  Memo1->setFont(fixed);
+  Memo1 = Named(new TScriptEditor(panel), "Memo1");
   QPalette white = Memo1->palette();
   white.setColor(QPalette::Base, Qt::white);
   Memo1->setPalette(white);
@@ -92,11 +88,13 @@ void TMainForm::BuildMenus() {
   connect(Item(file, "SaveTable1", "Save table..."), &QAction::triggered, this,
           &TMainForm::SaveTable1Click);
   Named(file->addSeparator(), "N1");
-  // The script document commands are wired where script documents are kept.
-  Item(file, "Neu1", "New script");
-  Item(file, "ffnen1", "Open script...");
-  Item(file, "Speichern1", "Save script");
-  Item(file, "Speichernunter1", "Save script as...");
+  connect(Item(file, "Neu1", "New script"), &QAction::triggered, this, &TMainForm::Neu1Click);
+  connect(Item(file, "ffnen1", "Open script..."), &QAction::triggered, this,
+          &TMainForm::ffnen1Click);
+  connect(Item(file, "Speichern1", "Save script"), &QAction::triggered, this,
+          &TMainForm::Speichern1Click);
+  connect(Item(file, "Speichernunter1", "Save script as..."), &QAction::triggered, this,
+          &TMainForm::Speichernunter1Click);
   Named(file->addSeparator(), "N2");
   connect(Item(file, "Exit1", "Exit"), &QAction::triggered, this, &TMainForm::Exit1Click);
 
@@ -104,7 +102,7 @@ void TMainForm::BuildMenus() {
   connect(Item(operations, "Extractdata1", "Extract data from website..."), &QAction::triggered,
           this, &TMainForm::ExtractDataBtnClick);
   connect(Item(operations, "Runscript1", "Run script..."), &QAction::triggered, this,
-          [this] { RunScriptClick(); });
+          [this] { RunFromWindow(); });
 
   QMenu* help = Named(bar->addMenu("Help"), "Help1");
   connect(Item(help, "Helpfile1", "Help file"), &QAction::triggered, this,
@@ -121,6 +119,28 @@ QFileDialog& TMainForm::SaveDialog() {
   SaveDialog1->setDefaultSuffix("csv");
   SaveDialog1->setSizeGripEnabled(true);
   return *SaveDialog1;
+}
+
+QFileDialog& TMainForm::OpenScriptDialog() {
+  if (OpenDialog1) return *OpenDialog1;
+  OpenDialog1 = Named(new QFileDialog(this), "OpenDialog1");
+  OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+  OpenDialog1->setFileMode(QFileDialog::ExistingFile);  // the directory and the file exist
+  OpenDialog1->setNameFilter("Pascal script files (.pas) (*.pas)");
+  OpenDialog1->setDefaultSuffix("pas");
+  OpenDialog1->setSizeGripEnabled(true);
+  return *OpenDialog1;
+}
+
+QFileDialog& TMainForm::SaveScriptDialog() {
+  if (SaveDialog2) return *SaveDialog2;
+  SaveDialog2 = Named(new QFileDialog(this), "SaveDialog2");
+  SaveDialog2->setAcceptMode(QFileDialog::AcceptSave);  // asks before overwriting
+  SaveDialog2->setFileMode(QFileDialog::AnyFile);
+  SaveDialog2->setNameFilter("Pascal files (*.pas)");
+  SaveDialog2->setDefaultSuffix("pas");
+  SaveDialog2->setSizeGripEnabled(true);
+  return *SaveDialog2;
 }
 
 void TMainForm::BuildComponents(const QFont& gridFont) {

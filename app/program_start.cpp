@@ -1,6 +1,7 @@
 #include "app/program_start.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <iostream>
 
@@ -15,6 +16,7 @@ int RunWindow(int& argc, char** argv) {
   TScreenMessageBoxes boxes;
   TMainForm window(boxes);
   window.show();
+  QTimer::singleShot(0, &window, [&window] { window.OfferRecovery(); });
   return QApplication::exec();
 }
 

@@ -42,6 +42,7 @@ const TCtxFusedRun* TCtxScript::FuseForThisExecution(const TCtxScriptCode& code)
 
 void TCtxScript::Execute(TCtxScriptCode& code, const TCtxValue& params, TCtxValue& value,
                          QObject* host) {
+  if (!State.Code) ErrorLine = 0;  // an outermost run starts without an error
   if (!code.Compiled()) code.SetCompiled(true);
   if (code.PCode().empty()) return;
   Terminated = false;
@@ -49,6 +50,7 @@ void TCtxScript::Execute(TCtxScriptCode& code, const TCtxValue& params, TCtxValu
   try {
     Run(FuseForThisExecution(code));
   } catch (...) {
+    ErrorLine = State.CurrentLine;  // outer executions that the error leaves too overwrite it
     try {
       Leave();
     } catch (...) {
@@ -57,6 +59,7 @@ void TCtxScript::Execute(TCtxScriptCode& code, const TCtxValue& params, TCtxValu
     throw;
   }
   Leave();
+  if (!State.Code) ErrorLine = 0;  // errors handled inside the run do not count
   if (Terminated) throw ECtxScriptError("Process terminated by user");
   value = Result;
 }

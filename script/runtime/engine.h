@@ -122,6 +122,9 @@ class TCtxScript : public QObject {
   const TCtxScriptState& CurrentState() const { return State; }
   /// The code being executed, or null when idle.
   TCtxScriptCode* RunningCode() const { return State.Code; }
+  /// The source line of the outermost execution at which an error left the last failed run;
+  /// 0 when the run failed before it began (a compile error) or did not fail.
+  std::int32_t LastErrorLine() const { return ErrorLine; }
   std::int32_t StackSize() const { return static_cast<std::int32_t>(Stack.size()); }
   std::span<const TCtxValue> StackCells() const { return Stack; }
   std::int32_t SavedCount() const { return static_cast<std::int32_t>(SavedStates.size()); }
@@ -180,6 +183,7 @@ class TCtxScript : public QObject {
   std::vector<TCtxScriptState> SavedStates;
   std::int32_t SavedStatesCapacity = 10;
   TCtxScriptState State;
+  std::int32_t ErrorLine = 0;
 };
 
 // The stack operations the run loop uses on every instruction, defined here to be inlined.

@@ -5,11 +5,15 @@
 #include "app/start_up.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The tests keep their recovery files in a directory of their own, never the user's.
+  QTemporaryDir state;
+  qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
   zendrik::StartUp();
   QApplication application(argc, argv);
   QApplication::setApplicationName(zendrik::kApplicationTitle);

@@ -20,9 +20,13 @@ class ScriptedMessageBoxes : public TMessageBoxes {
     QString Text;
   };
 
+  /// Answers with the next queued answer; without one, with the box's default answer.
   QMessageBox::StandardButton Show(QWidget*, const TMessageBox& box) override {
     Boxes.push_back({box.Icon, CaptionOf(box), box.Text});
-    return box.DefaultButton == QMessageBox::NoButton ? QMessageBox::Ok : box.DefaultButton;
+    if (Answers.empty()) return DefaultAnswer(box);
+    const QMessageBox::StandardButton answer = Answers.front();
+    Answers.pop_front();
+    return answer;
   }
 
   /// Answers with the next queued file name; cancels when none is queued.
@@ -37,6 +41,7 @@ class ScriptedMessageBoxes : public TMessageBoxes {
   void ShowModal(QDialog& dialog) override { ModalDialogs.push_back(&dialog); }
 
   std::vector<Shown> Boxes;
+  std::deque<QMessageBox::StandardButton> Answers;
   std::deque<QString> FileAnswers;
   std::vector<QFileDialog*> FileDialogs;
   std::vector<QDialog*> ModalDialogs;

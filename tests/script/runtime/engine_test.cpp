@@ -247,6 +247,15 @@ TEST_F(Engine, DebugHookFiresOnEveryLineChangeWithBreakpointsOnly) {
   EXPECT_EQ(lines, (std::vector<std::int32_t>{-6}));
 }
 
+TEST_F(Engine, AFailedRunNotesTheLineOfTheOutermostScript) {
+  testsupport::RunScript(engine, "begin\n  Print(1);\n  Evaluate('1 div 0');\nend;", &host);
+  EXPECT_EQ(engine.LastErrorLine(), 3);
+  testsupport::RunScript(engine, "begin\n  x := ;\nend;", &host);
+  EXPECT_EQ(engine.LastErrorLine(), 0) << "a compile error happens before the run";
+  testsupport::RunScript(engine, "begin\n  try Evaluate('1 div 0') except end;\nend;", &host);
+  EXPECT_EQ(engine.LastErrorLine(), 0) << "an error the script handles";
+}
+
 TEST_F(Engine, TerminationIsHonouredOnlyWhilePaused) {
   engine.Terminate();
   EXPECT_FALSE(engine.Terminated);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace zendrik {
+
+class TScriptHighlighter;
+
+/// The script editor `Memo1`: plain text in the system's fixed-pitch font, coloured by the
+/// dialect's token rules, with the line numbers in a gutter on its left.
+class TScriptEditor : public QPlainTextEdit {
+  Q_OBJECT
+
+ public:
+  explicit TScriptEditor(QWidget* parent = nullptr);
+
+  /// Puts the cursor on `line` (1-based) at `column` (1-based, kept within the line) and shows
+  /// it; lines outside the text go to its first or last line.
+  void MoveCursorTo(int line, int column = 1);
+  /// Width of the line-number gutter for the current number of lines.
+  int GutterWidth() const;
+  /// Paints the gutter (the gutter widget's paint event).
+  void PaintGutter(QPaintEvent* event);
+  TScriptHighlighter& Highlighter() const { return *Colours; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void UpdateGutterWidth();
+  void UpdateGutter(const QRect& rect, int dy);
+
+  QWidget* Gutter;
+  TScriptHighlighter* Colours;
+};
+
+}  // namespace zendrik
