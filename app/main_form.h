@@ -37,6 +37,7 @@ class TIEHTTPComponent;
 /// `CtxScript1`, ...), so that it can be found by name.
 class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost {
   Q_OBJECT
+  Q_PROPERTY(QString Caption READ windowTitle WRITE setWindowTitle)
 
  public:
   static constexpr int kWidth = 780;

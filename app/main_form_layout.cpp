@@ -2,6 +2,8 @@
 
 #include "app/main_form.h"
 
+#include "app/captioned_widgets.h"
+
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,17 +42,17 @@ QAction* Item(QMenu* menu, const char* name, const QString& text) {
 QWidget* TMainForm::BuildTopPanel() {
   QFrame* panel = Panel("Panel1", nullptr);
   panel->setFixedHeight(kTopPanelHeight);
-  auto* label1 = Named(new QLabel("URL:", panel), "Label1");
+  auto* label1 = Named(new TLabel("URL:", panel), "Label1");
   label1->move(8, 8);
   Edit1 = Named(new QLineEdit(panel), "Edit1");
   Edit1->setGeometry(40, 4, 657, Edit1->sizeHint().height());
-  ExtractDataBtn = Named(new QPushButton("Extract data from website...", panel), "ExtractDataBtn");
+  ExtractDataBtn = Named(new TButton("Extract data from website...", panel), "ExtractDataBtn");
   ExtractDataBtn->setGeometry(8, 32, 201, 33);
   // The window's default button: Enter in the address field presses it.
   ExtractDataBtn->setDefault(true);
   connect(Edit1, &QLineEdit::returnPressed, ExtractDataBtn, &QPushButton::click);
   connect(ExtractDataBtn, &QPushButton::clicked, this, &TMainForm::ExtractDataBtnClick);
-  Label2 = Named(new QLabel(panel), "Label2");
+  Label2 = Named(new TLabel(panel), "Label2");
   Label2->setTextFormat(Qt::PlainText);
   Label2->setGeometry(224, 56, kWidth - 224 - 8, kTopPanelHeight - 56);
   return panel;
@@ -60,7 +62,7 @@ QWidget* TMainForm::BuildLowerPanel() {
   QFrame* panel = Panel("Panel5Unten", nullptr);
   QFrame* strip = Panel("Panel6", panel);
   strip->setFixedHeight(kButtonStripHeight);
-  RunScript = Named(new QPushButton("Run Pascal script...", strip), "RunScript");
+  RunScript = Named(new TButton("Run Pascal script...", strip), "RunScript");
   RunScript->setGeometry(8, 4, 161, 33);
   connect(RunScript, &QPushButton::clicked, this, [this] { RunFromWindow(); });
 

@@ -10,6 +10,7 @@ class TScriptHighlighter;
 /// dialect's token rules, with the line numbers in a gutter on its left.
 class TScriptEditor : public QPlainTextEdit {
   Q_OBJECT
+  Q_PROPERTY(QString Text READ toPlainText WRITE setPlainText)
 
  public:
   explicit TScriptEditor(QWidget* parent = nullptr);

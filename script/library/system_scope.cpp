@@ -2,6 +2,8 @@
 
 #include "script/library/field_info.h"
 #include "script/library/introspector.h"
+#include "script/library/introspector_registry.h"
+#include "script/library/type_info_introspectors.h"
 #include "script/runtime/conversions.h"
 #include "script/runtime/engine.h"
 #include "script/runtime/errors.h"
@@ -64,12 +66,17 @@ TCtxSystemScope& SystemScope() {
 
 void RegisterSystemMembers() {
   SystemScope();
+  // For any object the newest registration answers first: owned components, then published
+  // properties, then Free, Invoke and Self, then published fields.
+  RegisterIntrospector(std::make_unique<TCtxObjectIntrospector>());
   TCtxCustomIntrospector::Create(TCtxSystemScope::staticMetaObject)
       .AddMethod("Evaluate", Evaluate, 1);
   TCtxCustomIntrospector& objects = TCtxCustomIntrospector::Create(QObject::staticMetaObject);
   objects.AddMethod("Free", Free, 0);
   objects.AddMethod("Invoke", Invoke, -1);
   objects.AddProperty("Self", Self);
+  RegisterIntrospector(std::make_unique<TCtxPersistentIntrospector>());
+  RegisterIntrospector(std::make_unique<TCtxComponentIntrospector>());
 }
 
 }  // namespace zendrik

@@ -17,8 +17,9 @@ class TCtxSystemScope : public QObject {
 /// The one system scope object, alive until the process ends.
 TCtxSystemScope& SystemScope();
 
-/// The engine's start-up registrations, made once before any script runs: `Evaluate` on the
-/// system scope, then `Free`, `Invoke` and `Self` for every object.
+/// The engine's start-up registrations, made once before any script runs: published fields,
+/// `Evaluate` on the system scope, `Free`, `Invoke` and `Self` for every object, published
+/// properties, owned components.
 void RegisterSystemMembers();
 
 }  // namespace zendrik
