@@ -49,7 +49,8 @@ bool WriteCsv(TCellTable& table, const TChunkWriter& write) {
 }
 
 SaveResult SaveTable(TCellTable& table, const std::string& fileName) {
-  return SaveFileBytes(fileName, [&table](const TChunkWriter& write) { return WriteCsv(table, write); });
+  return SaveFileBytes(fileName,
+                       [&table](const TChunkWriter& write) { return WriteCsv(table, write); });
 }
 
 }  // namespace zendrik
