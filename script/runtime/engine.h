@@ -164,6 +164,9 @@ class TCtxScript : public QObject {
   void IndexObject(TCtxAccessKind kind, const TCtxValue& variable);
   void AccessUnqualified(TCtxPCodeRec& instruction, TCtxAccessKind kind);
   void AccessQualified(TCtxPCodeRec& instruction, TCtxAccessKind kind);
+  void AccessObject(TCtxPCodeRec& instruction, TCtxAccessKind kind, const TCtxValue& receiver);
+  void AccessAutomation(const TCtxPCodeRec& instruction, TCtxAccessKind kind,
+                        const TCtxValue& receiver);
   bool AppendInPlace(TCtxValue& left, std::int32_t pc);
 
   /// Finds the fused runs of `code` for the execution just entered.

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "script/runtime/automation.h"
 #include "script/runtime/conversions.h"
 #include "script/runtime/engine.h"
 #include "script/runtime/errors.h"
@@ -444,17 +445,47 @@ void TCtxScript::AccessQualified(TCtxPCodeRec& instruction, TCtxAccessKind kind)
   if (level < -1) throw ECtxScriptError("Stack underflow");
   try {
     const TCtxValue receiver = GetParam(instruction.Count + 1);
-    if (!receiver.IsObject()) RaiseMethodNotFound(instruction.Name);
-    QObject* object = receiver.ToObject();
-    if (!object)
-      throw ECtxScriptError::CreateFmt("Error accessing a field or method %s of nil object",
-                                       {instruction.Name.view()});
-    if (!InvokeOnObject(*this, instruction, object, kind)) RaiseMethodNotFound(instruction.Name);
+    if (receiver.Type() == TCtxType::Automation)
+      AccessAutomation(instruction, kind, receiver);
+    else
+      AccessObject(instruction, kind, receiver);
   } catch (...) {
     if (State.SP >= level) DropTo(level);
     throw;
   }
   DropTo(level);
+}
+
+void TCtxScript::AccessObject(TCtxPCodeRec& instruction, TCtxAccessKind kind,
+                              const TCtxValue& receiver) {
+  if (!receiver.IsObject()) RaiseMethodNotFound(instruction.Name);
+  QObject* object = receiver.ToObject();
+  if (!object)
+    throw ECtxScriptError::CreateFmt("Error accessing a field or method %s of nil object",
+                                     {instruction.Name.view()});
+  if (!InvokeOnObject(*this, instruction, object, kind)) RaiseMethodNotFound(instruction.Name);
+}
+
+// A member of an automation object, directly or through the by-reference flag: the server
+// answers, not an introspector.
+void TCtxScript::AccessAutomation(const TCtxPCodeRec& instruction, TCtxAccessKind kind,
+                                  const TCtxValue& receiver) {
+  if (kind == Kind::akGetIndexed || kind == Kind::akSetIndexed)
+    RaiseMethodNotFound(instruction.Name);
+  if (kind == Kind::akGet && instruction.Count > kMaxAutomationArguments)
+    throw ECtxScriptError("Too many arguments");
+  TCtxAutomation* server = AutomationServer();
+  if (!server) throw ECtxScriptError("Automation objects are not available on this platform");
+  if (kind == Kind::akSet) {
+    server->Put(receiver, instruction.Name, Result);
+  } else if (instruction.Count == 0) {
+    Result = server->Get(receiver, instruction.Name);
+  } else {
+    std::vector<TCtxValue> arguments;
+    arguments.reserve(instruction.Count);
+    for (int k = instruction.Count; k >= 1; --k) arguments.push_back(GetParam(k));
+    Result = server->Call(receiver, instruction.Name, arguments);
+  }
 }
 
 }  // namespace zendrik

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "script/compiler/compiler.h"
+#include "script/runtime/automation.h"
 #include "script/runtime/compiler_registry.h"
+#include "script/runtime/conversions.h"
 #include "script/runtime/errors.h"
 #include "script/runtime/pcode.h"
 #include "script/runtime/script_code.h"
@@ -141,6 +143,52 @@ TEST_F(Engine, TheGlobalScopeIsSearchedAfterTheHostAndBeforeTheSystemScope) {
   host.Caption = "host";
   run = testsupport::RunScript(engine, "begin Print(Caption) end;", &host);
   EXPECT_EQ(run.Printed, std::vector<std::string>{"host"}) << run.Error;
+}
+
+// Records what reaches the automation server.
+class StandInAutomation : public TCtxAutomation {
+ public:
+  TCtxValue Get(const TCtxValue&, std::string_view name) override {
+    Calls.push_back("get " + std::string(name));
+    return TCtxValue::Integer(1);
+  }
+  TCtxValue Call(const TCtxValue&, std::string_view name,
+                 std::span<const TCtxValue> arguments) override {
+    std::string call = "call " + std::string(name);
+    for (const TCtxValue& argument : arguments) call += " " + ValueToText(argument);
+    Calls.push_back(call);
+    return TCtxValue::Integer(2);
+  }
+  void Put(const TCtxValue&, std::string_view name, const TCtxValue& value) override {
+    Calls.push_back("put " + std::string(name) + " " + ValueToText(value));
+  }
+  std::vector<std::string> Calls;
+};
+
+TEST_F(Engine, AutomationObjectsGoToTheServerWhichThisPlatformLacks) {
+  const TCtxValue automation =
+      TCtxValue::OfBareType(static_cast<std::uint16_t>(TCtxType::Automation));
+  TCtxScriptCode code;
+  code.SetCode("procedure P(o); begin Print(o.Read, o.Add(3, 'x')); o.Value := 4 end;");
+  EXPECT_EQ(ErrorOf(code, automation), "Automation objects are not available on this platform");
+
+  StandInAutomation server;
+  TCtxAutomation* before = SetAutomationServer(&server);
+  EXPECT_EQ(ErrorOf(code, automation), "no error");
+  EXPECT_EQ(server.Calls, (std::vector<std::string>{"get Read", "call Add 3 x", "put Value 4"}));
+  EXPECT_EQ(testsupport::TakePrinted(), std::vector<std::string>{"1 2"});
+
+  std::string many = "procedure P(o); begin o.Many(";
+  for (int i = 0; i < 65; ++i) many += i ? ", 0" : "0";
+  TCtxScriptCode tooMany;
+  tooMany.SetCode(many + ") end;");
+  server.Calls.clear();
+  EXPECT_EQ(ErrorOf(tooMany, automation), "Too many arguments");
+  EXPECT_TRUE(server.Calls.empty()) << "refused before the server is asked";
+  TCtxScriptCode indexed;
+  indexed.SetCode("procedure P(o); begin Print(o.Items[1]) end;");
+  EXPECT_EQ(ErrorOf(indexed, automation), "Method not found. Method: Items");
+  SetAutomationServer(before);
 }
 
 TEST_F(Engine, ValueIsTheResultRegisterAndUntouchedWhenNothingRuns) {
