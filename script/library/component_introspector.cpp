@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/ascii.h"
+#include "script/library/field_info.h"
 #include "script/library/type_info_introspectors.h"
 #include "script/runtime/engine.h"
 #include "script/runtime/errors.h"
@@ -82,9 +83,7 @@ bool TCtxComponentIntrospector::InvokeMember(TCtxScript& script, TCtxAccessKind 
     case TCtxAccessKind::akSetIndexed:
       AccessArray(script, kind, instance, name, memberHandle, argCount);
       return true;
-    default:
-      throw ECtxScriptError::CreateFmt("Unable to invoke method or property %s in this manner",
-                                       {name});
+    default: RaiseUnableToInvoke(name);
   }
 }
 

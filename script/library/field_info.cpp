@@ -9,20 +9,20 @@ void RaiseArgCount(bool tooFew) {
   throw ECtxScriptError(tooFew ? "Not enough actual parameters" : "Too many actual parameters");
 }
 
-void TCtxFieldInfo::RaiseWrongAccess() const {
-  throw ECtxScriptError::CreateFmt("Unable to invoke method or property %s in this manner", {Name});
+void RaiseUnableToInvoke(std::string_view name) {
+  throw ECtxScriptError::CreateFmt("Unable to invoke method or property %s in this manner", {name});
 }
 
 void TCtxConstFieldInfo::InvokeField(TCtxScript& script, TCtxAccessKind kind, QObject*,
                                      std::int32_t argCount) {
-  if (kind != TCtxAccessKind::akGet || argCount != 0) RaiseWrongAccess();
+  if (kind != TCtxAccessKind::akGet || argCount != 0) RaiseUnableToInvoke(Name);
   script.Result = ConstValue;
 }
 
 void TCtxMethodFieldInfo::InvokeField(TCtxScript& script, TCtxAccessKind kind, QObject* instance,
                                       std::int32_t argCount) {
   if (kind != TCtxAccessKind::akGet || (ParamCount >= 0 && ParamCount != argCount))
-    RaiseWrongAccess();
+    RaiseUnableToInvoke(Name);
   Callback(script, TCtxAccessKind::akGet, instance, argCount);
 }
 
@@ -34,7 +34,7 @@ void TCtxPropFieldInfo::InvokeField(TCtxScript& script, TCtxAccessKind kind, QOb
   else if (kind == TCtxAccessKind::akSet && Setter)
     Setter(script, kind, instance, argCount);
   else
-    RaiseWrongAccess();
+    RaiseUnableToInvoke(Name);
 }
 
 }  // namespace zendrik

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "script/runtime/access_kind.h"
 #include "script/runtime/value.h"
@@ -19,6 +20,10 @@ using TCtxNativeCallback = void (*)(TCtxScript& script, TCtxAccessKind kind, QOb
                                     std::int32_t argCount);
 
 [[noreturn]] void RaiseArgCount(bool tooFew);
+
+/// Raises "Unable to invoke method or property %s in this manner" for member `name`: an access
+/// of a kind the member does not support.
+[[noreturn]] void RaiseUnableToInvoke(std::string_view name);
 
 /// Raises "Not enough actual parameters" when `count` < `min`, "Too many actual parameters"
 /// when `count` > `max`; a negative `max` stands for `min`.
@@ -45,9 +50,6 @@ class TCtxFieldInfo {
 
   /// As registered.
   std::string Name;
-
- protected:
-  [[noreturn]] void RaiseWrongAccess() const;
 };
 
 /// A constant: readable without arguments.

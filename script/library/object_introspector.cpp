@@ -3,6 +3,7 @@
 #include <QVariant>
 
 #include "base/ascii.h"
+#include "script/library/field_info.h"
 #include "script/library/type_info_introspectors.h"
 #include "script/runtime/engine.h"
 #include "script/runtime/errors.h"
@@ -66,7 +67,7 @@ bool TCtxObjectIntrospector::InvokeMember(TCtxScript& script, TCtxAccessKind kin
       AccessArray(script, kind, instance, name, memberHandle, argCount);
       return true;
   }
-  throw ECtxScriptError::CreateFmt("Unable to invoke method or property %s in this manner", {name});
+  RaiseUnableToInvoke(name);
 }
 
 }  // namespace zendrik

@@ -2,6 +2,7 @@
 #include <QObject>
 
 #include "base/ascii.h"
+#include "script/library/field_info.h"
 #include "script/library/property_values.h"
 #include "script/library/type_info_introspectors.h"
 #include "script/runtime/engine.h"
@@ -49,7 +50,7 @@ bool TCtxPersistentIntrospector::InvokeMember(TCtxScript& script, TCtxAccessKind
       AccessArray(script, kind, instance, name, memberHandle, argCount);
       return true;
   }
-  throw ECtxScriptError::CreateFmt("Unable to invoke method or property %s in this manner", {name});
+  RaiseUnableToInvoke(name);
 }
 
 }  // namespace zendrik

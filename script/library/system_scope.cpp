@@ -30,17 +30,16 @@ bool OwnsObject(const QObject& owner, const QObject* object) {
   return false;
 }
 
-// Free: destroys a free-standing object. The system scope, an object that owns the running
-// engine (the main window) and an object owned by another (a window's component) are refused:
-// destroying them would pull the engine or the window apart while the script runs.
+// Free: destroys a free-standing object, or one the engine keeps for the script (a search).
+// The system scope, an object that owns the running engine (the main window) and an object
+// owned by another (a window's component) are refused: destroying them would pull the engine
+// or the window apart while the script runs.
 void Free(TCtxScript& script, TCtxAccessKind, QObject* instance, std::int32_t) {
-  if (instance == &SystemScope())
-    throw ECtxScriptError::CreateFmt("Unable to invoke method or property %s in this manner",
-                                     {"Free"});
+  if (instance == &SystemScope()) RaiseUnableToInvoke("Free");
   const std::string_view name = ClassDisplayName(*instance->metaObject());
   if (OwnsObject(*instance, &script))
     throw ECtxScriptError::CreateFmt("Cannot free %s: it owns the running script engine", {name});
-  if (instance->parent())
+  if (instance->parent() && instance->parent() != &script)
     throw ECtxScriptError::CreateFmt("Cannot free %s: it is owned by another object", {name});
   std::unique_ptr<QObject> taken(instance);  // the script frees the object it was given
 }
