@@ -2,6 +2,7 @@
 
 #include "app/host_functions.h"
 #include "script/compiler/default_compiler.h"
+#include "script/library/standard_package.h"
 #include "script/library/system_scope.h"
 
 namespace zendrik {
@@ -10,6 +11,7 @@ void StartUp() {
   static const bool done = [] {
     DefaultCompiler();
     RegisterSystemMembers();
+    RegisterStandardPackage();
     RegisterHostFunctions();
     return true;
   }();

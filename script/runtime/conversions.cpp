@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QTime>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -69,16 +70,66 @@ std::string DecimalText(std::int64_t n) { return std::to_string(n); }
 
 }  // namespace
 
+namespace {
+
+std::string Utf8(const QString& text) { return text.toStdString(); }
+
+// Qt's time formats end in the time zone ("t"); a date-time value carries none.
+std::string WithoutTimeZone(QString format) {
+  format.remove(QLatin1Char('t'));
+  return Utf8(format.trimmed());
+}
+
+// The first run of characters between the fields of a pattern ("." in "dd.MM.yy"), outside
+// quoted text; `fallback` when the fields are not separated.
+std::string FirstSeparator(std::string_view pattern, std::string_view fallback) {
+  std::size_t i = 0;
+  while (i < pattern.size() && std::isalpha(static_cast<unsigned char>(pattern[i]))) ++i;
+  std::size_t end = i;
+  while (end < pattern.size() && !std::isalpha(static_cast<unsigned char>(pattern[end])) &&
+         pattern[end] != '\'' && pattern[end] != ' ')
+    ++end;
+  if (end == i) return std::string(fallback);
+  return std::string(pattern.substr(i, end - i));
+}
+
+// The text around the amount in `formatted` (an amount of 1 written by the locale).
+void SplitAroundAmount(const QString& formatted, std::string& prefix, std::string& suffix) {
+  const qsizetype one = formatted.indexOf(QLatin1Char('1'));
+  if (one < 0) return;
+  prefix = Utf8(formatted.left(one));
+  suffix = Utf8(formatted.mid(one + 1));
+}
+
+}  // namespace
+
 TCtxFormatSettings TCtxFormatSettings::FromLocale(const QLocale& locale) {
   TCtxFormatSettings s;
   const QString point = locale.decimalPoint();
   s.DecimalSeparator =
       point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode()) : '.';
-  s.ShortDateFormat = locale.dateFormat(QLocale::ShortFormat).toStdString();
-  // Qt's long time format ends in the time zone ("t"); a date-time value carries none.
-  QString time = locale.timeFormat(QLocale::LongFormat);
-  time.remove(QLatin1Char('t'));
-  s.LongTimeFormat = time.trimmed().toStdString();
+  s.ThousandSeparator = Utf8(locale.groupSeparator());
+  s.ShortDateFormat = Utf8(locale.dateFormat(QLocale::ShortFormat));
+  s.LongDateFormat = Utf8(locale.dateFormat(QLocale::LongFormat));
+  s.ShortTimeFormat = WithoutTimeZone(locale.timeFormat(QLocale::ShortFormat));
+  s.LongTimeFormat = WithoutTimeZone(locale.timeFormat(QLocale::LongFormat));
+  s.DateSeparator = FirstSeparator(s.ShortDateFormat, " ");
+  s.TimeSeparator = FirstSeparator(s.LongTimeFormat, ":");
+  for (int day = 0; day < 7; ++day) {
+    const int qtDay = day == 0 ? 7 : day;  // Qt counts from Monday (1) to Sunday (7)
+    s.ShortDayNames[std::size_t(day)] = Utf8(locale.dayName(qtDay, QLocale::ShortFormat));
+    s.LongDayNames[std::size_t(day)] = Utf8(locale.dayName(qtDay, QLocale::LongFormat));
+  }
+  for (int month = 1; month <= 12; ++month) {
+    s.ShortMonthNames[std::size_t(month - 1)] = Utf8(locale.monthName(month, QLocale::ShortFormat));
+    s.LongMonthNames[std::size_t(month - 1)] = Utf8(locale.monthName(month, QLocale::LongFormat));
+  }
+  s.TimeAMString = Utf8(locale.amText());
+  s.TimePMString = Utf8(locale.pmText());
+  const QString symbol = locale.currencySymbol();
+  SplitAroundAmount(locale.toCurrencyString(1.0, symbol, 0), s.CurrencyPrefix, s.CurrencySuffix);
+  SplitAroundAmount(locale.toCurrencyString(-1.0, symbol, 0), s.NegativeCurrencyPrefix,
+                    s.NegativeCurrencySuffix);
   s.Locale = locale;
   return s;
 }

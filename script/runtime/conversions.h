@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -12,18 +13,45 @@
 
 namespace zendrik {
 
-/// The locale settings that conversions between numbers, dates and text use.
+/// The locale settings that conversions between numbers, dates and text use, and that the
+/// standard package's formatting functions read. Texts are UTF-8 bytes.
 struct TCtxFormatSettings {
   char DecimalSeparator = '.';
+  /// Between groups of three digits; may be empty or longer than one byte.
+  std::string ThousandSeparator = ",";
   /// Date and time patterns in QDate/QTime syntax (d, dd, M, MM, yy, yyyy, h, hh, m, mm, s, ss,
   /// AP).
   std::string ShortDateFormat = "d/M/yy";
+  std::string LongDateFormat = "dddd, d MMMM yyyy";
+  std::string ShortTimeFormat = "hh:mm";
   std::string LongTimeFormat = "hh:mm:ss";
-  /// Supplies day and month names and the AM/PM texts for the patterns above.
+  /// The first separator of the short date format and of the long time format.
+  std::string DateSeparator = "/";
+  std::string TimeSeparator = ":";
+  /// Sunday first.
+  std::array<std::string, 7> ShortDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+  std::array<std::string, 7> LongDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                             "Thursday", "Friday", "Saturday"};
+  /// January first.
+  std::array<std::string, 12> ShortMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  std::array<std::string, 12> LongMonthNames = {"January",   "February", "March",    "April",
+                                                "May",       "June",     "July",     "August",
+                                                "September", "October",  "November", "December"};
+  std::string TimeAMString = "AM";
+  std::string TimePMString = "PM";
+  /// A money amount is written as prefix, amount, suffix; negative amounts with their own pair
+  /// (which carries the minus sign or the parentheses).
+  std::string CurrencyPrefix;
+  std::string CurrencySuffix;
+  std::string NegativeCurrencyPrefix = "-";
+  std::string NegativeCurrencySuffix;
+  int CurrencyDecimals = 2;
+  /// Supplies day and month names and the AM/PM texts for the patterns above, and collation.
   QLocale Locale = QLocale::c();
 
-  /// Settings of `locale`: its decimal point, short date format and long time format (without
-  /// any time-zone part).
+  /// Settings of `locale`: its separators, date and time formats (without any time-zone part),
+  /// names and money format.
   static TCtxFormatSettings FromLocale(const QLocale& locale);
 };
 

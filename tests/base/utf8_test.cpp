@@ -32,5 +32,15 @@ TEST(Utf8, RecognisesWellFormedUtf8Only) {
   for (const auto& c : cases) EXPECT_EQ(IsValidUtf8(c.Bytes), c.Valid) << c.Bytes;
 }
 
+TEST(Utf8, FirstCharacterTakesAWholeSequenceOrOneByte) {
+  EXPECT_EQ(FirstCharacterLength(""), 0u);
+  EXPECT_EQ(FirstCharacterLength("ab"), 1u);
+  EXPECT_EQ(FirstCharacterLength("\xC2\xABx"), 2u);
+  EXPECT_EQ(FirstCharacterLength("\xE2\x82\xAC"), 3u);
+  EXPECT_EQ(FirstCharacterLength("\xAB\xC2"), 1u);
+  EXPECT_TRUE(IsAscii("abc"));
+  EXPECT_FALSE(IsAscii("ab\x80"));
+}
+
 }  // namespace
 }  // namespace zendrik

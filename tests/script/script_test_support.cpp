@@ -4,6 +4,7 @@
 #include "script/library/field_info.h"
 #include "script/library/introspector.h"
 #include "script/library/introspector_registry.h"
+#include "script/library/standard_package.h"
 #include "script/library/system_scope.h"
 #include "script/runtime/conversions.h"
 #include "script/runtime/errors.h"
@@ -164,6 +165,7 @@ void StartScriptEngineForTests() {
   static const bool started = [] {
     DefaultCompiler();
     RegisterSystemMembers();
+    RegisterStandardPackage();
     RegisterTestMembers();
     return true;
   }();

@@ -1,0 +1,95 @@
+// The package's number functions: integer texts, Format, floating and currency texts and
+// pictures, and reading numbers.
+
+#include <vector>
+
+#include "script/library/format_directives.h"
+#include "script/library/format_picture.h"
+#include "script/library/package_support.h"
+#include "script/library/text_functions.h"
+#include "script/runtime/errors.h"
+
+namespace zendrik {
+
+namespace {
+
+void IntToStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  ReturnString(script, std::to_string(ToInteger(script.GetParam(1))));
+}
+
+void IntToHex(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  const std::int32_t value = ToInteger(script.GetParam(2));
+  ReturnString(script, HexText(value, ToInteger(script.GetParam(1))));
+}
+
+void StrToInt(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  const TTextArg text(script.GetParam(1));
+  const std::optional<std::int32_t> value = ParseInteger(text);
+  if (!value) throw ECtxScriptError::CreateFmt("'%s' is not a valid integer value", {text.View()});
+  script.Result = TCtxValue::Integer(*value);
+}
+
+void StrToIntDef(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  const TTextArg text(script.GetParam(2));
+  const std::int32_t fallback = ToInteger(script.GetParam(1));
+  script.Result = TCtxValue::Integer(ParseInteger(text).value_or(fallback));
+}
+
+// Format(Fmt, Values...): one to four values.
+void Format(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
+  CheckArgCount(argCount, 2, 5);
+  const TTextArg format(Arg(script, argCount, 1));
+  std::vector<TCtxValue> values;
+  values.reserve(static_cast<std::size_t>(argCount - 1));
+  for (std::int32_t j = 2; j <= argCount; ++j) values.push_back(Arg(script, argCount, j));
+  ReturnString(script, FormatText(format, values));
+}
+
+void FloatToStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  ReturnString(script, FloatToText(ToFloating(script.GetParam(1))));
+}
+
+void CurrToStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  ReturnString(script, CurrencyToText(ToCurrency(script.GetParam(1))));
+}
+
+void FormatFloat(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  const TTextArg picture(script.GetParam(2));
+  ReturnString(script, FormatFloatPicture(picture, ToFloating(script.GetParam(1))));
+}
+
+void FormatCurr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  const TTextArg picture(script.GetParam(2));
+  ReturnString(script, FormatCurrPicture(picture, ToCurrency(script.GetParam(1))));
+}
+
+double ParseFloatOrRaise(std::string_view text) {
+  const std::optional<double> value = ParseNumber(text);
+  if (!value) throw ECtxScriptError::CreateFmt("'%s' is not a valid floating point value", {text});
+  return *value;
+}
+
+void StrToFloat(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  script.Result = TCtxValue::Floating(ParseFloatOrRaise(TTextArg(script.GetParam(1))));
+}
+
+void StrToCurr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  const TTextArg text(script.GetParam(1));
+  const std::optional<TCtxCurrency> value = RoundToCurrency(ParseFloatOrRaise(text));
+  if (!value)
+    throw ECtxScriptError::CreateFmt("'%s' is not a valid floating point value", {text.View()});
+  script.Result = TCtxValue::Currency(*value);
+}
+
+constexpr TPackageFunction kFunctions[] = {
+    {"FormatFloat", FormatFloat, 2}, {"IntToStr", IntToStr, 1},       {"IntToHex", IntToHex, 2},
+    {"StrToInt", StrToInt, 1},       {"StrToIntDef", StrToIntDef, 2}, {"Format", Format, -1},
+    {"FloatToStr", FloatToStr, 1},   {"CurrToStr", CurrToStr, 1},     {"FormatCurr", FormatCurr, 2},
+    {"StrToFloat", StrToFloat, 1},   {"StrToCurr", StrToCurr, 1},
+};
+
+}  // namespace
+
+std::span<const TPackageFunction> NumberFunctions() { return kFunctions; }
+
+}  // namespace zendrik

@@ -1,0 +1,71 @@
+// The package's process functions (command-line parameters) and the automation functions,
+// which have no automation objects to reach here.
+
+#include <filesystem>
+
+#include "script/library/package_support.h"
+#include "script/library/standard_package.h"
+#include "script/runtime/errors.h"
+
+namespace zendrik {
+
+namespace {
+
+std::vector<std::string>& Parameters() {
+  static std::vector<std::string> parameters;
+  return parameters;
+}
+
+void ParamStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  const std::int32_t n = ToInteger(script.GetParam(1));
+  const std::vector<std::string>& parameters = Parameters();
+  const bool present = n >= 0 && static_cast<std::size_t>(n) < parameters.size();
+  ReturnString(script, present ? parameters[static_cast<std::size_t>(n)] : std::string());
+}
+
+void ParamCount(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  const std::size_t size = Parameters().size();
+  script.Result = TCtxValue::Integer(size == 0 ? 0 : static_cast<std::int32_t>(size - 1));
+}
+
+[[noreturn]] void RaiseNoAutomation(const TCtxScript& script, std::string_view function) {
+  const std::string name = Text0(script.GetParam(1));  // the argument is still converted
+  throw ECtxScriptError::CreateFmt(
+      "%s('%s'): automation objects are not available on this platform", {function, name});
+}
+
+void CreateOleObject(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  RaiseNoAutomation(script, "CreateOleObject");
+}
+
+void GetActiveOleObject(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  RaiseNoAutomation(script, "GetActiveOleObject");
+}
+
+void CreateComObject(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  RaiseNoAutomation(script, "CreateComObject");
+}
+
+constexpr TPackageFunction kFunctions[] = {
+    {"CreateOleObject", CreateOleObject, 1}, {"GetActiveOleObject", GetActiveOleObject, 1},
+    {"CreateComObject", CreateComObject, 1}, {"ParamStr", ParamStr, 1},
+    {"ParamCount", ParamCount, 0},
+};
+
+}  // namespace
+
+std::span<const TPackageFunction> SystemFunctions() { return kFunctions; }
+
+void SetScriptParameters(std::vector<std::string> parameters) {
+  Parameters() = std::move(parameters);
+}
+
+std::vector<std::string> CommandLineParameters(int argc, char** argv) {
+  std::vector<std::string> parameters(argv, argv + argc);
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error && !parameters.empty()) parameters[0] = program.string();
+  return parameters;
+}
+
+}  // namespace zendrik

@@ -1,0 +1,91 @@
+#pragma once
+
+// Script cases kept as files: tests/scripts/<area>/<feature>/*.pas. A file holds cases; each
+// starts with "// case: NAME", then the script text, then its expectations:
+//   // expect: TEXT            a line the script prints with Print(...), in order
+//   // expect value: TEXT      the text form of the value the run returns
+//   // expect error: MESSAGE   the run fails with this message (nothing after it is run)
+// A case without "expect error" must run to its end without an error.
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tests/support/case_names.h"
+
+namespace zendrik::testsupport {
+
+struct ScriptCase {
+  std::string Name;  // feature, file stem and case name
+  std::string Text;
+  std::vector<std::string> Printed;
+  bool ChecksValue = false;
+  std::string Value;
+  bool ExpectsError = false;
+  std::string Error;
+};
+
+inline void PrintTo(const ScriptCase& c, std::ostream* out) { *out << c.Name; }
+
+namespace detail {
+
+inline bool StartsWith(const std::string& line, std::string_view prefix) {
+  return line.compare(0, prefix.size(), prefix) == 0;
+}
+
+inline void ReadCases(const std::filesystem::path& file, const std::string& feature,
+                      std::vector<ScriptCase>& out) {
+  std::ifstream in(file, std::ios::binary);
+  std::string line;
+  bool inScript = false;
+  while (std::getline(in, line)) {
+    if (StartsWith(line, "// case: ")) {
+      ScriptCase c;
+      c.Name = CaseName(feature + " " + file.stem().string() + " " + line.substr(9));
+      out.push_back(std::move(c));
+      inScript = true;
+    } else if (out.empty()) {
+      continue;
+    } else if (StartsWith(line, "// expect: ")) {
+      out.back().Printed.push_back(line.substr(11));
+      inScript = false;
+    } else if (line == "// expect:") {
+      out.back().Printed.emplace_back();
+      inScript = false;
+    } else if (StartsWith(line, "// expect value: ")) {
+      out.back().ChecksValue = true;
+      out.back().Value = line.substr(17);
+      inScript = false;
+    } else if (StartsWith(line, "// expect error: ")) {
+      out.back().ExpectsError = true;
+      out.back().Error = line.substr(17);
+      inScript = false;
+    } else if (inScript) {
+      out.back().Text += line + "\n";
+    }
+  }
+}
+
+}  // namespace detail
+
+/// The cases of every .pas file below `root`, in the order of the files' paths; the feature of
+/// a case is the name of its file's folder.
+inline std::vector<ScriptCase> ReadScriptCases(const std::filesystem::path& root) {
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+    if (entry.path().extension() == ".pas") files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  std::vector<ScriptCase> cases;
+  for (const auto& file : files)
+    detail::ReadCases(file, file.parent_path().filename().string(), cases);
+  return cases;
+}
+
+/// A name generator for INSTANTIATE_TEST_SUITE_P over script cases.
+inline std::string ScriptCaseName(const ScriptCase& c) { return c.Name; }
+
+}  // namespace zendrik::testsupport
