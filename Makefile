@@ -18,8 +18,10 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# The main job as a script, headless: reads examples/prices.html, follows a link, writes a
+# summary and saves $(BUILD_DIR)/prices.csv.
 run: build
-	$(BUILD_DIR)/app/zendrik --extract examples/prices.html
+	env -u DISPLAY -u WAYLAND_DISPLAY $(BUILD_DIR)/app/zendrik examples/prices.pas $(BUILD_DIR)/prices.csv
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
