@@ -60,6 +60,12 @@ TEST_F(BundledExamples, PricesReadsThePageFollowsALinkAndSavesASummary) {
                        "\"Ghi <AG>\",\"101.00\"\r\n\"Total\",\"120.55\"\r\n"));
 }
 
+TEST_F(BundledExamples, WindowDemoDrivesTheWindowsComponentsWithoutADisplay) {
+  const testsupport::ChildResult run = Run("window_demo.pas");
+  EXPECT_EQ(run.ExitStatus, 0) << run.Err;
+  EXPECT_EQ(run.Out, "14 rows from prices.html; the button is enabled again: True\n");
+}
+
 TEST_F(BundledExamples, QuotePagesFetchesEveryLinkedPage) {
   const testsupport::ChildResult run = Run("quote_pages.pas", {"out.csv"});
   EXPECT_EQ(run.ExitStatus, 0) << run.Err;
