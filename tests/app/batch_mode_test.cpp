@@ -3,50 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "app/file_bytes.h"
-#include "tests/support/child_process.h"
+#include "tests/app/headless_program.h"
 #include "tests/support/loopback_http_server.h"
 
 namespace zendrik {
 namespace {
 
-namespace fs = std::filesystem;
-
-class BatchMode : public ::testing::Test {
- protected:
-  void SetUp() override {
-    directory = fs::temp_directory_path() / ("zendrik_batch_" + std::to_string(::getpid()));
-    fs::create_directories(directory);
-  }
-  void TearDown() override { fs::remove_all(directory); }
-
-  std::string Script(const std::string& name, const std::string& text) {
-    const fs::path file = directory / name;
-    std::ofstream(file, std::ios::binary) << text;
-    return file.string();
-  }
-
-  // Runs the program with these arguments and no display.
-  testsupport::ChildResult Run(std::vector<std::string> args) {
-    args.insert(args.begin(), ZENDRIK_PROGRAM);
-    testsupport::ChildOptions options;
-    options.Environment = {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}};
-    options.WorkingDirectory = directory.string();
-    return testsupport::RunChild(args, options);
-  }
-
-  std::string Saved(const std::string& name) {
-    std::string bytes;
-    EXPECT_EQ(ReadFileBytes((directory / name).string(), bytes), "");
-    return bytes;
-  }
-
-  fs::path directory;
-};
+using BatchMode = testsupport::HeadlessProgram;
 
 TEST_F(BatchMode, AScriptThatSetsACellAndSavesWritesTheFileAndEndsCleanly) {
   const std::string script =
@@ -71,7 +36,7 @@ TEST_F(BatchMode, AnUnhandledErrorEndsWithItsMessageAndStatusOne) {
 }
 
 TEST_F(BatchMode, AScriptFileThatCannotBeReadEndsBeforeAnythingRuns) {
-  const testsupport::ChildResult run = Run({(directory / "missing.pas").string()});
+  const testsupport::ChildResult run = Run({(Directory / "missing.pas").string()});
   EXPECT_EQ(run.ExitStatus, 1);
   EXPECT_NE(run.Err.find("missing.pas"), std::string::npos) << run.Err;
   EXPECT_NE(run.Err.find("No such file or directory"), std::string::npos) << run.Err;
@@ -107,7 +72,7 @@ TEST_F(BatchMode, DownloadFillsTheTableAndFailuresAreLinesThatLetTheScriptGoOn) 
                                         "  SaveTable('item.csv');\n"
                                         "  Download('/cut.html', page);\n"
                                         "  SaveTable('" +
-                                        (directory / "no" / "dir.csv").string() +
+                                        (Directory / "no" / "dir.csv").string() +
                                         "');\n"
                                         "end;\n");
   const testsupport::ChildResult run = Run({script});
@@ -116,7 +81,7 @@ TEST_F(BatchMode, DownloadFillsTheTableAndFailuresAreLinesThatLetTheScriptGoOn) 
   EXPECT_EQ(run.Err,
             "Fehler: konnte Kusre nicht aus dem Internet laden (sind Sie online?)...\n"
             "zendrik: Cannot create \"" +
-                (directory / "no" / "dir.csv").string() + "\": No such file or directory\n");
+                (Directory / "no" / "dir.csv").string() + "\": No such file or directory\n");
 }
 
 }  // namespace

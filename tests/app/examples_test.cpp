@@ -9,38 +9,21 @@
 #include <string>
 
 #include "app/file_bytes.h"
-#include "tests/support/child_process.h"
+#include "tests/app/headless_program.h"
 
 namespace zendrik {
 namespace {
 
 namespace fs = std::filesystem;
 
-class BundledExamples : public ::testing::Test {
+// Runs a bundled script from another working directory, in the C locale.
+class BundledExamples : public testsupport::HeadlessProgram {
  protected:
-  void SetUp() override {
-    directory = fs::temp_directory_path() / ("zendrik_examples_" + std::to_string(::getpid()));
-    fs::create_directories(directory);
-  }
-  void TearDown() override { fs::remove_all(directory); }
-
-  testsupport::ChildResult Run(const std::string& script, std::vector<std::string> args = {}) {
+  testsupport::ChildResult RunExample(const std::string& script,
+                                      std::vector<std::string> args = {}) const {
     args.insert(args.begin(), std::string(ZENDRIK_SOURCE_DIR) + "/examples/" + script);
-    args.insert(args.begin(), ZENDRIK_PROGRAM);
-    testsupport::ChildOptions options;
-    options.Environment = {
-        {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}, {"LC_ALL", "C"}};
-    options.WorkingDirectory = directory.string();
-    return testsupport::RunChild(args, options);
+    return Run(args, {{"LC_ALL", "C"}});
   }
-
-  std::string Saved(const std::string& name) {
-    std::string bytes;
-    EXPECT_EQ(ReadFileBytes((directory / name).string(), bytes), "");
-    return bytes;
-  }
-
-  fs::path directory;
 };
 
 bool Contains(const std::string& text, const std::string& part) {
@@ -48,7 +31,7 @@ bool Contains(const std::string& text, const std::string& part) {
 }
 
 TEST_F(BundledExamples, PricesReadsThePageFollowsALinkAndSavesASummary) {
-  const testsupport::ChildResult run = Run("prices.pas");
+  const testsupport::ChildResult run = RunExample("prices.pas");
   EXPECT_EQ(run.ExitStatus, 0) << run.Err;
   EXPECT_TRUE(Contains(run.Out, "3 prices from prices.html\n")) << run.Out;
   EXPECT_TRUE(Contains(run.Out, "total 120.55, average 40.18\n")) << run.Out;
@@ -61,13 +44,13 @@ TEST_F(BundledExamples, PricesReadsThePageFollowsALinkAndSavesASummary) {
 }
 
 TEST_F(BundledExamples, WindowDemoDrivesTheWindowsComponentsWithoutADisplay) {
-  const testsupport::ChildResult run = Run("window_demo.pas");
+  const testsupport::ChildResult run = RunExample("window_demo.pas");
   EXPECT_EQ(run.ExitStatus, 0) << run.Err;
   EXPECT_EQ(run.Out, "14 rows from prices.html; the button is enabled again: True\n");
 }
 
 TEST_F(BundledExamples, QuotePagesFetchesEveryLinkedPage) {
-  const testsupport::ChildResult run = Run("quote_pages.pas", {"out.csv"});
+  const testsupport::ChildResult run = RunExample("quote_pages.pas", {"out.csv"});
   EXPECT_EQ(run.ExitStatus, 0) << run.Err;
   EXPECT_EQ(run.Out,
             "ABC    open  12,10 close  12,50\nDEF    open   7,20 close   7,05\n"
@@ -78,10 +61,10 @@ TEST_F(BundledExamples, QuotePagesFetchesEveryLinkedPage) {
 }
 
 TEST_F(BundledExamples, FolderReportListsTheFilesOfAFolder) {
-  fs::create_directories(directory / "data");
-  { std::ofstream(directory / "data" / "one.txt") << "12345"; }
-  { std::ofstream(directory / "data" / "two.txt") << "123"; }
-  const testsupport::ChildResult run = Run("folder_report.pas", {"data"});
+  fs::create_directories(Directory / "data");
+  { std::ofstream(Directory / "data" / "one.txt") << "12345"; }
+  { std::ofstream(Directory / "data" / "two.txt") << "123"; }
+  const testsupport::ChildResult run = RunExample("folder_report.pas", {"data"});
   EXPECT_EQ(run.ExitStatus, 0) << run.Err;
   EXPECT_TRUE(Contains(run.Out, "  one.txt                     5  ")) << run.Out;
   EXPECT_TRUE(Contains(run.Out, "2 files, 8 bytes\nlargest: one.txt (5 bytes)\n")) << run.Out;

@@ -15,6 +15,10 @@
 #include <string_view>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "script/runtime/conversions.h"
+#include "tests/script/script_test_support.h"
 #include "tests/support/case_names.h"
 
 namespace zendrik::testsupport {
@@ -87,5 +91,27 @@ inline std::vector<ScriptCase> ReadScriptCases(const std::filesystem::path& root
 
 /// A name generator for INSTANTIATE_TEST_SUITE_P over script cases.
 inline std::string ScriptCaseName(const ScriptCase& c) { return c.Name; }
+
+/// Runs case `c` with a test host that owns its engine, as the window owns its own, and checks
+/// what it printed, returned and raised, and that the engine is idle again with every cell
+/// cleared, whatever happened.
+inline void ExpectScriptCase(const ScriptCase& c) {
+  TTestHost host;
+  TCtxScript& engine = *new TCtxScript(&host);  // owned by the host
+  const RunOutcome run = RunScript(engine, c.Text, &host);
+  EXPECT_EQ(run.Printed, c.Printed) << c.Text;
+  if (c.ExpectsError) {
+    EXPECT_TRUE(run.Failed) << c.Text;
+    EXPECT_EQ(run.Error, c.Error) << c.Text;
+  } else {
+    EXPECT_FALSE(run.Failed) << run.Error << "\n" << c.Text;
+  }
+  if (c.ChecksValue) {
+    EXPECT_EQ(ValueToText(run.Value), c.Value) << c.Text;
+  }
+  EXPECT_EQ(engine.RunningCode(), nullptr);
+  EXPECT_EQ(engine.CurrentState().SP, -1);
+  for (const TCtxValue& cell : engine.StackCells()) EXPECT_TRUE(cell.IsUnassigned());
+}
 
 }  // namespace zendrik::testsupport

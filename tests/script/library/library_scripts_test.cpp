@@ -50,22 +50,7 @@ class LibraryScript : public ::testing::TestWithParam<Case> {
   fs::path directory_;
 };
 
-TEST_P(LibraryScript, RunsAsExpected) {
-  const Case& c = GetParam();
-  testsupport::TTestHost host;
-  TCtxScript& engine = *new TCtxScript(&host);  // owned by its host, as the window owns its own
-  const testsupport::RunOutcome run = testsupport::RunScript(engine, c.Text, &host);
-  EXPECT_EQ(run.Printed, c.Printed) << c.Text;
-  if (c.ExpectsError) {
-    EXPECT_TRUE(run.Failed) << c.Text;
-    EXPECT_EQ(run.Error, c.Error) << c.Text;
-  } else {
-    EXPECT_FALSE(run.Failed) << run.Error << "\n" << c.Text;
-  }
-  if (c.ChecksValue) {
-    EXPECT_EQ(ValueToText(run.Value), c.Value) << c.Text;
-  }
-}
+TEST_P(LibraryScript, RunsAsExpected) { testsupport::ExpectScriptCase(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, LibraryScript,
                          ::testing::ValuesIn(testsupport::ReadScriptCases(ZENDRIK_LIBRARY_SCRIPTS)),

@@ -20,26 +20,7 @@ class InterpreterSnippet : public ::testing::TestWithParam<Case> {
   }
 };
 
-TEST_P(InterpreterSnippet, RunsAsExpected) {
-  const Case& c = GetParam();
-  testsupport::TTestHost host;
-  TCtxScript& engine = *new TCtxScript(&host);  // owned by its host, as the window owns its own
-  const testsupport::RunOutcome run = testsupport::RunScript(engine, c.Text, &host);
-  EXPECT_EQ(run.Printed, c.Printed) << c.Text;
-  if (c.ExpectsError) {
-    EXPECT_TRUE(run.Failed) << c.Text;
-    EXPECT_EQ(run.Error, c.Error) << c.Text;
-  } else {
-    EXPECT_FALSE(run.Failed) << run.Error << "\n" << c.Text;
-  }
-  if (c.ChecksValue) {
-    EXPECT_EQ(ValueToText(run.Value), c.Value) << c.Text;
-  }
-  // Whatever happened, the engine is idle again with every cell cleared.
-  EXPECT_EQ(engine.RunningCode(), nullptr);
-  EXPECT_EQ(engine.CurrentState().SP, -1);
-  for (const TCtxValue& cell : engine.StackCells()) EXPECT_TRUE(cell.IsUnassigned());
-}
+TEST_P(InterpreterSnippet, RunsAsExpected) { testsupport::ExpectScriptCase(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     Scripts, InterpreterSnippet,
