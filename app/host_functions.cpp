@@ -58,9 +58,15 @@ void SaveTable(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCou
 // GetCell(Column, Row).
 void GetCell(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
   CheckArgCount(argCount, 2, -1);
-  script.Result.AssignString({});
-  const std::int32_t row = ToInteger(script.GetParam(1));
-  const std::int32_t column = ToInteger(script.GetParam(2));
+  // The result is the empty text until the cell is read, also when a position fails to convert.
+  std::int32_t row, column;
+  try {
+    row = ToInteger(script.GetParam(1));
+    column = ToInteger(script.GetParam(2));
+  } catch (...) {
+    script.Result.AssignString({});
+    throw;
+  }
   script.Result.AssignString(Host().ReadCell(row, column));
 }
 

@@ -43,7 +43,10 @@ void InvokeUnqualified(TCtxScript& script, TCtxPCodeRec& instruction, TCtxAccess
   QObject* const cached =
       instruction.CachedIntrospector ? instruction.CachedObject.data() : nullptr;
   if (cached && (cached == system || cached == scopes[0] || cached == scopes[1])) {
-    if (InvokeOnObject(script, instruction, cached, kind)) return;
+    // The cache already names this object's introspector: no need to check it again.
+    if (instruction.CachedIntrospector->InvokeMember(script, kind, cached, instruction.Name,
+                                                     instruction.Value, instruction.Count))
+      return;
     RaiseMethodNotFound(instruction.Name);
   }
   for (QObject* scope : scopes)
