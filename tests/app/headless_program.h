@@ -20,8 +20,8 @@ namespace zendrik::testsupport {
 class HeadlessProgram : public ::testing::Test {
  protected:
   void SetUp() override {
-    Directory = std::filesystem::temp_directory_path() /
-                ("zendrik_program_" + std::to_string(::getpid()));
+    Directory =
+        std::filesystem::temp_directory_path() / ("zendrik_program_" + std::to_string(::getpid()));
     std::filesystem::create_directories(Directory);
   }
   void TearDown() override { std::filesystem::remove_all(Directory); }
