@@ -262,10 +262,9 @@ QVariant PropertyVariant(const QMetaProperty& property, const TCtxValue& value) 
 TCtxValue GetPropertyValue(QObject& instance, const QMetaProperty& property) {
   const QVariant variant = property.read(&instance);
   if (property.isEnumType() || property.isFlagType()) return TCtxValue::Integer(variant.toInt());
+  // An unreadable property of a fixed type has no value; an empty QVariant property reads as Null.
   std::optional<TCtxValue> value;
-  if (property.metaType().id() == QMetaType::QVariant)
-    value = FromVariant(variant);
-  else if (variant.isValid())
+  if (variant.isValid() || property.metaType().id() == QMetaType::QVariant)
     value = FromVariant(variant);
   if (!value)
     throw ECtxScriptError::CreateFmt("Invalid property type: %s.%s",
