@@ -3,6 +3,8 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 # WERROR=ON turns warnings in the project's own code into errors (CI does).
 WERROR ?= OFF
+# ccache, when installed, lets rebuilds and parallel checkouts reuse compiled objects.
+LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 .PHONY: all deps configure build run test bench sanitize format format-check clean
 
@@ -13,7 +15,7 @@ deps:
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DZENDRIK_WERROR=$(WERROR) >/dev/null
+	  -DZENDRIK_WERROR=$(WERROR) $(LAUNCHER) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)

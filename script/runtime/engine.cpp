@@ -45,7 +45,7 @@ void TCtxScript::Execute(TCtxScriptCode& code, const TCtxValue& params, TCtxValu
   if (!State.Code) ErrorLine = 0;  // an outermost run starts without an error
   if (!code.Compiled()) code.SetCompiled(true);
   if (code.PCode().empty()) return;
-  Terminated = false;
+  if (!State.Code) Terminated = false;  // a nested execution must not cancel a stop
   Enter(code, params, host);
   try {
     Run(FuseForThisExecution(code));

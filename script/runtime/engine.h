@@ -87,7 +87,8 @@ class TCtxScript : public QObject {
   /// none, an array for several) and `host` as scope. A code without instructions leaves
   /// `value` untouched.
   void Execute(TCtxScriptCode& code, const TCtxValue& params, TCtxValue& value, QObject* host);
-  /// Termination request: honoured only while `Paused` (a debugging front end holds the run).
+  /// Termination request: a running script stops before its next instruction, a paused one as
+  /// soon as it resumes; an idle engine ignores it. No protected block catches the stop.
   void Terminate();
 
   /// Pushes a copy of `value`; raises "Stack overflow" beyond 1024 cells.
@@ -114,6 +115,10 @@ class TCtxScript : public QObject {
   bool TraceInto = false;
   TCtxDebugOptions DebugOptions;
   TOnCtxDebugHook OnDebugHook;
+  /// Called from the run loop about every `kPollInterval` instructions while a script runs, so
+  /// that a host can let pending events through, or a budget can end the run with `Terminate`.
+  std::function<void(TCtxScript& sender)> OnPoll;
+  static constexpr std::int32_t kPollInterval = 1024;
 
   bool TraceMode() const { return State.TraceMode; }
   void SetTraceMode(bool value) { State.TraceMode = value; }
@@ -168,6 +173,8 @@ class TCtxScript : public QObject {
   void AccessAutomation(const TCtxPCodeRec& instruction, TCtxAccessKind kind,
                         const TCtxValue& receiver);
   bool AppendInPlace(TCtxValue& left, std::int32_t pc);
+  /// Calls `OnPoll` and starts the next interval; true when the run is to end.
+  [[gnu::noinline]] bool Poll(std::int32_t pc);
 
   /// Finds the fused runs of `code` for the execution just entered.
   const TCtxFusedRun* FuseForThisExecution(const TCtxScriptCode& code);
@@ -187,6 +194,7 @@ class TCtxScript : public QObject {
   std::int32_t SavedStatesCapacity = 10;
   TCtxScriptState State;
   std::int32_t ErrorLine = 0;
+  std::int32_t PollCountdown = kPollInterval;
 };
 
 // The stack operations the run loop uses on every instruction, defined here to be inlined.

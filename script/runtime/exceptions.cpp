@@ -42,7 +42,8 @@ void TCtxScript::CloseProtectedBlock() {
 
 bool TCtxScript::CatchException() {
   const std::int32_t tryTop = State.TryTop;
-  if (tryTop < 0) return false;
+  // A stop leaves every execution; a script cannot handle it.
+  if (tryTop < 0 || Terminated) return false;
   // A block whose two cells a faulty callback removed cannot be resumed: the exception leaves.
   if (tryTop < 1 || tryTop > State.SP) return false;
   const TCtxValue& savedTryTop = Stack[static_cast<std::size_t>(tryTop)];
@@ -67,7 +68,7 @@ void TCtxScript::DebugHook(bool exception) {
 }
 
 void TCtxScript::Terminate() {
-  if (!Paused) return;
+  if (!Paused && !State.Code) return;
   Terminated = true;
   Paused = false;
 }

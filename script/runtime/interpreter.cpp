@@ -95,6 +95,7 @@ void TCtxScript::RunInstructions(const TCtxFusedRun* runs) {
   std::int32_t pc = State.PC;
   if (Terminated) return;
   for (;;) {
+    if (--PollCountdown <= 0 && Poll(pc)) return;
     if (static_cast<std::uint32_t>(pc) >= size)
       throw ECtxScriptError::CreateFmt("Instruction %d lies outside the code", {pc});
     const TCtxFusedRun& run = runs[pc];
@@ -224,6 +225,15 @@ void TCtxScript::RunInstructions(const TCtxFusedRun* runs) {
         break;
     }
   }
+}
+
+bool TCtxScript::Poll(std::int32_t pc) {
+  PollCountdown = kPollInterval;
+  if (OnPoll) {
+    State.PC = pc;
+    OnPoll(*this);
+  }
+  return Terminated;
 }
 
 bool TCtxScript::StepRun(std::int32_t& pc, int length) {

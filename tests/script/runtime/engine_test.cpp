@@ -304,7 +304,7 @@ TEST_F(Engine, AFailedRunNotesTheLineOfTheOutermostScript) {
   EXPECT_EQ(engine.LastErrorLine(), 0) << "an error the script handles";
 }
 
-TEST_F(Engine, TerminationIsHonouredOnlyWhilePaused) {
+TEST_F(Engine, TerminationIsIgnoredWhileIdleAndHonouredWhilePaused) {
   engine.Terminate();
   EXPECT_FALSE(engine.Terminated);
   engine.DebugOptions = {TCtxDebugOption::cdoStopOnBreakpoint};
@@ -321,6 +321,45 @@ TEST_F(Engine, TerminationIsHonouredOnlyWhilePaused) {
   EXPECT_EQ(run.Error, "Process terminated by user");
   EXPECT_FALSE(engine.Paused);
   EXPECT_EQ(engine.CurrentState().SP, -1);
+}
+
+TEST_F(Engine, PollingEndsAnEndlessLoopThatNoBlockCanCatch) {
+  int polls = 0;
+  engine.OnPoll = [&polls](TCtxScript& sender) {
+    if (++polls == 3) sender.Terminate();
+  };
+  const testsupport::RunOutcome run = testsupport::RunScript(
+      engine,
+      "var i; begin i := 0; try while true do i := i + 1; except Print('caught'); end; end;",
+      &host);
+  EXPECT_EQ(polls, 3);
+  EXPECT_TRUE(run.Printed.empty());
+  EXPECT_EQ(run.Error, "Process terminated by user");
+  EXPECT_EQ(engine.CurrentState().SP, -1);
+}
+
+TEST_F(Engine, AStopDuringANestedExecutionEndsTheWholeRun) {
+  engine.OnPoll = [](TCtxScript& sender) {
+    if (sender.SavedCount() > 0) sender.Terminate();
+  };
+  const testsupport::RunOutcome run = testsupport::RunScript(
+      engine,
+      "var n; begin try while true do n := Evaluate('1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1') "
+      "except Print('caught', exception) end; Print('after'); end;",
+      &host);
+  EXPECT_TRUE(run.Printed.empty());
+  EXPECT_EQ(run.Error, "Process terminated by user");
+  EXPECT_EQ(engine.SavedCount(), 0);
+}
+
+TEST_F(Engine, ALoopOfCaughtErrorsIsStillPolled) {
+  int polls = 0;
+  engine.OnPoll = [&polls](TCtxScript& sender) {
+    if (++polls == 2) sender.Terminate();
+  };
+  const testsupport::RunOutcome run =
+      testsupport::RunScript(engine, "begin while true do try raise 'x' except end; end;", &host);
+  EXPECT_EQ(run.Error, "Process terminated by user");
 }
 
 TEST_F(Engine, AHookThatFailsOnACaughtExceptionEndsTheRun) {
