@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,8 @@ inline constexpr int NotAssignable = 1016;
 inline constexpr int TooManySymbols = 1017;
 inline constexpr int TooManyArguments = 1018;
 inline constexpr int NestingTooDeep = 1019;
+inline constexpr int GotoIntoTry = 1020;
+inline constexpr int CodeTooLarge = 1021;
 }  // namespace error_code
 
 /// Limits that keep the compiled code within its 8-bit count fields and the compiler within
@@ -44,6 +47,9 @@ inline constexpr int kMaxSymbols = 255;
 inline constexpr int kMaxArguments = 255;
 /// Statements, expressions and unary operators nested in one another, counted together.
 inline constexpr int kMaxNesting = 1000;
+/// Instructions in one code. Finally parts are emitted once per way out of their block, so
+/// finally parts nested in finally parts could otherwise grow the code without bound.
+inline constexpr std::int32_t kMaxInstructions = 1 << 22;
 
 /// Base of the compilers: the scanner state, the emission and jump state, and the compile
 /// driver. A language supplies its token rules and grammar by overriding the virtual operations.
@@ -87,7 +93,9 @@ class TCtxCompiler : public TCtxLanguageCompiler {
   int SymbolCount() const;
   const TSymbol& SymbolAt(int index) const;
 
-  // Emission into the instruction array of `CodeObject`; each returns the new index.
+  // Emission into the instruction array of `CodeObject`; each returns the new index. A code
+  // beyond `kMaxInstructions` is an error.
+  int EmitRecord(TCtxPCodeRec instruction);
   int Emit(TCtxOpCode op);
   int EmitName(TCtxOpCode op, std::string_view name, int count);
   int EmitValue(TCtxOpCode op, std::int32_t value, int count = 0);
@@ -105,6 +113,39 @@ class TCtxCompiler : public TCtxLanguageCompiler {
   void DeclareLabel(const std::string& name);
   /// Binds the pending jumps whose names are declared labels.
   void BindLabels();
+  /// Forgets the labels, pending jumps and try parts of the last compile.
+  void ResetJumps();
+
+  // Parts of try statements (protected_parts.cpp). A try body, an except part and a finally
+  // part are closed to jumps from outside: a label declared inside one is visible only there.
+  // A try body, an except part and the finally part that runs after an error are protected: a
+  // jump that leaves one (goto, break, continue, exit) runs an exit stub that closes it first.
+
+  /// Jumps that leave a protected part for the same target, and the line of the first.
+  struct TPartExit {
+    std::string Name;
+    std::vector<std::int32_t> Jumps;
+    std::uint16_t Line = 0;
+  };
+  /// Starts a part whose labels stay inside it; returns its first instruction.
+  std::int32_t OpenLabelScope();
+  /// Binds the jumps inside the part to its labels and hides them; a goto from outside to one
+  /// of them is an error.
+  void CloseLabelScope();
+  /// Starts a protected part; returns its first instruction.
+  std::int32_t OpenProtectedPart();
+  /// Ends the protected part that starts at `start` and takes out the jumps that leave it.
+  std::vector<TPartExit> CloseProtectedPart(std::int32_t start);
+  /// For each exit: a stub made of `close` (which emits what closes the part) and a jump on to
+  /// the exit's target, which stays pending; the exit's jumps go to the stub.
+  void EmitExitStubs(const std::vector<TPartExit>& exits, const std::function<void()>& close);
+  /// Emits a copy of instructions [from, to): jumps inside the range keep their targets
+  /// inside the copy, pending jumps of the range are pending again from the copy.
+  void EmitCopy(std::int32_t from, std::int32_t to);
+  /// `exit` in the body: the routine's exit sequence, or a jump to it out of protected parts.
+  void EmitExit();
+  /// The instructions that end the routine (its result into R, then EXIT).
+  virtual void EmitExitSequence() {}
 
   /// Optional source of message texts: called with the error code and an empty text to fill.
   /// When set, it replaces ErrorText; a text left empty reads "Error <code>".
@@ -130,8 +171,19 @@ class TCtxCompiler : public TCtxLanguageCompiler {
   bool IsFunction = false;
   /// Labels (upper-cased name to instruction index) of the routine being compiled.
   std::map<std::string, std::int32_t> Labels;
-  /// Jumps waiting for their target, by upper-cased target name, in sorted name order.
+  /// Jumps waiting for their target, by upper-cased target name, in sorted name order; the
+  /// jumps of a name are in the order they were emitted.
   std::map<std::string, std::vector<std::int32_t>> PendingJumps;
+  /// Labels declared in each open try part, innermost last, with the part's first instruction.
+  struct TLabelScope {
+    std::int32_t Start = 0;
+    std::vector<std::string> Names;
+  };
+  std::vector<TLabelScope> LabelScopes;
+  /// Labels of try parts already compiled.
+  std::set<std::string> ClosedLabels;
+  /// Protected parts around the statement being compiled.
+  std::int32_t ProtectedDepth = 0;
 
  protected:
   /// Counts recursive descent so that deep nesting is a compile error, not a stack overflow.
@@ -203,7 +255,9 @@ class TCtxPasCompiler final : public TCtxCompiler {
   void ParseBreakOrContinue(std::string_view word);
   void ParseGoto();
   void BindLoopExits(std::int32_t continueTarget);
-  void EmitExitSequence();
+  void EmitExitSequence() override;
+  void ParseFinallyPart(std::int32_t tryIndex, const std::vector<TPartExit>& bodyExits);
+  void ParseExceptPart(std::int32_t tryIndex, const std::vector<TPartExit>& bodyExits);
 
   // Routine.
   void ParseParameterGroup();

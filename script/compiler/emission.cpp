@@ -7,8 +7,6 @@
 
 namespace zendrik {
 
-namespace {}  // namespace
-
 TCtxCompiler::NestingGuard::NestingGuard(TCtxCompiler& compiler) : compiler_(compiler) {
   if (++compiler_.NestingDepth > kMaxNesting) {
     --compiler_.NestingDepth;
@@ -31,11 +29,17 @@ int TCtxCompiler::SymbolCount() const { return CodeObject->Symbols().Count(); }
 
 const TSymbol& TCtxCompiler::SymbolAt(int index) const { return CodeObject->Symbols().At(index); }
 
-int TCtxCompiler::Emit(TCtxOpCode op) {
+int TCtxCompiler::EmitRecord(TCtxPCodeRec instruction) {
+  if (LastIndex + 1 >= kMaxInstructions) RaiseError(error_code::CodeTooLarge);
   // The array holds only emitted instructions; Compile reserved room for them up front.
-  TCtxPCodeRec& instruction = CodeObject->PCode().emplace_back(op);
-  instruction.Line = static_cast<std::uint16_t>(MarkedLine);
+  CodeObject->PCode().push_back(std::move(instruction));
   return ++LastIndex;
+}
+
+int TCtxCompiler::Emit(TCtxOpCode op) {
+  TCtxPCodeRec instruction(op);
+  instruction.Line = static_cast<std::uint16_t>(MarkedLine);
+  return EmitRecord(std::move(instruction));
 }
 
 int TCtxCompiler::EmitName(TCtxOpCode op, std::string_view name, int count) {
@@ -83,7 +87,17 @@ void TCtxCompiler::BindPending(std::string_view name, int target) {
 }
 
 void TCtxCompiler::DeclareLabel(const std::string& name) {
-  if (!Labels.emplace(name, LastIndex + 1).second) RaiseError(error_code::LabelRedeclared, name);
+  if (ClosedLabels.contains(name) || !Labels.emplace(name, LastIndex + 1).second)
+    RaiseError(error_code::LabelRedeclared, name);
+  if (!LabelScopes.empty()) LabelScopes.back().Names.push_back(name);
+}
+
+void TCtxCompiler::ResetJumps() {
+  Labels.clear();
+  PendingJumps.clear();
+  LabelScopes.clear();
+  ClosedLabels.clear();
+  ProtectedDepth = 0;
 }
 
 void TCtxCompiler::BindLabels() {

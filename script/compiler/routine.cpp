@@ -39,6 +39,8 @@ std::string_view PascalErrorText(int code) {
     case error_code::TooManySymbols: return "Too many identifiers in one routine";
     case error_code::TooManyArguments: return "Too many arguments";
     case error_code::NestingTooDeep: return "Statements or expressions nested too deeply";
+    case error_code::GotoIntoTry: return "Goto into a try statement";
+    case error_code::CodeTooLarge: return "Script too large";
     default: return "Unknown error";
   }
 }
@@ -69,8 +71,7 @@ class CompileScope {
     compiler_.CodeObject = &code;
   }
   ~CompileScope() {
-    compiler_.Labels.clear();
-    compiler_.PendingJumps.clear();
+    compiler_.ResetJumps();
     compiler_.CodeObject = nullptr;
     compiler_.Source = {};
   }
@@ -104,8 +105,7 @@ void TCtxCompiler::Compile(TCtxScriptCode& code) {
       ParseExpression();
       Emit(Op::Exit);
     } else {
-      Labels.clear();
-      PendingJumps.clear();
+      ResetJumps();
       ParseHeader();
       ParseBody();
       BindLabels();

@@ -53,7 +53,7 @@ void TCtxPasCompiler::ParseStatement() {
       ParseExpression();
       Emit(Op::RaiseResult);
       return;
-    case token::Exit: NextToken(); return EmitExitSequence();
+    case token::Exit: NextToken(); return EmitExit();
     case token::Break: return ParseBreakOrContinue("break");
     case token::Continue: return ParseBreakOrContinue("continue");
     case token::Goto: return ParseGoto();
@@ -173,27 +173,70 @@ void TCtxPasCompiler::BindLoopExits(std::int32_t continueTarget) {
   --LoopDepth;
 }
 
+// try S finally F end:   TRY L; S; END TRY; F; JUMP M; [S stubs]; L: F; RAISE (Exception);
+//                        [F stubs]; M:
+// try S except H end:    TRY L; S; END TRY; JUMP M; [S stubs]; L: H; CLEAR Exception;
+//                        [JUMP M; H stubs]; M:
+// A stub closes what a jump leaves: END TRY for the body (and a copy of F after a finally
+// body), CLEAR Exception for a handler, before it jumps on. The second F, reached only from
+// the handler, is a copy of the first.
 void TCtxPasCompiler::ParseTry() {
   NextToken();
-  const int handler = Emit(Op::Try);
+  const int tryIndex = Emit(Op::Try);
+  const std::int32_t bodyStart = OpenProtectedPart();
+  OpenLabelScope();
   ParseStatementList();
+  CloseLabelScope();
+  const std::vector<TPartExit> bodyExits = CloseProtectedPart(bodyStart);
   Emit(Op::EndTry);
   if (Token == token::Finally) {
     NextToken();
-    PatchJump(handler);
-    ParseStatementList();
-    Emit(Op::RaiseException);
+    ParseFinallyPart(tryIndex, bodyExits);
   } else if (Token == token::Except) {
     NextToken();
-    const int skipHandler = Emit(Op::Jump);
-    PatchJump(handler);
-    ParseStatementList();
-    Emit(Op::ClearException);
-    PatchJump(skipHandler);
+    ParseExceptPart(tryIndex, bodyExits);
   } else {
     RaiseError(error_code::SyntaxError, TokenText);
   }
   Expect(token::End);
+}
+
+void TCtxPasCompiler::ParseFinallyPart(std::int32_t tryIndex,
+                                       const std::vector<TPartExit>& bodyExits) {
+  const std::int32_t finallyStart = OpenLabelScope();
+  ParseStatementList();
+  CloseLabelScope();
+  const std::int32_t finallyEnd = LastIndex + 1;
+  const int skipHandler = Emit(Op::Jump);
+  EmitExitStubs(bodyExits, [&] {
+    Emit(Op::EndTry);
+    EmitCopy(finallyStart, finallyEnd);
+  });
+  PatchJump(tryIndex);
+  const std::int32_t handlerStart = OpenProtectedPart();
+  EmitCopy(finallyStart, finallyEnd);
+  Emit(Op::RaiseException);
+  EmitExitStubs(CloseProtectedPart(handlerStart), [&] { Emit(Op::ClearException); });
+  PatchJump(skipHandler);
+}
+
+void TCtxPasCompiler::ParseExceptPart(std::int32_t tryIndex,
+                                      const std::vector<TPartExit>& bodyExits) {
+  const int skipHandler = Emit(Op::Jump);
+  EmitExitStubs(bodyExits, [&] { Emit(Op::EndTry); });
+  PatchJump(tryIndex);
+  const std::int32_t handlerStart = OpenProtectedPart();
+  OpenLabelScope();
+  ParseStatementList();
+  CloseLabelScope();
+  Emit(Op::ClearException);
+  const std::vector<TPartExit> handlerExits = CloseProtectedPart(handlerStart);
+  if (!handlerExits.empty()) {
+    const int skipStubs = Emit(Op::Jump);
+    EmitExitStubs(handlerExits, [&] { Emit(Op::ClearException); });
+    PatchJump(skipStubs);
+  }
+  PatchJump(skipHandler);
 }
 
 void TCtxPasCompiler::ParseBreakOrContinue(std::string_view word) {
@@ -204,6 +247,9 @@ void TCtxPasCompiler::ParseBreakOrContinue(std::string_view word) {
 
 void TCtxPasCompiler::ParseGoto() {
   NextToken();
+  // A label already closed inside a try statement: the error points at its name.
+  if (Token == token::Identifier && ClosedLabels.contains(UpperCase(TokenText)))
+    RaiseError(error_code::GotoIntoTry, UpperCase(TokenText));
   const std::string name = Expect(token::Identifier);
   const int jump = Emit(Op::Jump);
   AddPendingJump(name, jump);

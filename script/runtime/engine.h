@@ -186,6 +186,11 @@ class TCtxScript : public QObject {
   void DebugHook(bool exception);
   void OpenProtectedBlock(std::int32_t handler);
   void CloseProtectedBlock();
+  /// Ends an except part or a finally part left by a jump: the exception handled outside it
+  /// is pending again.
+  void EndHandler();
+  /// Ends a finally part reached by an error: raises that error again.
+  [[noreturn]] void RaiseHandledAgain();
 
   std::vector<TCtxValue> Stack;
   /// The fused runs of the code of each execution, by nesting depth; kept for reuse.

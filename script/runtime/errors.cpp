@@ -32,11 +32,13 @@ namespace {
 // The plain text of a raised value; a value without one (an array, an object) is described
 // instead, so that raising it never fails with a conversion error and loses the value.
 std::string RaisedValueMessage(const TCtxValue& value) {
+  std::string text;
   try {
-    return ToStringPlain(value);
+    text = ToStringPlain(value);
   } catch (const EVariantError&) {
-    return ValueToText(value);
+    text = ValueToText(value);
   }
+  return text.empty() ? std::string(kEmptyRaisedValue) : text;
 }
 
 }  // namespace

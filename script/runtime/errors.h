@@ -23,7 +23,7 @@ class ECtxScriptError : public std::runtime_error {
 };
 
 /// A value raised by a script; its message is the plain text of the value (for a value that has
-/// none, such as an array or an object, its display text).
+/// none, such as an array or an object, its display text; for an empty one, a sentence saying so).
 class EVariantException : public std::runtime_error {
  public:
   explicit EVariantException(TCtxValue value);
@@ -45,6 +45,7 @@ class EScriptMathError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+inline constexpr std::string_view kEmptyRaisedValue = "Exception raised with an empty value";
 inline constexpr std::string_view kInvalidVariantOperation = "Invalid variant operation";
 inline constexpr std::string_view kInvalidVariantConversion = "Invalid variant type conversion";
 inline constexpr std::string_view kVariantNotAnObject = "Variant is not an object";

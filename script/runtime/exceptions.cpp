@@ -1,6 +1,7 @@
 // Protected blocks, the catching of exceptions inside a run, and the debug hook.
 
 #include <new>
+#include <utility>
 
 #include "script/runtime/conversions.h"
 #include "script/runtime/engine.h"
@@ -29,7 +30,10 @@ TCtxValue ExceptionValue(const std::exception_ptr& exception) {
 
 }  // namespace
 
+// A block is three cells: the exception being handled when it opened (restored when its
+// handler ends), the handler target and the enclosing block's cell.
 void TCtxScript::OpenProtectedBlock(std::int32_t handler) {
+  Push(State.ExceptValue);
   Push(TCtxValue::Integer(handler));
   Push(TCtxValue::Integer(State.TryTop));
   State.TryTop = State.SP;
@@ -38,14 +42,22 @@ void TCtxScript::OpenProtectedBlock(std::int32_t handler) {
 void TCtxScript::CloseProtectedBlock() {
   State.TryTop = ToInteger(Pop());
   Pop();  // the handler target
+  Pop();  // the exception being handled outside the block, which is still the pending one
+}
+
+void TCtxScript::EndHandler() { State.ExceptValue = Pop(); }
+
+void TCtxScript::RaiseHandledAgain() {
+  TCtxValue raised = std::exchange(State.ExceptValue, Pop());
+  throw EVariantException(std::move(raised));
 }
 
 bool TCtxScript::CatchException() {
   const std::int32_t tryTop = State.TryTop;
   // A stop leaves every execution; a script cannot handle it.
   if (tryTop < 0 || Terminated) return false;
-  // A block whose two cells a faulty callback removed cannot be resumed: the exception leaves.
-  if (tryTop < 1 || tryTop > State.SP) return false;
+  // A block whose cells a faulty callback removed cannot be resumed: the exception leaves.
+  if (tryTop < 2 || tryTop > State.SP) return false;
   const TCtxValue& savedTryTop = Stack[static_cast<std::size_t>(tryTop)];
   const TCtxValue& handler = Stack[static_cast<std::size_t>(tryTop) - 1];
   if (!savedTryTop.Is(TCtxType::Integer) || !handler.Is(TCtxType::Integer)) return false;
@@ -55,6 +67,7 @@ bool TCtxScript::CatchException() {
   DropTo(tryTop);
   State.TryTop = Pop().IntegerPayload();
   State.PC = Pop().IntegerPayload();
+  // The block's first cell stays: the handler ends by restoring the exception it holds.
   return true;
 }
 

@@ -326,11 +326,11 @@ inline bool TCtxScript::Step(TCtxPCodeRec& instruction, std::int32_t& pc) {
       break;
     case Op::Try: OpenProtectedBlock(instruction.Value); break;
     case Op::EndTry: CloseProtectedBlock(); break;
-    case Op::RaiseException:
-      if (!State.ExceptValue.IsUnassigned()) throw EVariantException(State.ExceptValue);
-      break;
-    case Op::RaiseResult: throw EVariantException(Result);
-    case Op::ClearException: State.ExceptValue = TCtxValue(); break;
+    case Op::RaiseException: RaiseHandledAgain();
+    case Op::RaiseResult:
+      // A reference would outlive the cell it designates: the value it designates is raised.
+      throw EVariantException(Result.IsReference() ? ReadReference(Result) : Result);
+    case Op::ClearException: EndHandler(); break;
     case Op::LoadException: Result = State.ExceptValue; break;
     case Op::Begin: OpenFrame(instruction); break;
     case Op::Exit: State.PC = at; return true;

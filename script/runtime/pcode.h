@@ -72,11 +72,11 @@ enum class TCtxOpCode : std::uint8_t {
   Jump = 48,               // continue at instruction Value
   JumpIfNot = 49,          // continue at Value when (not R) converts to true
   JumpIf = 50,             // continue at Value when R converts to true
-  Try = 51,                // open a protected block whose handler starts at Value
+  Try = 51,                // open a protected block (3 cells) whose handler starts at Value
   EndTry = 52,             // close the innermost protected block
-  RaiseException = 53,     // raise the pending exception value again, if any
+  RaiseException = 53,     // end a handler entered by an error: raise that error again
   RaiseResult = 54,        // raise an exception carrying R
-  ClearException = 55,     // forget the pending exception value
+  ClearException = 55,     // end a handler: the exception handled outside it is pending again
   LoadException = 56,      // R := the pending exception value
   Begin = 57,              // open the frame: Value incoming arguments, Count slots
   Exit = 58,               // end the execution normally

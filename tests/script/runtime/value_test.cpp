@@ -152,8 +152,9 @@ TEST(ScriptErrors, FormattedMessagesAndRaisedValuesCarryTheirText) {
   const EVariantException raised(I(42));
   EXPECT_STREQ(raised.what(), "42");
   EXPECT_EQ(raised.Value().TypeCode(), 3);
-  EXPECT_STREQ(EVariantException(Nul()).what(), "");
-  EXPECT_STREQ(EVariantException(Un()).what(), "");
+  EXPECT_STREQ(EVariantException(Nul()).what(), "Exception raised with an empty value");
+  EXPECT_STREQ(EVariantException(Un()).what(), "Exception raised with an empty value");
+  EXPECT_STREQ(EVariantException(S("")).what(), "Exception raised with an empty value");
 }
 
 }  // namespace

@@ -14,23 +14,27 @@ begin
 end;
 // expect listing:
 //    0  0  BEGIN 1 of 1
-//    1  4  TRY 5
+//    1  4  TRY 9
 //    2  4  Result <- INT 1
 //    3  4  Result -> VAR 0
 //    4  4  END TRY
 //    5  6  Result <- VAR 0
 //    6  6  PUSH RESULT
 //    7  6  Result <- METHOD Log (1 params)
-//    8  6  RAISE (Exception)
-//    9  9  TRY 14
-//   10  9  Result <- STR x
-//   11  9  RAISE (Result)
-//   12  9  END TRY
-//   13  9  JUMP 17
-//   14 11  Result := Exception
-//   15 11  RAISE (Result)
-//   16 11  CLEAR Exception
-//   17 11  EXIT
+//    8  6  JUMP 13
+//    9  6  Result <- VAR 0
+//   10  6  PUSH RESULT
+//   11  6  Result <- METHOD Log (1 params)
+//   12  6  RAISE (Exception)
+//   13  9  TRY 18
+//   14  9  Result <- STR x
+//   15  9  RAISE (Result)
+//   16  9  END TRY
+//   17  9  JUMP 21
+//   18 11  Result := Exception
+//   19 11  RAISE (Result)
+//   20 11  CLEAR Exception
+//   21 11  EXIT
 
 // case: empty try parts
 begin
@@ -39,14 +43,15 @@ begin
 end;
 // expect listing:
 //    0  0  BEGIN 0 of 0
-//    1  2  TRY 3
+//    1  2  TRY 4
 //    2  2  END TRY
-//    3  2  RAISE (Exception)
-//    4  3  TRY 7
-//    5  3  END TRY
-//    6  3  JUMP 8
-//    7  4  CLEAR Exception
-//    8  4  EXIT
+//    3  2  JUMP 5
+//    4  2  RAISE (Exception)
+//    5  3  TRY 8
+//    6  3  END TRY
+//    7  3  JUMP 9
+//    8  4  CLEAR Exception
+//    9  4  EXIT
 
 // case: exit in a function returns result
 function Calc(a);

@@ -67,7 +67,7 @@ end;
 // expect: caught deep
 // expect: 2
 
-// case: a finally inside an except part raises the enclosing exception again
+// case: a finally inside an except part does not raise the handled exception again
 begin
   try
     try
@@ -78,14 +78,15 @@ begin
       finally
         Print('finally');
       end;
+      Print('after', exception);
     end;
   except
-    Print('again', exception);
+    Print('not reached', exception);
   end;
 end;
 // expect: inner
 // expect: finally
-// expect: again outer
+// expect: after outer
 
 // case: an unhandled raise of a string leaves the run with its text
 begin
@@ -93,13 +94,13 @@ begin
 end;
 // expect error: stopped here
 
-// case: a raised null leaves an empty message
+// case: a raised null says that the value was empty
 begin
   raise null;
 end;
-// expect error: 
+// expect error: Exception raised with an empty value
 
-// case: a block left by break still catches a later error, once
+// case: a block left by break no longer catches a later error
 var i;
 begin
   for i := 1 to 3 do
@@ -110,16 +111,17 @@ begin
     end;
   Fail('late');
 end;
-// expect: handler 2 late
 // expect error: late
 
-// case: exit inside a protected block ends the run normally
+// case: exit inside a protected block runs the finally part and ends the run normally
 begin
   try
     Print('in');
     exit;
   finally
-    Print('never');
+    Print('finally');
   end;
+  Print('not reached');
 end;
 // expect: in
+// expect: finally
