@@ -70,12 +70,17 @@ void GetCell(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount
   script.Result.AssignString(Host().ReadCell(row, column));
 }
 
-// SetCell(Column, Row, Value).
+// SetCell(Column, Row, Value). A position beyond the limits fails before anything is written,
+// so that a mistyped row does not fill memory with empty rows.
 void SetCell(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
   CheckArgCount(argCount, 3, -1);
   const std::string text = ToStringPlain(script.GetParam(1));
   const std::int32_t row = ToInteger(script.GetParam(2));
   const std::int32_t column = ToInteger(script.GetParam(3));
+  if (row > kMaxScriptRows || column > kMaxScriptColumns)
+    throw ECtxScriptError::CreateFmt(
+        "SetCell(%d, %d): a script writes at most %d columns and %d rows",
+        {column, row, kMaxScriptColumns, kMaxScriptRows});
   Host().WriteCell(row, column, text);
 }
 

@@ -5,6 +5,10 @@
 
 namespace zendrik {
 
+/// The largest position `SetCell` writes to (those of a large spreadsheet); beyond them it fails.
+inline constexpr int kMaxScriptRows = 1'048'576;
+inline constexpr int kMaxScriptColumns = 16'384;
+
 /// What the host functions reach in the program's one window: the address field, the
 /// extraction, the table and its grid. The window implements it; tests give a stand-in.
 class TScriptHost {

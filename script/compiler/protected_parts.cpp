@@ -40,7 +40,8 @@ void TCtxCompiler::CloseLabelScope() {
     if (pending == PendingJumps.end()) continue;
     std::vector<std::int32_t>& jumps = pending->second;
     if (jumps.front() < scope.Start) RaiseError(error_code::GotoIntoTry, name);
-    for (std::int32_t jump : jumps) CodeObject->PCode()[static_cast<std::size_t>(jump)].Value = target;
+    for (std::int32_t jump : jumps)
+      CodeObject->PCode()[static_cast<std::size_t>(jump)].Value = target;
     PendingJumps.erase(pending);
   }
 }

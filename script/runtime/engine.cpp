@@ -2,6 +2,8 @@
 
 #include "script/runtime/engine.h"
 
+#include <new>
+
 #include "script/runtime/errors.h"
 #include "script/runtime/fusion.h"
 #include "script/runtime/script_code.h"
@@ -12,6 +14,9 @@ TCtxScript::TCtxScript(QObject* owner)
     : QObject(owner), Stack(static_cast<std::size_t>(kStackGrowth)) {
   SavedStates.reserve(static_cast<std::size_t>(SavedStatesCapacity));
   ResetState();
+  // Made now: when memory runs out there may be none left to make them.
+  OutOfMemoryValue();
+  OutOfMemoryError();
 }
 
 TCtxScript::~TCtxScript() {
@@ -40,6 +45,20 @@ const TCtxFusedRun* TCtxScript::FuseForThisExecution(const TCtxScriptCode& code)
   return FusedRuns[depth]->data();
 }
 
+namespace {
+
+// The exception being handled, as a script run reports it: running out of memory is an engine
+// error with its own message, anything else goes on as it is.
+[[noreturn]] void RethrowAsScriptError() {
+  try {
+    throw;
+  } catch (const std::bad_alloc&) {
+    throw OutOfMemoryError();
+  }
+}
+
+}  // namespace
+
 void TCtxScript::Execute(TCtxScriptCode& code, const TCtxValue& params, TCtxValue& value,
                          QObject* host) {
   if (!State.Code) ErrorLine = 0;  // an outermost run starts without an error
@@ -56,7 +75,7 @@ void TCtxScript::Execute(TCtxScriptCode& code, const TCtxValue& params, TCtxValu
     } catch (...) {
       // The run's own failure is the one to report.
     }
-    throw;
+    RethrowAsScriptError();
   }
   Leave();
   if (!State.Code) ErrorLine = 0;  // errors handled inside the run do not count

@@ -72,6 +72,9 @@ class TCtxScript : public QObject {
   static constexpr std::int32_t kMaxStackCells = 1024;
   /// Cells added at each growth; also the size at creation.
   static constexpr std::int32_t kStackGrowth = 32;
+  /// Executions suspended under the running one (`Evaluate` inside `Evaluate` ...): each
+  /// nesting takes machine stack, even when it takes no cell.
+  static constexpr std::int32_t kMaxNestedExecutions = 256;
 
   explicit TCtxScript(QObject* owner = nullptr);
   ~TCtxScript() override;

@@ -46,6 +46,16 @@ std::string RaisedValueMessage(const TCtxValue& value) {
 EVariantException::EVariantException(TCtxValue value)
     : std::runtime_error(RaisedValueMessage(value)), value_(std::move(value)) {}
 
+const TCtxValue& OutOfMemoryValue() {
+  static const TCtxValue value = TCtxValue::String(kOutOfMemory);
+  return value;
+}
+
+const ECtxScriptError& OutOfMemoryError() {
+  static const ECtxScriptError error{std::string(kOutOfMemory)};
+  return error;
+}
+
 void RaiseInvalidOperation() { throw EVariantError(std::string(kInvalidVariantOperation)); }
 
 void RaiseInvalidConversion() { throw EVariantError(std::string(kInvalidVariantConversion)); }

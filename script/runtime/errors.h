@@ -56,6 +56,13 @@ inline constexpr std::string_view kDivisionByZero = "Division by zero";
 inline constexpr std::string_view kFloatDivisionByZero = "Floating point division by zero";
 inline constexpr std::string_view kInvalidFloatOperation = "Invalid floating point operation";
 
+inline constexpr std::string_view kOutOfMemory = "Out of memory";
+
+/// The text "Out of memory" as a script value and as an engine error, made in advance, so
+/// that handing them on when memory has run out needs none.
+const TCtxValue& OutOfMemoryValue();
+const ECtxScriptError& OutOfMemoryError();
+
 [[noreturn]] void RaiseInvalidOperation();
 [[noreturn]] void RaiseInvalidConversion();
 

@@ -16,15 +16,20 @@ namespace {
 // text of its message.
 TCtxValue ExceptionValue(const std::exception_ptr& exception) {
   try {
-    std::rethrow_exception(exception);
-  } catch (const EVariantException& raised) {
-    return raised.Value();
+    try {
+      std::rethrow_exception(exception);
+    } catch (const EVariantException& raised) {
+      return raised.Value();
+    } catch (const std::bad_alloc&) {
+      throw;
+    } catch (const std::exception& error) {
+      return TCtxValue::String(error.what());
+    } catch (...) {
+      return TCtxValue::String("Unknown exception");
+    }
   } catch (const std::bad_alloc&) {
-    return TCtxValue::String("Out of memory");
-  } catch (const std::exception& error) {
-    return TCtxValue::String(error.what());
-  } catch (...) {
-    return TCtxValue::String("Unknown exception");
+    // Also when the message itself finds no memory: the shared text needs none.
+    return OutOfMemoryValue();
   }
 }
 

@@ -75,6 +75,7 @@ void TCtxScript::WriteReference(const TCtxValue& reference, const TCtxValue& val
 
 void TCtxScript::Enter(TCtxScriptCode& code, const TCtxValue& params, QObject* scope) {
   if (State.Code) {
+    if (SavedCount() >= kMaxNestedExecutions) throw ECtxScriptError("Stack overflow");
     if (SavedCount() == SavedStatesCapacity) {
       SavedStatesCapacity = SavedCount() + 5;
       SavedStates.reserve(static_cast<std::size_t>(SavedStatesCapacity));

@@ -87,6 +87,16 @@ TEST_F(HostFunctions, SetCellBelowRowOneChangesNothingAndColumnZeroOnlyAppendsRo
   EXPECT_EQ(host.Table.ReadCell(2, 1), "");
 }
 
+TEST_F(HostFunctions, SetCellBeyondTheLimitsFailsBeforeWritingAnything) {
+  EXPECT_EQ(Run("SetCell(1, 1048577, 'x')"),
+            "error: SetCell(1, 1048577): a script writes at most 16384 columns and 1048576 rows");
+  EXPECT_EQ(Run("SetCell(16385, 1, 'x')"),
+            "error: SetCell(16385, 1): a script writes at most 16384 columns and 1048576 rows");
+  EXPECT_EQ(host.Table.RowCount(), 0u);
+  EXPECT_EQ(Run("try SetCell(1, 2147483647, 'x') except result := 'handled' end"), "handled");
+  EXPECT_EQ(Run("SetCell(16384, 2, 'x'); result := GetCell(16384, 2)"), "x");
+}
+
 TEST_F(HostFunctions, ClearCellsEmptiesTheTable) {
   EXPECT_EQ(Run("SetCell(1, 1, 'x'); ClearCells; result := GetCell(1, 1)"), "");
   EXPECT_EQ(host.Table.RowCount(), 0u);

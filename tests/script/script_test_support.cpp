@@ -10,6 +10,7 @@
 #include "script/runtime/errors.h"
 
 #include <memory>
+#include <new>
 #include <utility>
 
 namespace zendrik::testsupport {
@@ -59,6 +60,9 @@ void MakeArray(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
 void Traced(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   script.Result = TCtxValue::Boolean(script.TraceMode());
 }
+
+// NoMemory: fails as an allocation does when memory has run out.
+void NoMemory(TCtxScript&, TCtxAccessKind, QObject*, std::int32_t) { throw std::bad_alloc(); }
 
 // NewHost: a free-standing host object, for Free and qualified calls.
 void NewHost(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
@@ -126,6 +130,7 @@ void RegisterTestMembers() {
   global.AddMethod("Print", Print, -1);
   global.AddMethod("PopMore", PopMore, 1);
   global.AddMethod("Fail", Fail, 1);
+  global.AddMethod("NoMemory", NoMemory, 0);
   global.AddMethod("Swap", Swap, 2);
   global.AddMethod("NewHost", NewHost, 0);
   global.AddMethod("MakeArray", MakeArray, 1);

@@ -125,3 +125,21 @@ begin
 end;
 // expect: in
 // expect: finally
+
+// case: running out of memory is an error the script can handle
+begin
+  try
+    NoMemory;
+  except
+    Print('handler', exception);
+  end;
+  Print('after');
+end;
+// expect: handler Out of memory
+// expect: after
+
+// case: running out of memory that no block handles ends the run with its message
+begin
+  Evaluate('NoMemory');
+end;
+// expect error: Out of memory

@@ -38,3 +38,17 @@ begin
   Evaluate('1 +');
 end;
 // expect error: Error compiling . Syntax Error at line 1, pos 5
+
+// case: Evaluate of itself stops at the nesting limit with an error the script can handle
+var s;
+begin
+  s := 'Evaluate(s)';
+  try
+    Evaluate(s);
+  except
+    Print('caught', exception);
+  end;
+  Print(Evaluate('1 + 1'));
+end;
+// expect: caught Stack overflow
+// expect: 2
