@@ -257,9 +257,19 @@ QVariant PropertyVariant(const QMetaProperty& property, const TCtxValue& value) 
   }
 }
 
+// A class names its event properties in its class information ("event NAME" -> the name of the
+// handler type), since a handler has no script value; null for any other property.
+const char* EventTypeName(const QObject& instance, const QMetaProperty& property) {
+  const QMetaObject& meta = *instance.metaObject();
+  const int info = meta.indexOfClassInfo(("event " + std::string(property.name())).c_str());
+  return info >= 0 ? meta.classInfo(info).value() : nullptr;
+}
+
 }  // namespace
 
 TCtxValue GetPropertyValue(QObject& instance, const QMetaProperty& property) {
+  if (const char* eventType = EventTypeName(instance, property))
+    return TCtxValue::String(eventType);
   const QVariant variant = property.read(&instance);
   if (property.isEnumType() || property.isFlagType()) return TCtxValue::Integer(variant.toInt());
   // An unreadable property of a fixed type has no value; an empty QVariant property reads as Null.

@@ -32,6 +32,13 @@ class TCtxDebugOptions {
   }
   constexpr bool Contains(TCtxDebugOption option) const { return (bits_ & Bit(option)) != 0; }
   constexpr bool Empty() const { return bits_ == 0; }
+  /// The set as a bit mask: bit n for the option of ordinal n.
+  constexpr int Mask() const { return bits_; }
+  static constexpr TCtxDebugOptions FromMask(int mask) {
+    TCtxDebugOptions options;
+    options.bits_ = static_cast<std::uint8_t>(mask & 3);
+    return options;
+  }
 
  private:
   static constexpr std::uint8_t Bit(TCtxDebugOption option) {
@@ -66,8 +73,18 @@ class TCtxScript : public QObject {
   Q_OBJECT
   Q_PROPERTY(bool TraceInto MEMBER TraceInto)
   Q_PROPERTY(bool TraceMode READ TraceMode WRITE SetTraceMode)
+  Q_PROPERTY(TCtxDebugOptionFlags DebugOptions READ DebugOptionFlags WRITE SetDebugOptionFlags)
+  Q_PROPERTY(TOnCtxDebugHook OnDebugHook READ DebugHookHandler)
+  // Properties that are events ("event NAME" -> their type's name): scripts read the type's
+  // name, not the handler.
+  Q_CLASSINFO("event OnDebugHook", "TOnCtxDebugHook")
 
  public:
+  /// The debug options as scripts see them, a set of named elements.
+  enum TCtxDebugOptionFlag { cdoStopOnException = 1, cdoStopOnBreakpoint = 2 };
+  Q_DECLARE_FLAGS(TCtxDebugOptionFlags, TCtxDebugOptionFlag)
+  Q_FLAG(TCtxDebugOptionFlags)
+
   /// The stack never holds more cells than this.
   static constexpr std::int32_t kMaxStackCells = 1024;
   /// Cells added at each growth; also the size at creation.
@@ -125,6 +142,13 @@ class TCtxScript : public QObject {
 
   bool TraceMode() const { return State.TraceMode; }
   void SetTraceMode(bool value) { State.TraceMode = value; }
+  TCtxDebugOptionFlags DebugOptionFlags() const {
+    return TCtxDebugOptionFlags::fromInt(DebugOptions.Mask());
+  }
+  void SetDebugOptionFlags(TCtxDebugOptionFlags flags) {
+    DebugOptions = TCtxDebugOptions::FromMask(flags.toInt());
+  }
+  const TOnCtxDebugHook& DebugHookHandler() const { return OnDebugHook; }
 
   /// The registers of the running execution (idle values when none runs).
   const TCtxScriptState& CurrentState() const { return State; }

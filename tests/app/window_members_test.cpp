@@ -53,6 +53,21 @@ TEST_F(WindowMembers, ComponentsAndTheirPropertiesReadAndWrite) {
   EXPECT_EQ(Cell(1, 3).substr(0, 6), "begin\n");
 }
 
+TEST_F(WindowMembers, TheEnginesDebugOptionsAreASetAndItsHookReadsAsItsTypeName) {
+  EXPECT_EQ(Run("SetCell(1, 1, CtxScript1.DebugOptions);\n"
+                "CtxScript1.DebugOptions := '[cdoStopOnBreakpoint, cdoStopOnException]';\n"
+                "SetCell(2, 1, CtxScript1.DebugOptions);\n"
+                "CtxScript1.DebugOptions := 0;\n"
+                "SetCell(3, 1, CtxScript1.OnDebugHook)"),
+            "");
+  EXPECT_EQ(Cell(1, 1), "0");
+  EXPECT_EQ(Cell(1, 2), "3");
+  EXPECT_EQ(Cell(1, 3), "TOnCtxDebugHook");
+  EXPECT_EQ(Run("CtxScript1.OnDebugHook := 'x'"), "Error assigning property: OnDebugHook");
+  EXPECT_EQ(Run("CtxScript1.DebugOptions := '[cdoNothing]'"),
+            "Ung\xC3\xBCltiges Eigenschaftselement: cdoNothing");
+}
+
 TEST_F(WindowMembers, ANumberAssignedToTheCaptionIsStoredAsItsText) {
   EXPECT_EQ(Run("Caption := 5; SetCell(1, 1, Caption + '!')"), "");
   EXPECT_EQ(form.windowTitle(), "5");
