@@ -5,13 +5,11 @@
 #include <new>
 
 #include "script/runtime/errors.h"
-#include "script/runtime/fusion.h"
 #include "script/runtime/script_code.h"
 
 namespace zendrik {
 
-TCtxScript::TCtxScript(QObject* owner)
-    : QObject(owner), Stack(static_cast<std::size_t>(kStackGrowth)) {
+TCtxScript::TCtxScript(QObject* owner) : QObject(owner) {
   SavedStates.reserve(static_cast<std::size_t>(SavedStatesCapacity));
   ResetState();
   // Made now: when memory runs out there may be none left to make them.
@@ -37,12 +35,14 @@ void TCtxScript::EvaluateText(std::string_view text, TCtxScriptCode* parentCode,
   Execute(code, TCtxValue(), value, nullptr);
 }
 
-const TCtxFusedRun* TCtxScript::FuseForThisExecution(const TCtxScriptCode& code) {
-  const std::size_t depth = SavedStates.size();
-  while (FusedRuns.size() <= depth)
-    FusedRuns.push_back(std::make_unique<std::vector<TCtxFusedRun>>());
-  FuseInstructions(code.PCode(), *FusedRuns[depth]);
-  return FusedRuns[depth]->data();
+void TCtxScript::SetDebugOptions(TCtxDebugOptions options) {
+  DebugOptions = options;
+  PollCountdown = 0;  // the loop looks again at its form before the next instruction
+}
+
+void TCtxScript::SetDebugHook(TOnCtxDebugHook hook) {
+  OnDebugHook = std::move(hook);
+  PollCountdown = 0;
 }
 
 namespace {
@@ -63,11 +63,11 @@ void TCtxScript::Execute(TCtxScriptCode& code, const TCtxValue& params, TCtxValu
                          QObject* host) {
   if (!State.Code) ErrorLine = 0;  // an outermost run starts without an error
   if (!code.Compiled()) code.SetCompiled(true);
-  if (code.PCode().empty()) return;
+  if (code.InstructionCount() == 0) return;
   if (!State.Code) Terminated = false;  // a nested execution must not cancel a stop
   Enter(code, params, host);
   try {
-    Run(FuseForThisExecution(code));
+    Run();
   } catch (...) {
     ErrorLine = State.CurrentLine;  // outer executions that the error leaves too overwrite it
     try {

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <climits>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -18,6 +19,7 @@ namespace zendrik {
 class TCtxScriptCode;
 struct TCtxPCodeRec;
 struct TCtxFusedRun;
+enum class TCtxFusedOp : std::uint8_t;
 class TCtxScript;
 
 /// Options of the debug hook.
@@ -50,6 +52,14 @@ class TCtxDebugOptions {
 /// The debugging front end's handler: called with the engine and whether an exception was
 /// caught (false: a new source line is about to run).
 using TOnCtxDebugHook = std::function<void(TCtxScript& sender, bool exception)>;
+
+/// The slots of the running frame as fused runs reach them: slot k is Slots[k]. Fused runs are
+/// made only for slots below the code's frame size, so while the frame lies wholly inside the
+/// stack they need no check; Slots is null when it does not, and the runs take the checked way.
+struct TCtxFrame {
+  TCtxValue* Slots;
+  TCtxValue& operator[](std::int32_t slot) const { return Slots[slot]; }
+};
 
 /// The registers of one execution; saved while a nested execution runs.
 struct TCtxScriptState {
@@ -133,8 +143,9 @@ class TCtxScript : public QObject {
   /// While set, the debug hook is not called and a termination request is accepted.
   bool Paused = false;
   bool TraceInto = false;
-  TCtxDebugOptions DebugOptions;
-  TOnCtxDebugHook OnDebugHook;
+  /// Runs of frequent instruction shapes are performed as one step while set (the default);
+  /// results, errors and lines are the same either way.
+  bool Fusion = true;
   /// Called from the run loop about every `kPollInterval` instructions while a script runs, so
   /// that a host can let pending events through, or a budget can end the run with `Terminate`.
   std::function<void(TCtxScript& sender)> OnPoll;
@@ -146,9 +157,14 @@ class TCtxScript : public QObject {
     return TCtxDebugOptionFlags::fromInt(DebugOptions.Mask());
   }
   void SetDebugOptionFlags(TCtxDebugOptionFlags flags) {
-    DebugOptions = TCtxDebugOptions::FromMask(flags.toInt());
+    SetDebugOptions(TCtxDebugOptions::FromMask(flags.toInt()));
   }
   const TOnCtxDebugHook& DebugHookHandler() const { return OnDebugHook; }
+  TCtxDebugOptions DebugOptionSet() const { return DebugOptions; }
+  /// The options and the handler of the debug hook; a change takes effect within the running
+  /// script at once.
+  void SetDebugOptions(TCtxDebugOptions options);
+  void SetDebugHook(TOnCtxDebugHook hook);
 
   /// The registers of the running execution (idle values when none runs).
   const TCtxScriptState& CurrentState() const { return State; }
@@ -157,8 +173,11 @@ class TCtxScript : public QObject {
   /// The source line of the outermost execution at which an error left the last failed run;
   /// 0 when the run failed before it began (a compile error) or did not fail.
   std::int32_t LastErrorLine() const { return ErrorLine; }
-  std::int32_t StackSize() const { return static_cast<std::int32_t>(Stack.size()); }
-  std::span<const TCtxValue> StackCells() const { return Stack; }
+  /// The length of the stack: 32 at creation, then SP + 32 at each growth, at most 1024.
+  std::int32_t StackSize() const { return StackLength; }
+  std::span<const TCtxValue> StackCells() const {
+    return {Stack.get(), static_cast<std::size_t>(StackLength)};
+  }
   std::int32_t SavedCount() const { return static_cast<std::int32_t>(SavedStates.size()); }
   /// Room in `SavedStates` before it grows (10 at creation, then 5 more each time).
   std::int32_t SavedCapacity() const { return SavedStatesCapacity; }
@@ -172,6 +191,12 @@ class TCtxScript : public QObject {
   [[noreturn]] static void RaiseStackUnderflow();
   static const TCtxValue& NullParam();
   [[noreturn]] static void RaiseBadCell(std::int64_t cell);
+  /// The running frame for fused runs over `frameSlots` slots.
+  TCtxFrame FastFrame(std::int32_t frameSlots) {
+    const std::int32_t first = State.FrameBase + 1;
+    const bool inside = first >= 0 && first + frameSlots <= StackLength;
+    return {inside ? Stack.get() + first : nullptr};
+  }
   /// Sets the cells above `level` to Unassigned and makes `level` the top; raises "Incorrect
   /// stack restoration ..." when the stack is already below it.
   void DropTo(std::int32_t level);
@@ -183,13 +208,26 @@ class TCtxScript : public QObject {
   TCtxValue& ByRefTarget(std::int32_t slot);
 
   // The run loop and the operations (interpreter.cpp).
-  void Run(const TCtxFusedRun* runs);
-  void RunInstructions(const TCtxFusedRun* runs);
-  bool Step(TCtxPCodeRec& instruction, std::int32_t& pc);
+  void Run();
+  /// Runs from `State.PC` until the run ends (true) or the loop form must be chosen again.
+  bool RunInstructions();
+  template <bool followLines>
+  bool RunLoop();
+  /// Makes `CurrentLine` the line of the instruction at `State.PC`.
+  void NoteLineOfPC();
+  /// Whether the loop performs fused runs: not while a debug hook follows the lines.
+  bool UsesFusion() const;
+  /// What Step and the fused runs return instead of the next instruction when the run ends.
+  static constexpr std::int32_t kRunEnds = INT32_MIN;
+  std::int32_t Step(TCtxPCodeRec& instruction, std::int32_t at);
+  template <TCtxFusedOp op>
+  std::int32_t Arithmetic(const TCtxFusedRun& run, TCtxFrame frame, std::int32_t pc);
+  template <TCtxFusedOp op>
+  std::int32_t LoopTest(const TCtxFusedRun& run, TCtxFrame frame, std::int32_t pc);
   /// Runs `length` instructions one by one from `pc` (a fused run whose operands need the
-  /// general rules); true when the run ends.
-  [[gnu::noinline]] bool StepRun(std::int32_t& pc, int length);
-  bool RoomToPush() const { return State.SP + 1 < StackSize(); }
+  /// general rules); returns the next instruction, or kRunEnds.
+  [[gnu::noinline]] std::int32_t StepRun(std::int32_t pc, int length);
+  bool RoomToPush() const { return State.SP + 1 < StackLength; }
   void OpenFrame(const TCtxPCodeRec& instruction);
   void ReadElement(const TCtxPCodeRec& instruction, const TCtxValue& variable);
   void WriteElement(const TCtxPCodeRec& instruction, TCtxValue& variable);
@@ -200,11 +238,9 @@ class TCtxScript : public QObject {
   void AccessAutomation(const TCtxPCodeRec& instruction, TCtxAccessKind kind,
                         const TCtxValue& receiver);
   bool AppendInPlace(TCtxValue& left, std::int32_t pc);
-  /// Calls `OnPoll` and starts the next interval; true when the run is to end.
-  [[gnu::noinline]] bool Poll(std::int32_t pc);
-
-  /// Finds the fused runs of `code` for the execution just entered.
-  const TCtxFusedRun* FuseForThisExecution(const TCtxScriptCode& code);
+  /// Calls `OnPoll` and starts the next interval; true when the run is to end or the loop form
+  /// (`fused` or not) is to change.
+  [[gnu::noinline]] bool Poll(std::int32_t pc, bool fused);
 
   // Exceptions and debugging (exceptions.cpp).
   /// Hands the exception being handled to the innermost protected block; false when there is
@@ -219,9 +255,12 @@ class TCtxScript : public QObject {
   /// Ends a finally part reached by an error: raises that error again.
   [[noreturn]] void RaiseHandledAgain();
 
-  std::vector<TCtxValue> Stack;
-  /// The fused runs of the code of each execution, by nesting depth; kept for reuse.
-  std::vector<std::unique_ptr<std::vector<TCtxFusedRun>>> FusedRuns;
+  TCtxDebugOptions DebugOptions;
+  TOnCtxDebugHook OnDebugHook;
+  // Room for the largest stack, made once: the cells never move, so the run loop reaches a slot
+  // without asking for the stack's length. Cells beyond the length are Unassigned.
+  std::unique_ptr<TCtxValue[]> Stack = std::make_unique<TCtxValue[]>(kMaxStackCells);
+  std::int32_t StackLength = kStackGrowth;
   std::vector<TCtxScriptState> SavedStates;
   std::int32_t SavedStatesCapacity = 10;
   TCtxScriptState State;
@@ -233,7 +272,7 @@ class TCtxScript : public QObject {
 
 inline void TCtxScript::Push(const TCtxValue& value) {
   const std::int32_t top = State.SP + 1;
-  if (top >= StackSize()) GrowStack(top);
+  if (top >= StackLength) GrowStack(top);
   Stack[static_cast<std::size_t>(top)] = value;
   State.SP = top;
 }
@@ -251,7 +290,8 @@ inline const TCtxValue& TCtxScript::GetParam(std::int32_t n) const {
 
 inline TCtxValue& TCtxScript::Slot(std::int32_t slot) {
   const std::int64_t cell = std::int64_t{State.FrameBase} + slot + 1;
-  if (static_cast<std::uint64_t>(cell) >= Stack.size()) RaiseBadCell(cell);
+  if (static_cast<std::uint64_t>(cell) >= static_cast<std::uint64_t>(kMaxStackCells))
+    RaiseBadCell(cell);
   return Stack[static_cast<std::size_t>(cell)];
 }
 

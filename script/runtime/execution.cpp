@@ -30,7 +30,7 @@ void TCtxScript::ResetState() {
 
 void TCtxScript::GrowStack(std::int32_t top) {
   if (top + kStackGrowth > kMaxStackCells) throw ECtxScriptError("Stack overflow");
-  Stack.resize(static_cast<std::size_t>(top + kStackGrowth));
+  StackLength = top + kStackGrowth;  // the cells beyond the old length are Unassigned
 }
 
 const TCtxValue& TCtxScript::NullParam() {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "script/runtime/automation.h"
 #include "script/runtime/conversions.h"
@@ -54,64 +55,83 @@ std::size_t CheckedStringIndex(std::int32_t index, std::size_t length) {
 
 }  // namespace
 
-void TCtxScript::Run(const TCtxFusedRun* runs) {
+void TCtxScript::Run() {
   for (;;) {
     try {
-      RunInstructions(runs);
-      return;
+      if (RunInstructions()) return;
     } catch (...) {
       if (!CatchException()) throw;
     }
   }
 }
 
-namespace {
+bool TCtxScript::UsesFusion() const {
+  // Fused runs may span lines: a hook that follows the lines needs every instruction alone.
+  const bool hookFollowsLines =
+      OnDebugHook && DebugOptions.Contains(TCtxDebugOption::cdoStopOnBreakpoint);
+  return Fusion && !hookFollowsLines;
+}
 
-TCtxBinaryOp BinaryOpOf(Op op) {
-  switch (op) {
-    case Op::Minus: return TCtxBinaryOp::Minus;
-    case Op::Mul: return TCtxBinaryOp::Mul;
-    case Op::Div: return TCtxBinaryOp::Div;
-    case Op::IDiv: return TCtxBinaryOp::IDiv;
-    case Op::Mod: return TCtxBinaryOp::Mod;
-    case Op::And: return TCtxBinaryOp::And;
-    case Op::Or: return TCtxBinaryOp::Or;
-    case Op::Xor: return TCtxBinaryOp::Xor;
-    default: return TCtxBinaryOp::Plus;
+bool TCtxScript::RunInstructions() {
+  if (!UsesFusion()) return RunLoop<true>();
+  try {
+    const bool ended = RunLoop<false>();
+    NoteLineOfPC();
+    return ended;
+  } catch (...) {
+    NoteLineOfPC();
+    throw;
   }
 }
 
-TCtxCompareOp CompareOpOf(Op op) {
-  return static_cast<TCtxCompareOp>(static_cast<int>(op) - static_cast<int>(Op::Greater));
+void TCtxScript::NoteLineOfPC() {
+  const std::vector<TCtxPCodeRec>& code = std::as_const(*State.Code).PCode();
+  if (static_cast<std::size_t>(State.PC) < code.size())
+    State.CurrentLine = code[static_cast<std::size_t>(State.PC)].Line;
 }
 
-}  // namespace
-
-void TCtxScript::RunInstructions(const TCtxFusedRun* runs) {
+// The loop. While it follows the lines, it notes every change of line and calls the debug hook
+// there; otherwise it notes only the instruction, whose line is read when someone asks.
+template <bool followLines>
+bool TCtxScript::RunLoop() {
   using F = TCtxFusedOp;
-  std::vector<TCtxPCodeRec>& pcode = State.Code->PCode();
-  TCtxPCodeRec* const code = pcode.data();
-  const auto size = static_cast<std::uint32_t>(pcode.size());
+  TCtxScriptCode& running = *State.Code;
+  const TCtxLoopForm& form = running.LoopForm(!followLines);
+  const TCtxFusedRun* const runs = form.Runs.data();
+  TCtxPCodeRec* const code = running.RunnableInstructions();
+  const auto size = static_cast<std::uint32_t>(running.InstructionCount());
   std::int32_t pc = State.PC;
-  if (Terminated) return;
+  // Kept at hand: only a single instruction (BEGIN) changes the frame.
+  TCtxFrame frame = FastFrame(form.FrameSlots);
+  if (Terminated) return true;
   for (;;) {
-    if (--PollCountdown <= 0 && Poll(pc)) return;
     if (static_cast<std::uint32_t>(pc) >= size)
       throw ECtxScriptError::CreateFmt("Instruction %d lies outside the code", {pc});
     const TCtxFusedRun& run = runs[pc];
-    if (run.Line != State.CurrentLine) {
+    if constexpr (followLines) {
+      if (code[pc].Line != State.CurrentLine) {
+        State.PC = pc;
+        State.CurrentLine = code[pc].Line;
+        DebugHook(false);
+        if (Terminated) return true;
+      }
+    } else {
       State.PC = pc;
-      State.CurrentLine = run.Line;
-      DebugHook(false);
-      if (Terminated) return;
     }
-    std::int32_t result;
+    // Every loop goes through a single instruction or a fused jump: those count for the poll.
+    if (run.Polls && --PollCountdown <= 0 && Poll(pc, !followLines)) return Terminated;
     switch (run.Op) {
-      case F::None:
-        if (Step(code[pc], pc)) return;
+      case F::Single:
+        pc = Step(code[pc], pc);
+        if (pc == kRunEnds) return true;
+        frame = FastFrame(form.FrameSlots);
         break;
       case F::PushVar:
-        Result = Slot(run.A);
+        if (!frame.Slots) {
+          pc = StepRun(pc, run.Length);
+          break;
+        }
+        Result = frame[run.A];
         Push(Result);
         pc += 2;
         break;
@@ -120,133 +140,112 @@ void TCtxScript::RunInstructions(const TCtxFusedRun* runs) {
         Push(Result);
         pc += 2;
         break;
-      case F::LoadVar:
-        Result = Slot(run.A);
-        ++pc;
-        break;
-      case F::CallMethod:
-        State.PC = pc;
-        AccessUnqualified(code[pc++], Kind::akGet);
-        if (Terminated) return;
-        break;
-      case F::StoreVar:
-        Slot(run.A) = Result;
-        ++pc;
-        break;
-      case F::LoadInteger:
-        Result.AssignInteger(run.A);
-        ++pc;
-        break;
-      case F::PushResult:
-        Push(Result);
-        ++pc;
-        break;
-      case F::Inc:
-      case F::Dec: {
-        TCtxValue& variable = Slot(run.A);
-        const std::int32_t step = run.Op == F::Inc ? 1 : -1;
-        if (!variable.Is(TCtxType::Integer) ||
-            __builtin_add_overflow(variable.IntegerPayload(), step, &result)) {
-          if (Step(code[pc], pc)) return;
-          break;
-        }
-        Result = variable;
-        variable.AssignInteger(result);
-        ++pc;
-        break;
-      }
-      case F::Jump: pc = run.Target; break;
-      case F::VarOpConst:
-      case F::VarOpConstStore: {
-        const TCtxValue& left = Slot(run.A);
-        if (!left.Is(TCtxType::Integer) || !RoomToPush() ||
-            !IntegerResult(BinaryOpOf(run.Operator), left.IntegerPayload(), run.B, result)) {
-          if (StepRun(pc, run.Length)) return;
-          break;
-        }
-        Result.AssignInteger(result);
-        if (run.Op == F::VarOpConstStore) Slot(run.C) = Result;
-        pc += run.Length;
-        break;
-      }
-      case F::VarOpVar:
-      case F::VarOpVarStore: {
-        const TCtxValue& left = Slot(run.A);
-        const TCtxValue& right = Slot(run.B);
-        if (!detail::BothIntegers(left, right) || !RoomToPush() ||
-            !IntegerResult(BinaryOpOf(run.Operator), left.IntegerPayload(), right.IntegerPayload(),
-                           result)) {
-          if (StepRun(pc, run.Length)) return;
-          break;
-        }
-        Result.AssignInteger(result);
-        if (run.Op == F::VarOpVarStore) Slot(run.C) = Result;
-        pc += run.Length;
-        break;
-      }
-      case F::VarCmpConstJump: {
-        const TCtxValue& left = Slot(run.A);
-        if (!left.Is(TCtxType::Integer) || !RoomToPush()) {
-          if (StepRun(pc, run.Length)) return;
-          break;
-        }
-        const bool holds = CompareIntegers(CompareOpOf(run.Operator), left.IntegerPayload(), run.B);
-        Result.AssignBoolean(holds);
-        pc = holds ? pc + run.Length : run.Target;
-        break;
-      }
-      case F::VarCmpVarJump: {
-        const TCtxValue& left = Slot(run.A);
-        const TCtxValue& right = Slot(run.B);
-        if (!detail::BothIntegers(left, right) || !RoomToPush()) {
-          if (StepRun(pc, run.Length)) return;
-          break;
-        }
-        const bool holds = CompareIntegers(CompareOpOf(run.Operator), left.IntegerPayload(),
-                                           right.IntegerPayload());
-        Result.AssignBoolean(holds);
-        pc = holds ? pc + run.Length : run.Target;
-        break;
-      }
+      case F::VarOpConst: pc = Arithmetic<F::VarOpConst>(run, frame, pc); break;
+      case F::VarOpConstStore: pc = Arithmetic<F::VarOpConstStore>(run, frame, pc); break;
+      case F::VarOpVar: pc = Arithmetic<F::VarOpVar>(run, frame, pc); break;
+      case F::VarOpVarStore: pc = Arithmetic<F::VarOpVarStore>(run, frame, pc); break;
+      case F::VarCmpConstJump: pc = LoopTest<F::VarCmpConstJump>(run, frame, pc); break;
+      case F::VarCmpVarJump: pc = LoopTest<F::VarCmpVarJump>(run, frame, pc); break;
+      case F::JumpTestConst: pc = LoopTest<F::JumpTestConst>(run, frame, pc); break;
+      case F::JumpTestVar: pc = LoopTest<F::JumpTestVar>(run, frame, pc); break;
+      case F::ForStepConst: pc = LoopTest<F::ForStepConst>(run, frame, pc); break;
+      case F::ForStepVar: pc = LoopTest<F::ForStepVar>(run, frame, pc); break;
       case F::PushCmpConstJump: {
         if (!Result.Is(TCtxType::Integer) || !RoomToPush()) {
-          if (StepRun(pc, run.Length)) return;
+          pc = StepRun(pc, run.Length);
           break;
         }
-        const bool holds =
-            CompareIntegers(CompareOpOf(run.Operator), Result.IntegerPayload(), run.B);
+        const bool holds = CompareIntegers(run.Comparison(), Result.IntegerPayload(), run.B);
         Result.AssignBoolean(holds);
         pc = holds ? pc + run.Length : run.Target;
         break;
       }
       case F::CmpJump:
-        Result = TCtxValue::Boolean(Compare(CompareOpOf(run.Operator), Pop(), Result));
+        Result = TCtxValue::Boolean(Compare(run.Comparison(), Pop(), Result));
         pc = JumpIfNotTaken(Result) ? run.Target : pc + run.Length;
         break;
     }
+    if (pc == kRunEnds) return true;
   }
 }
 
-bool TCtxScript::Poll(std::int32_t pc) {
+// A variable combined with a constant or another variable, the result stored or left in R.
+// Operands that need the general rules run the instructions one by one. Returns the next
+// instruction, or kRunEnds.
+template <TCtxFusedOp op>
+inline std::int32_t TCtxScript::Arithmetic(const TCtxFusedRun& run, TCtxFrame frame,
+                                           std::int32_t pc) {
+  using F = TCtxFusedOp;
+  if (!frame.Slots || !RoomToPush()) return StepRun(pc, run.Length);
+  const TCtxValue& left = frame[run.A];
+  constexpr bool withVariable = op == F::VarOpVar || op == F::VarOpVarStore;
+  const TCtxValue& right = withVariable ? frame[run.B] : left;
+  std::int32_t result;
+  if (!left.Is(TCtxType::Integer) || !right.Is(TCtxType::Integer) ||
+      !IntegerResult(run.Arithmetic(), left.IntegerPayload(),
+                     withVariable ? right.IntegerPayload() : run.B, result))
+    return StepRun(pc, run.Length);
+  if constexpr (op == F::VarOpConstStore || op == F::VarOpVarStore) {
+    if (run.ResultDead) {
+      frame[run.C].AssignInteger(result);
+    } else {
+      Result.AssignInteger(result);
+      frame[run.C] = Result;
+    }
+  } else {
+    Result.AssignInteger(result);
+  }
+  return pc + run.Length;
+}
+
+// The loop tests and steps: a variable compared with a constant or another variable, after a
+// jump back to the test and an increment or decrement for a for loop. Operands that need the
+// general rules run the instructions one by one. Returns the next instruction, or kRunEnds.
+template <TCtxFusedOp op>
+inline std::int32_t TCtxScript::LoopTest(const TCtxFusedRun& run, TCtxFrame frame,
+                                         std::int32_t pc) {
+  using F = TCtxFusedOp;
+  if (!frame.Slots || !RoomToPush()) return StepRun(pc, run.Length);
+  TCtxValue& variable = frame[run.A];
+  constexpr bool againstVariable =
+      op == F::VarCmpVarJump || op == F::JumpTestVar || op == F::ForStepVar;
+  const TCtxValue& limit = againstVariable ? frame[run.B] : variable;
+  if (!variable.Is(TCtxType::Integer) || !limit.Is(TCtxType::Integer))
+    return StepRun(pc, run.Length);
+  std::int32_t value = variable.IntegerPayload();
+  if constexpr (op == F::ForStepConst || op == F::ForStepVar) {
+    if (__builtin_add_overflow(value, run.Delta, &value)) return StepRun(pc, run.Length);
+    variable.AssignInteger(value);
+  }
+  // The limit is read after the step: it may be the variable itself.
+  const std::int32_t bound = againstVariable ? limit.IntegerPayload() : run.B;
+  const bool holds = CompareIntegers(run.Comparison(), value, bound);
+  if (!(holds ? run.ResultDeadOnTrue : run.ResultDeadOnFalse)) Result.AssignBoolean(holds);
+  constexpr bool jumpsToTest = op != F::VarCmpConstJump && op != F::VarCmpVarJump;
+  return holds ? (jumpsToTest ? run.C : pc + run.Length) : run.Target;
+}
+
+bool TCtxScript::Poll(std::int32_t pc, bool fused) {
   PollCountdown = kPollInterval;
-  if (OnPoll) {
-    State.PC = pc;
-    OnPoll(*this);
+  State.PC = pc;
+  if (fused) NoteLineOfPC();  // the host may ask where the script is
+  if (OnPoll) OnPoll(*this);
+  return Terminated || UsesFusion() != fused;
+}
+
+std::int32_t TCtxScript::StepRun(std::int32_t pc, int length) {
+  TCtxPCodeRec* const code = State.Code->RunnableInstructions();
+  for (int i = 0; i < length && pc != kRunEnds; ++i) {
+    State.PC = pc;  // a fused run may span lines: each instruction has its own
+    pc = Step(code[pc], pc);
   }
-  return Terminated;
+  return pc;
 }
 
-bool TCtxScript::StepRun(std::int32_t& pc, int length) {
-  std::vector<TCtxPCodeRec>& pcode = State.Code->PCode();
-  for (int i = 0; i < length; ++i)
-    if (Step(pcode[static_cast<std::size_t>(pc)], pc)) return true;
-  return false;
-}
-
-// One instruction; `pc` becomes the next one. True when the run ends here (EXIT, or a
+// The instruction at `at`; returns the next one, or kRunEnds when the run ends here (EXIT, or a
 // termination requested during a call).
-inline bool TCtxScript::Step(TCtxPCodeRec& instruction, std::int32_t& pc) {
-  const std::int32_t at = pc++;
+inline std::int32_t TCtxScript::Step(TCtxPCodeRec& instruction, std::int32_t at) {
+  std::int32_t next = at + 1;
   switch (instruction.Operation()) {
     case Op::Nop:
     case Op::BreakPoint: break;
@@ -298,14 +297,14 @@ inline bool TCtxScript::Step(TCtxPCodeRec& instruction, std::int32_t& pc) {
     case Op::SetIndexed:
       State.PC = at;
       AccessUnqualified(instruction, AccessKindOf(instruction.Operation()));
-      return Terminated;
+      return Terminated ? kRunEnds : next;
     case Op::CallObjectMethod:
     case Op::GetObjectIndexed:
     case Op::SetObjectProperty:
     case Op::SetObjectIndexed:
       State.PC = at;
       AccessQualified(instruction, AccessKindOf(instruction.Operation()));
-      return Terminated;
+      return Terminated ? kRunEnds : next;
     case Op::Inc:
     case Op::Dec: {
       TCtxValue& variable = Slot(instruction.Value);
@@ -317,12 +316,12 @@ inline bool TCtxScript::Step(TCtxPCodeRec& instruction, std::int32_t& pc) {
     }
     case Op::PopResult: Result = Pop(); break;
     case Op::PushResult: Push(Result); break;
-    case Op::Jump: pc = instruction.Value; break;
+    case Op::Jump: next = instruction.Value; break;
     case Op::JumpIfNot:
-      if (JumpIfNotTaken(Result)) pc = instruction.Value;
+      if (JumpIfNotTaken(Result)) next = instruction.Value;
       break;
     case Op::JumpIf:
-      if (JumpIfTaken(Result)) pc = instruction.Value;
+      if (JumpIfTaken(Result)) next = instruction.Value;
       break;
     case Op::Try: OpenProtectedBlock(instruction.Value); break;
     case Op::EndTry: CloseProtectedBlock(); break;
@@ -333,13 +332,13 @@ inline bool TCtxScript::Step(TCtxPCodeRec& instruction, std::int32_t& pc) {
     case Op::ClearException: EndHandler(); break;
     case Op::LoadException: Result = State.ExceptValue; break;
     case Op::Begin: OpenFrame(instruction); break;
-    case Op::Exit: State.PC = at; return true;
+    case Op::Exit: State.PC = at; return kRunEnds;
     case Op::UPlus:
     case Op::WithResult:
     case Op::WithEnd:
     default: RaiseUnsupported();
   }
-  return false;
+  return next;
 }
 
 // `s := s + t` on a string that nothing else shares appends to it in place, so that a loop of
@@ -348,7 +347,7 @@ inline bool TCtxScript::Step(TCtxPCodeRec& instruction, std::int32_t& pc) {
 // tell the difference. False, with nothing changed, when the pattern does not apply.
 bool TCtxScript::AppendInPlace(TCtxValue& left, std::int32_t pc) {
   if (!left.Is(TCtxType::String) || !Result.IsString()) return false;
-  const std::vector<TCtxPCodeRec>& pcode = State.Code->PCode();
+  const std::vector<TCtxPCodeRec>& pcode = std::as_const(*State.Code).PCode();
   if (static_cast<std::size_t>(pc) + 1 >= pcode.size()) return false;
   const TCtxPCodeRec& next = pcode[static_cast<std::size_t>(pc) + 1];
   if (next.Operation() != Op::StoreVar || next.Line != pcode[static_cast<std::size_t>(pc)].Line)

@@ -84,36 +84,26 @@ TCtxValue RealOperation(TCtxBinaryOp op, const TCtxValue& left, const TCtxValue&
   return FloatingResult(RealArithmetic(op, ToFloating(left), ToFloating(right)));
 }
 
-// 32-bit integer computation; PLUS, MINUS, MUL and the one overflowing quotient
-// (-2147483648 div -1) are redone in floating point.
+// 32-bit integer computation: the plain rule of IntegerResult, then the special ones. PLUS,
+// MINUS, MUL that overflow and the one overflowing quotient (-2147483648 div -1) are redone in
+// floating point.
 TCtxValue IntegerOperation(TCtxBinaryOp op, std::int32_t a, std::int32_t b) {
-  std::int32_t result = 0;
+  std::int32_t result;
+  if (IntegerResult(op, a, b, result)) return TCtxValue::Integer(result);
   switch (op) {
-    case TCtxBinaryOp::Plus:
-      if (__builtin_add_overflow(a, b, &result))
-        return FloatingResult(static_cast<long double>(a) + b);
-      return TCtxValue::Integer(result);
-    case TCtxBinaryOp::Minus:
-      if (__builtin_sub_overflow(a, b, &result))
-        return FloatingResult(static_cast<long double>(a) - b);
-      return TCtxValue::Integer(result);
-    case TCtxBinaryOp::Mul:
-      if (__builtin_mul_overflow(a, b, &result))
-        return FloatingResult(static_cast<long double>(a) * b);
-      return TCtxValue::Integer(result);
+    case TCtxBinaryOp::Plus: return FloatingResult(static_cast<long double>(a) + b);
+    case TCtxBinaryOp::Minus: return FloatingResult(static_cast<long double>(a) - b);
+    case TCtxBinaryOp::Mul: return FloatingResult(static_cast<long double>(a) * b);
     case TCtxBinaryOp::IDiv:
       if (b == 0) throw EScriptMathError(std::string(kDivisionByZero));
-      if (b == -1 && a == std::numeric_limits<std::int32_t>::min())
-        return TCtxValue::Floating(-static_cast<double>(a));
-      return TCtxValue::Integer(a / b);
+      // b is -1: only the smallest integer has no 32-bit negation.
+      return a == std::numeric_limits<std::int32_t>::min()
+                 ? TCtxValue::Floating(-static_cast<double>(a))
+                 : TCtxValue::Integer(-a);
     case TCtxBinaryOp::Mod:
       if (b == 0) throw EScriptMathError(std::string(kDivisionByZero));
-      if (b == -1) return TCtxValue::Integer(0);
-      return TCtxValue::Integer(a % b);
-    case TCtxBinaryOp::And: return TCtxValue::Integer(a & b);
-    case TCtxBinaryOp::Or: return TCtxValue::Integer(a | b);
-    case TCtxBinaryOp::Xor: return TCtxValue::Integer(a ^ b);
-    case TCtxBinaryOp::Div: break;
+      return TCtxValue::Integer(0);  // b is -1
+    default: break;
   }
   return FloatingResult(CheckedQuotient(a, b));
 }

@@ -31,8 +31,10 @@ inline bool BothIntegers(const TCtxValue& a, const TCtxValue& b) noexcept {
 }  // namespace detail
 
 /// `a op b` for two Integers when the result is an Integer that needs no special rule (no
-/// overflow, no zero divisor, not real division); false otherwise.
+/// overflow, no zero or -1 divisor, not real division); false otherwise. The one home of the
+/// 32-bit rules: the plain operators, the fused runs and the loop steps all come here first.
 inline bool IntegerResult(TCtxBinaryOp op, std::int32_t a, std::int32_t b, std::int32_t& result) {
+  if (op == TCtxBinaryOp::Plus) return !__builtin_add_overflow(a, b, &result);  // the most frequent
   switch (op) {
     case TCtxBinaryOp::Plus: return !__builtin_add_overflow(a, b, &result);
     case TCtxBinaryOp::Minus: return !__builtin_sub_overflow(a, b, &result);
@@ -53,37 +55,21 @@ inline bool IntegerResult(TCtxBinaryOp op, std::int32_t a, std::int32_t b, std::
   return false;
 }
 
-/// The comparison of two Integers.
+/// The comparison of two Integers, without a branch on the comparison: each accepts a set of the
+/// three orders (bit 0: a < b, bit 1: a = b, bit 2: a > b).
 inline bool CompareIntegers(TCtxCompareOp op, std::int32_t a, std::int32_t b) {
-  switch (op) {
-    case TCtxCompareOp::Greater: return a > b;
-    case TCtxCompareOp::Less: return a < b;
-    case TCtxCompareOp::GreaterOrEqual: return a >= b;
-    case TCtxCompareOp::LessOrEqual: return a <= b;
-    case TCtxCompareOp::Equal: return a == b;
-    case TCtxCompareOp::NotEqual: return a != b;
-  }
-  return false;
+  // Greater, Less, GreaterOrEqual, LessOrEqual, Equal, NotEqual.
+  constexpr unsigned kAccepted = 4 | 1 << 3 | 6 << 6 | 3 << 9 | 2 << 12 | 5 << 15;
+  const unsigned order = unsigned(a < b) | unsigned(a == b) << 1 | unsigned(a > b) << 2;
+  return ((kAccepted >> (3 * static_cast<unsigned>(op))) & order) != 0;
 }
 
-/// `left op right`. Integer PLUS, MINUS and MUL that do not overflow are computed inline.
+/// `left op right`. Two Integers whose result needs no special rule are computed inline.
 inline TCtxValue BinaryOperation(TCtxBinaryOp op, const TCtxValue& left, const TCtxValue& right) {
-  if (detail::BothIntegers(left, right)) {
-    std::int32_t result;
-    const std::int32_t a = left.IntegerPayload(), b = right.IntegerPayload();
-    switch (op) {
-      case TCtxBinaryOp::Plus:
-        if (!__builtin_add_overflow(a, b, &result)) return TCtxValue::Integer(result);
-        break;
-      case TCtxBinaryOp::Minus:
-        if (!__builtin_sub_overflow(a, b, &result)) return TCtxValue::Integer(result);
-        break;
-      case TCtxBinaryOp::Mul:
-        if (!__builtin_mul_overflow(a, b, &result)) return TCtxValue::Integer(result);
-        break;
-      default: break;
-    }
-  }
+  std::int32_t result;
+  if (detail::BothIntegers(left, right) &&
+      IntegerResult(op, left.IntegerPayload(), right.IntegerPayload(), result))
+    return TCtxValue::Integer(result);
   return BinaryOperationSlow(op, left, right);
 }
 

@@ -36,8 +36,14 @@ void TCtxScriptCode::SetParentCode(TCtxScriptCode* parent) {
   ClearCompiled();
 }
 
+const TCtxLoopForm& TCtxScriptCode::LoopForm(bool fused) {
+  TCtxLoopForm& form = loopForms_[fused ? 1 : 0];
+  if (form.Runs.size() != pcode_.size()) form = zendrik::LoopForm(pcode_, fused);
+  return form;
+}
+
 void TCtxScriptCode::ClearCompiled() {
-  pcode_.clear();
+  PCode().clear();
   compiled_ = false;
   symbols_.Clear();
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "script/runtime/fusion.h"
 #include "script/runtime/pcode.h"
 #include "script/runtime/symbols.h"
 
@@ -45,9 +46,20 @@ class TCtxScriptCode {
 
   TSymbols& Symbols() { return symbols_; }
   const TSymbols& Symbols() const { return symbols_; }
-  /// The instructions; the interpreter writes its member caches into them.
-  std::vector<TCtxPCodeRec>& PCode() { return pcode_; }
+  /// The instructions, to be written (by a compiler, or by hand): the loop forms made from
+  /// them are dropped.
+  std::vector<TCtxPCodeRec>& PCode() {
+    loopForms_[0].Runs.clear();
+    loopForms_[1].Runs.clear();
+    return pcode_;
+  }
   const std::vector<TCtxPCodeRec>& PCode() const { return pcode_; }
+  std::int32_t InstructionCount() const { return static_cast<std::int32_t>(pcode_.size()); }
+  /// The instructions for the run loop, which writes its member caches into them.
+  TCtxPCodeRec* RunnableInstructions() { return pcode_.data(); }
+  /// The run loop's form of the instructions, with fused runs or not; made once after the
+  /// instructions change.
+  const TCtxLoopForm& LoopForm(bool fused);
 
   /// Drops the instructions and symbols.
   void ClearCompiled();
@@ -66,6 +78,7 @@ class TCtxScriptCode {
   bool isExpression_ = false;
   bool returnsValue_ = false;
   std::vector<TCtxPCodeRec> pcode_;
+  TCtxLoopForm loopForms_[2];  // plain, fused
 };
 
 }  // namespace zendrik

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -92,12 +93,9 @@ inline std::vector<ScriptCase> ReadScriptCases(const std::filesystem::path& root
 /// A name generator for INSTANTIATE_TEST_SUITE_P over script cases.
 inline std::string ScriptCaseName(const ScriptCase& c) { return c.Name; }
 
-/// Runs case `c` with a test host that owns its engine, as the window owns its own, and checks
-/// what it printed, returned and raised, and that the engine is idle again with every cell
-/// cleared, whatever happened.
-inline void ExpectScriptCase(const ScriptCase& c) {
-  TTestHost host;
-  TCtxScript& engine = *new TCtxScript(&host);  // owned by the host
+/// Runs case `c` on `engine` with `host` as scope and checks what it printed, returned and
+/// raised, and that the engine is idle again with every cell cleared, whatever happened.
+inline void ExpectScriptCaseOn(TCtxScript& engine, TTestHost& host, const ScriptCase& c) {
   const RunOutcome run = RunScript(engine, c.Text, &host);
   EXPECT_EQ(run.Printed, c.Printed) << c.Text;
   if (c.ExpectsError) {
@@ -112,6 +110,20 @@ inline void ExpectScriptCase(const ScriptCase& c) {
   EXPECT_EQ(engine.RunningCode(), nullptr);
   EXPECT_EQ(engine.CurrentState().SP, -1);
   for (const TCtxValue& cell : engine.StackCells()) EXPECT_TRUE(cell.IsUnassigned());
+}
+
+/// Runs case `c` with a test host that owns its engine, as the window owns its own: once with
+/// fused runs and once with every instruction alone, so that the two forms of the loop cannot
+/// drift apart. `prepare` makes the world the case expects before each run.
+inline void ExpectScriptCase(const ScriptCase& c, const std::function<void()>& prepare = {}) {
+  for (const bool fusion : {true, false}) {
+    SCOPED_TRACE(fusion ? "with fused runs" : "every instruction alone");
+    if (prepare) prepare();
+    TTestHost host;
+    TCtxScript& engine = *new TCtxScript(&host);  // owned by the host
+    engine.Fusion = fusion;
+    ExpectScriptCaseOn(engine, host, c);
+  }
 }
 
 }  // namespace zendrik::testsupport

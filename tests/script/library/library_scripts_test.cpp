@@ -32,6 +32,10 @@ class LibraryScript : public ::testing::TestWithParam<Case> {
     SetScriptParameters({"/opt/zendrik/bin/zendrik", "job.pas", "one two"});
     saved_ = fs::current_path();
     directory_ = fs::temp_directory_path() / ("zendrik_library_" + std::to_string(::getpid()));
+  }
+  // A fresh current directory with the files the cases expect.
+  void MakeDirectory() {
+    fs::current_path(saved_);
     fs::remove_all(directory_);
     fs::create_directories(directory_ / "sub");
     WriteFile(directory_ / "a.txt", "hello");
@@ -50,7 +54,9 @@ class LibraryScript : public ::testing::TestWithParam<Case> {
   fs::path directory_;
 };
 
-TEST_P(LibraryScript, RunsAsExpected) { testsupport::ExpectScriptCase(GetParam()); }
+TEST_P(LibraryScript, RunsAsExpected) {
+  testsupport::ExpectScriptCase(GetParam(), [this] { MakeDirectory(); });
+}
 
 INSTANTIATE_TEST_SUITE_P(Scripts, LibraryScript,
                          ::testing::ValuesIn(testsupport::ReadScriptCases(ZENDRIK_LIBRARY_SCRIPTS)),

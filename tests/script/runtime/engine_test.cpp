@@ -274,23 +274,23 @@ TEST_F(Engine, ACacheForOneObjectIsRefreshedForAnother) {
 
 TEST_F(Engine, DebugHookFiresOnEveryLineChangeWithBreakpointsOnly) {
   std::vector<std::int32_t> lines;
-  engine.OnDebugHook = [&lines](TCtxScript& sender, bool exception) {
+  engine.SetDebugHook([&lines](TCtxScript& sender, bool exception) {
     lines.push_back(exception ? -sender.CurrentState().CurrentLine
                               : sender.CurrentState().CurrentLine);
-  };
+  });
   const std::string text =
       "var i;\nbegin\n  for i := 1 to 2 do\n    Print(i);\n  try\n    raise 1;\n  except\n  "
       "end;\nend;";
   testsupport::RunScript(engine, text, &host);
   EXPECT_TRUE(lines.empty()) << "no options, no calls";
 
-  engine.DebugOptions = {TCtxDebugOption::cdoStopOnBreakpoint};
+  engine.SetDebugOptions({TCtxDebugOption::cdoStopOnBreakpoint});
   testsupport::RunScript(engine, text, &host);
   // The loop's test is on line 3, its body on 4; the handler's end on 8, EXIT on 9.
   EXPECT_EQ(lines, (std::vector<std::int32_t>{3, 4, 3, 4, 3, 6, -6, 8, 9}));
 
   lines.clear();
-  engine.DebugOptions = {TCtxDebugOption::cdoStopOnException};
+  engine.SetDebugOptions({TCtxDebugOption::cdoStopOnException});
   testsupport::RunScript(engine, text, &host);
   EXPECT_EQ(lines, (std::vector<std::int32_t>{-6}));
 }
@@ -307,14 +307,14 @@ TEST_F(Engine, AFailedRunNotesTheLineOfTheOutermostScript) {
 TEST_F(Engine, TerminationIsIgnoredWhileIdleAndHonouredWhilePaused) {
   engine.Terminate();
   EXPECT_FALSE(engine.Terminated);
-  engine.DebugOptions = {TCtxDebugOption::cdoStopOnBreakpoint};
+  engine.SetDebugOptions({TCtxDebugOption::cdoStopOnBreakpoint});
   int calls = 0;
-  engine.OnDebugHook = [&calls](TCtxScript& sender, bool) {
+  engine.SetDebugHook([&calls](TCtxScript& sender, bool) {
     if (++calls == 2) {
       sender.Paused = true;  // a front end holding the run
       sender.Terminate();
     }
-  };
+  });
   const testsupport::RunOutcome run =
       testsupport::RunScript(engine, "begin\n Print(1);\n Print(2);\n Print(3);\nend;", &host);
   EXPECT_EQ(run.Printed, std::vector<std::string>{"1"});
@@ -363,8 +363,8 @@ TEST_F(Engine, ALoopOfCaughtErrorsIsStillPolled) {
 }
 
 TEST_F(Engine, AHookThatFailsOnACaughtExceptionEndsTheRun) {
-  engine.DebugOptions = {TCtxDebugOption::cdoStopOnException};
-  engine.OnDebugHook = [](TCtxScript&, bool) { throw ECtxScriptError("hook failed"); };
+  engine.SetDebugOptions({TCtxDebugOption::cdoStopOnException});
+  engine.SetDebugHook([](TCtxScript&, bool) { throw ECtxScriptError("hook failed"); });
   const testsupport::RunOutcome run =
       testsupport::RunScript(engine, "begin try raise 1 except Print('handler') end end;", &host);
   EXPECT_EQ(run.Error, "hook failed");
