@@ -35,6 +35,12 @@ void SetURL(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   Host().SetAddressFieldText(ToStringPlain(script.Result));
 }
 
+// An address that could not be opened is one line on standard error, and the script goes on.
+void ReportNotOpened(const TFetchOutcome& outcome) {
+  if (outcome.End == TFetchOutcome::TEnd::NotOpened)
+    std::cerr << "zendrik: " << outcome.Error << std::endl;
+}
+
 // Download(Address, BaseAddress): the page at Address, resolved against BaseAddress; the
 // address fetched is the result.
 void Download(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
@@ -42,7 +48,7 @@ void Download(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCoun
   const std::string base = ToStringPlain(script.GetParam(1));
   const std::string address = ToStringPlain(script.GetParam(2));
   CurrentAddress() = base;
-  Host().Download(address);
+  ReportNotOpened(Host().Download(address));
   script.Result = TCtxValue::String(CurrentAddress());
 }
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "extract/extraction_driver.h"
+
 namespace zendrik {
 
 /// What the host functions reach in the program's one window: the address field, the
@@ -13,8 +15,9 @@ class TScriptHost {
   /// The text of the address field `Edit1`, as bytes.
   virtual std::string AddressFieldText() const = 0;
   virtual void SetAddressFieldText(std::string_view text) = 0;
-  /// The extraction of the window (`DownloadIt`): resolves `address`, replaces the table.
-  virtual void Download(const std::string& address) = 0;
+  /// The extraction of the window (`DownloadIt`): resolves `address`, replaces the table, and
+  /// tells how it ended.
+  virtual TFetchOutcome Download(const std::string& address) = 0;
   /// The cell at (row, column), 1-based; empty outside the table. Valid until the table changes.
   virtual std::string_view ReadCell(int row, int column) = 0;
   /// Writes the cell by the table's write rule, then repaints the cell grid.

@@ -27,8 +27,9 @@ void WriteArguments(TCtxScript& script, std::int32_t argCount, bool lineEnd) {
     bool written = true;
     if (!value.IsUnassigned() && !value.IsNull()) {
       const TTextArg text(value);
-      written =
-          std::fwrite(text.View().data(), 1, text.View().size(), stdout) == text.View().size();
+      // An empty text may have no bytes at all to point to, which fwrite must not be given.
+      const std::string_view bytes = text.View();
+      written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
     }
     if (written && last && lineEnd) written = std::fputc('\n', stdout) != EOF;
     if (!written || std::fflush(stdout) != 0)
@@ -149,6 +150,8 @@ void SetLength(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   const TCtxValue current =
       script.ReadReference(reference);  // nothing is read from a non-reference
   const std::int32_t length = ToInteger(script.GetParam(1));
+  if (length > 0 && static_cast<std::size_t>(length) > kStringResultLimit)
+    throw ECtxScriptError("String too long");
   std::string text = Text0(current);
   text.resize(length < 0 ? 0 : static_cast<std::size_t>(length), ' ');
   script.WriteReference(reference, TCtxValue::String(text));

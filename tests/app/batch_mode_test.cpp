@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "tests/app/headless_program.h"
 #include "tests/support/loopback_http_server.h"
@@ -82,6 +85,45 @@ TEST_F(BatchMode, DownloadFillsTheTableAndFailuresAreLinesThatLetTheScriptGoOn) 
             "Fehler: konnte Kusre nicht aus dem Internet laden (sind Sie online?)...\n"
             "zendrik: Cannot create \"" +
                 (Directory / "no" / "dir.csv").string() + "\": No such file or directory\n");
+}
+
+// Splits standard error into its lines.
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+TEST_F(BatchMode, AnAddressThatCannotBeOpenedIsOneLineAndTheScriptGoesOn) {
+  const std::string refused =
+      "http://127.0.0.1:" + std::to_string(testsupport::UnusedLoopbackPort()) + "/list.html";
+  const std::string script = Script("unreachable.pas",
+                                    "begin\n"
+                                    "  Download('" +
+                                        refused +
+                                        "', '');\n"
+                                        "  Download('file:///nonexistent/zendrik.html', '');\n"
+                                        "  Download('file://" +
+                                        Directory.string() +
+                                        "/unreachable.pas'#0'.html', '');\n"
+                                        "  SetCell(1, 1, 'went on');\n"
+                                        "  SaveTable('went.csv'#0'.bak');\n"
+                                        "  SaveTable('on.csv');\n"
+                                        "end;\n");
+  const testsupport::ChildResult run = Run({script});
+  EXPECT_EQ(run.ExitStatus, 0) << run.Err;
+  const std::vector<std::string> lines = Lines(run.Err);
+  ASSERT_EQ(lines.size(), 4u) << run.Err;
+  EXPECT_TRUE(lines[0].starts_with("zendrik: cannot open " + refused + ": Failed to connect"))
+      << lines[0];
+  EXPECT_TRUE(lines[1].starts_with("zendrik: cannot open file:///nonexistent/zendrik.html: "))
+      << lines[1];
+  EXPECT_EQ(lines[2], "zendrik: cannot open file://" + Directory.string() +
+                          "/unreachable.pas\\0.html: the address holds a NUL byte");
+  EXPECT_EQ(lines[3], "zendrik: Cannot create \"went.csv\\0.bak\": the name holds a NUL byte");
+  EXPECT_FALSE(std::filesystem::exists(Directory / "went.csv"));
+  EXPECT_EQ(Saved("on.csv"), "\"went on\"\r\n");
 }
 
 }  // namespace

@@ -21,9 +21,10 @@ class StandInHost : public TScriptHost {
  public:
   std::string AddressFieldText() const override { return Address; }
   void SetAddressFieldText(std::string_view text) override { Address = text; }
-  void Download(const std::string& address) override {
-    if (address.empty()) return;
+  TFetchOutcome Download(const std::string& address) override {
+    if (address.empty()) return {};
     Downloads.push_back(ResolveAddress(address));
+    return {};
   }
   std::string_view ReadCell(int row, int column) override { return Table.ReadCell(row, column); }
   void WriteCell(int row, int column, std::string_view text) override {

@@ -54,6 +54,21 @@ TEST_F(StandardPackageValues, WriteAndWritelnPrintEveryArgumentButUnassignedAndN
   EXPECT_EQ(error, "Invalid variant type conversion");
 }
 
+// A call passes at most 255 values (its count is one byte); write takes every one of them.
+TEST_F(StandardPackageValues, WriteTakesAsManyValuesAsACallCanPass) {
+  TCtxScript engine;
+  std::string error;
+  const auto writeCall = [](int count) {
+    std::string call = "begin write('a'";
+    for (int k = 1; k < count; ++k) call += ", ''";
+    return call + "); end;";
+  };
+  EXPECT_EQ(StandardOutputOf(engine, writeCall(255), error), "a");
+  EXPECT_EQ(error, "");
+  StandardOutputOf(engine, writeCall(256), error);
+  EXPECT_NE(error.find("Too many arguments: write"), std::string::npos) << error;
+}
+
 TEST_F(StandardPackageValues, WriteToAClosedStandardOutputFailsWithTheIoError) {
   TCtxScript engine;
   std::fflush(stdout);
