@@ -22,6 +22,9 @@ class TScriptHost {
   virtual std::string_view ReadCell(int row, int column) = 0;
   /// Writes the cell by the table's write rule, then repaints the cell grid.
   virtual void WriteCell(int row, int column, std::string_view text) = 0;
+  /// The body of the page at `address`, fetched by the window's client (`FetchPage`); the
+  /// table stays as it is.
+  virtual TFetchOutcome GetPage(const std::string& address, std::string& body) = 0;
   /// Empties the table and repaints the cell grid.
   virtual void ClearCells() = 0;
   /// Saves the table as CSV; false with the reason when it cannot.
@@ -32,7 +35,9 @@ class TScriptHost {
 void SetScriptHost(TScriptHost* host);
 
 /// Registers `URL`, `Download`, `SaveTable`, `GetCell`, `SetCell` and `ClearCells` on the
-/// system scope, in this order; once at start-up.
+/// system scope, in this order, then `GetPage` and `LastDownloadError`; once at start-up.
+/// `LastDownloadError` is empty after a Download or GetPage that worked, else why it did not
+/// (CannotOpenText for an address that could not be opened).
 void RegisterHostFunctions();
 
 }  // namespace zendrik

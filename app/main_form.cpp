@@ -139,6 +139,10 @@ void TMainForm::SetAddressFieldText(std::string_view text) { Edit1->setText(Disp
 
 TFetchOutcome TMainForm::Download(const std::string& address) { return DownloadIt(address); }
 
+TFetchOutcome TMainForm::GetPage(const std::string& address, std::string& body) {
+  return FetchPage(address, IEHTTP1(), *this, body);
+}
+
 std::string_view TMainForm::ReadCell(int row, int column) { return Table.ReadCell(row, column); }
 
 void TMainForm::WriteCell(int row, int column, std::string_view text) {

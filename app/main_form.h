@@ -68,6 +68,7 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   std::string AddressFieldText() const override;
   void SetAddressFieldText(std::string_view text) override;
   TFetchOutcome Download(const std::string& address) override;
+  TFetchOutcome GetPage(const std::string& address, std::string& body) override;
   std::string_view ReadCell(int row, int column) override;
   void WriteCell(int row, int column, std::string_view text) override;
   void ClearCells() override;

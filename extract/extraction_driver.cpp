@@ -67,4 +67,14 @@ TFetchOutcome DownloadIt(const std::string& address, TCellTable& table, TIEHTTP&
   return outcome;
 }
 
+TFetchOutcome FetchPage(const std::string& address, TIEHTTP& http, TExtractionView& view,
+                        std::string& body) {
+  body.clear();
+  const std::string resolved = ResolveAddress(address);
+  return Fetched(resolved, http, view, [&] {
+    http.FetchResponse(resolved);
+    body = http.Response().Bytes();
+  });
+}
+
 }  // namespace zendrik

@@ -51,4 +51,11 @@ struct TFetchOutcome {
 TFetchOutcome DownloadIt(const std::string& address, TCellTable& table, TIEHTTP& http,
                          TExtractionView& view);
 
+/// The body of the page at `address` (resolved against CurrentAddress(), which it then
+/// becomes) as bytes, fetched and inflated as an extraction fetches it, into `body`; the
+/// table is not touched. An address that cannot be opened reports nothing; a failure after
+/// that reports the one message. `body` is empty unless the fetch is done.
+TFetchOutcome FetchPage(const std::string& address, TIEHTTP& http, TExtractionView& view,
+                        std::string& body);
+
 }  // namespace zendrik

@@ -73,5 +73,7 @@ std::span<const TPackageFunction> NumberFunctions();
 std::span<const TPackageFunction> FileFunctions();
 std::span<const TPackageFunction> DateFunctions();
 std::span<const TPackageFunction> SystemFunctions();
+std::span<const TPackageFunction> TextToolFunctions();
+std::span<const TPackageFunction> PatternFunctions();
 
 }  // namespace zendrik
