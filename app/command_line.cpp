@@ -64,8 +64,8 @@ enum class TExtraction {
   NotOpened,  // the address could not be opened: an empty table, reported after it is written
 };
 
-// Fetches and lays out a web address; `openFailure` receives the reason when the address could
-// not be opened.
+// Fetches and lays out a web address; `openFailure` receives the line that says why the
+// address could not be opened.
 TExtraction ExtractAddress(const std::string& address, TCellTable& table, const TConsole& console,
                            std::string& openFailure) {
   TIEHTTP http;
@@ -77,10 +77,14 @@ TExtraction ExtractAddress(const std::string& address, TCellTable& table, const 
       progress->Update(client.BytesRead(), client.BytesAnnounced());
     };
   }
-  DownloadIt(address, table, http, view);
-  openFailure = http.OpenFailure();
-  if (view.Failed()) return TExtraction::Failed;
-  return openFailure.empty() ? TExtraction::Done : TExtraction::NotOpened;
+  TFetchOutcome outcome = DownloadIt(address, table, http, view);
+  switch (outcome.End) {
+    case TFetchOutcome::TEnd::Done: return TExtraction::Done;
+    case TFetchOutcome::TEnd::Failed: return TExtraction::Failed;
+    case TFetchOutcome::TEnd::NotOpened: break;
+  }
+  openFailure = std::move(outcome.Error);
+  return TExtraction::NotOpened;
 }
 
 // Lays out a local file. When memory runs out the table is dropped: nothing is written.
@@ -125,8 +129,7 @@ int Extract(const std::string& address, const std::string& outputFile, const TCo
                                      : ExtractFile(address, table, console);
   if (extraction == TExtraction::Failed && table.RowCount() == 0) return 1;
   if (!WriteTable(table, outputFile, console)) return 1;
-  if (extraction == TExtraction::NotOpened)
-    console.Err << "zendrik: cannot open " << address << ": " << openFailure << "\n";
+  if (extraction == TExtraction::NotOpened) console.Err << "zendrik: " << openFailure << "\n";
   return extraction == TExtraction::Done ? 0 : 1;
 }
 

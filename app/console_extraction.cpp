@@ -14,10 +14,7 @@ std::string Megabytes(std::int64_t bytes) {
 
 }  // namespace
 
-void TConsoleExtractionView::ReportFailure(const std::string& message) {
-  HasFailed = true;
-  Err << message << '\n';
-}
+void TConsoleExtractionView::ReportFailure(const std::string& message) { Err << message << '\n'; }
 
 TConsoleProgress::~TConsoleProgress() {
   if (Shown) Err << "\r\033[K" << std::flush;  // leave a clean line for what follows

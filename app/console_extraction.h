@@ -19,11 +19,8 @@ class TConsoleExtractionView : public TExtractionView {
   void RepaintGrid() override {}
   void ReportFailure(const std::string& message) override;
 
-  bool Failed() const { return HasFailed; }
-
  private:
   std::ostream& Err;
-  bool HasFailed = false;
 };
 
 /// Shows the bytes received so far on one terminal line, at most five times a second.

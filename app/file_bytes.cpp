@@ -7,9 +7,18 @@
 #include <cstring>
 #include <filesystem>
 
+#include "base/system_name.h"
+
 namespace zendrik {
 
+namespace {
+
+constexpr const char* kNulInName = "the name holds a NUL byte";
+
+}  // namespace
+
 std::string ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes) {
+  if (!IsSystemName(path)) return kNulInName;
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::strerror(errno);
   struct stat info {};
@@ -48,8 +57,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::string Failure(const std::string& fileName, const std::string& what, const char* reason) {
+  return "Cannot " + what + " \"" + ShownName(fileName) + "\": " + reason;
+}
+
 std::string Failure(const std::string& fileName, const std::string& what, int error) {
-  return "Cannot " + what + " \"" + fileName + "\": " + std::strerror(error);
+  return Failure(fileName, what, std::strerror(error));
 }
 
 // The temporary file replaces the target, so it takes the target's permissions, or those a
@@ -99,6 +112,7 @@ SaveResult WriteInPlace(const std::string& fileName,
 
 SaveResult SaveFileBytes(const std::string& fileName,
                          const std::function<bool(const TChunkWriter&)>& produce) {
+  if (!IsSystemName(fileName)) return {false, Failure(fileName, "create", kNulInName)};
   if (IsExistingNonRegularFile(fileName)) return WriteInPlace(fileName, produce);
   std::error_code ignored;
   fs::path target = fileName;

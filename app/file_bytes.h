@@ -9,7 +9,8 @@
 namespace zendrik {
 
 /// Reads a whole file as bytes, at most `maxBytes` of them. Returns an empty string on success,
-/// otherwise the reason (the system's error text; "File too large" beyond `maxBytes`).
+/// otherwise the reason (the system's error text; "File too large" beyond `maxBytes`). A name
+/// holding a NUL byte names no file.
 std::string ReadFileBytes(const std::string& path, std::string& bytes,
                           std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
@@ -27,7 +28,8 @@ struct SaveResult {
 /// a new one) is written beside the target under a temporary name, with the target's
 /// permissions, and renamed over it only when complete, so a failed save leaves any earlier
 /// file as it was and no temporary file behind. Any other existing target (a device, a FIFO,
-/// `/dev/stdout`) is written in place. Failures read "Cannot <create|open|write> "FILE": REASON".
+/// `/dev/stdout`) is written in place. Failures read "Cannot <create|open|write> "FILE": REASON",
+/// a NUL byte of the name shown as \0; a name holding one names no file and is not written.
 SaveResult SaveFileBytes(const std::string& fileName,
                          const std::function<bool(const TChunkWriter& write)>& produce);
 

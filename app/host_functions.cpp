@@ -22,6 +22,12 @@ TScriptHost*& CurrentHost() {
   return host;
 }
 
+// Why the last Download or GetPage did not work; empty when it did.
+std::string& LastDownloadErrorText() {
+  static std::string text;
+  return text;
+}
+
 TScriptHost& Host() {
   if (!CurrentHost()) throw ECtxScriptError("There is no window for the host functions");
   return *CurrentHost();
@@ -35,6 +41,14 @@ void SetURL(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   Host().SetAddressFieldText(ToStringPlain(script.Result));
 }
 
+// Notes how a fetch ended. An address that could not be opened is also one line on standard
+// error (a failure after that has shown its message), and the script goes on.
+void NoteOutcome(TFetchOutcome outcome) {
+  if (outcome.End == TFetchOutcome::TEnd::NotOpened)
+    std::cerr << "zendrik: " << outcome.Error << std::endl;
+  LastDownloadErrorText() = std::move(outcome.Error);
+}
+
 // Download(Address, BaseAddress): the page at Address, resolved against BaseAddress; the
 // address fetched is the result.
 void Download(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
@@ -42,8 +56,27 @@ void Download(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCoun
   const std::string base = ToStringPlain(script.GetParam(1));
   const std::string address = ToStringPlain(script.GetParam(2));
   CurrentAddress() = base;
-  Host().Download(address);
+  NoteOutcome(Host().Download(address));
   script.Result = TCtxValue::String(CurrentAddress());
+}
+
+// GetPage(URL [, BaseAddress]): the body of the page at URL as bytes, resolved against
+// BaseAddress when given (as Download does), else against the page fetched last; empty when it
+// could not be fetched. The table stays as it is.
+void GetPage(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
+  CheckArgCount(argCount, 1, 2);
+  if (argCount == 2) CurrentAddress() = ToStringPlain(script.GetParam(1));
+  const std::string address = ToStringPlain(script.GetParam(argCount));
+  std::string body;
+  if (!address.empty())
+    NoteOutcome(Host().GetPage(address, body));
+  else
+    LastDownloadErrorText().clear();
+  script.Result = TCtxValue::String(body);
+}
+
+void LastDownloadError(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  script.Result = TCtxValue::String(LastDownloadErrorText());
 }
 
 // SaveTable(FileName): a file that cannot be written is reported on standard error, and the
@@ -88,7 +121,10 @@ void ClearCells(TCtxScript&, TCtxAccessKind, QObject*, std::int32_t) { Host().Cl
 
 }  // namespace
 
-void SetScriptHost(TScriptHost* host) { CurrentHost() = host; }
+void SetScriptHost(TScriptHost* host) {
+  CurrentHost() = host;
+  LastDownloadErrorText().clear();
+}
 
 void RegisterHostFunctions() {
   TCtxCustomIntrospector& functions =
@@ -99,6 +135,8 @@ void RegisterHostFunctions() {
   functions.AddMethod("GetCell", GetCell, 2);
   functions.AddMethod("SetCell", SetCell, 3);
   functions.AddMethod("ClearCells", ClearCells, 0);
+  functions.AddMethod("GetPage", GetPage, -1);
+  functions.AddMethod("LastDownloadError", LastDownloadError, 0);
 }
 
 }  // namespace zendrik

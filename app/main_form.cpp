@@ -107,8 +107,8 @@ void TMainForm::ExtractDataBtnClick() { DownloadIt(Edit1->text().toStdString());
 
 TIEHTTP& TMainForm::IEHTTP1() { return HttpClient->Client; }
 
-void TMainForm::DownloadIt(const std::string& address) {
-  zendrik::DownloadIt(address, Table, IEHTTP1(), *this);
+TFetchOutcome TMainForm::DownloadIt(const std::string& address) {
+  return zendrik::DownloadIt(address, Table, IEHTTP1(), *this);
 }
 
 void TMainForm::ShowBytesReceived(std::int64_t bytes) {
@@ -137,7 +137,11 @@ std::string TMainForm::AddressFieldText() const { return Edit1->text().toStdStri
 
 void TMainForm::SetAddressFieldText(std::string_view text) { Edit1->setText(DisplayText(text)); }
 
-void TMainForm::Download(const std::string& address) { DownloadIt(address); }
+TFetchOutcome TMainForm::Download(const std::string& address) { return DownloadIt(address); }
+
+TFetchOutcome TMainForm::GetPage(const std::string& address, std::string& body) {
+  return FetchPage(address, IEHTTP1(), *this, body);
+}
 
 std::string_view TMainForm::ReadCell(int row, int column) { return Table.ReadCell(row, column); }
 

@@ -57,7 +57,7 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   TIEHTTP& IEHTTP1();
 
   /// Rebuilds the table from the page at `address` (an empty address does nothing).
-  void DownloadIt(const std::string& address);
+  TFetchOutcome DownloadIt(const std::string& address);
 
   void ShowAddress(const std::string& address) override;
   void ProcessPendingMessages() override;
@@ -67,7 +67,8 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   // What scripts reach through the host functions.
   std::string AddressFieldText() const override;
   void SetAddressFieldText(std::string_view text) override;
-  void Download(const std::string& address) override;
+  TFetchOutcome Download(const std::string& address) override;
+  TFetchOutcome GetPage(const std::string& address, std::string& body) override;
   std::string_view ReadCell(int row, int column) override;
   void WriteCell(int row, int column, std::string_view text) override;
   void ClearCells() override;

@@ -85,9 +85,11 @@ void TScriptEditor::PaintGutter(QPaintEvent* event) {
 void TScriptEditor::MoveCursorTo(int line, int column) {
   const QTextBlock block =
       document()->findBlockByNumber(std::clamp(line, 1, std::max(1, blockCount())) - 1);
-  QTextCursor cursor(block);
-  cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor,
-                      std::clamp(column - 1, 0, static_cast<int>(block.length()) - 1));
+  // Placed by its position in the document: moving right one character at a time would lay
+  // out the line at every step.
+  QTextCursor cursor(document());
+  cursor.setPosition(block.position() +
+                     std::clamp(column - 1, 0, static_cast<int>(block.length()) - 1));
   setTextCursor(cursor);
   ensureCursorVisible();
 }

@@ -3,6 +3,7 @@
 #include "extract/table.h"
 
 #include <string>
+#include <string_view>
 
 namespace zendrik {
 
@@ -26,11 +27,35 @@ class TExtractionView {
 /// The one message every failed extraction shows.
 extern const char* const kExtractionFailureMessage;
 
+/// The text that says why an address could not be opened: "cannot open ADDRESS: REASON", the
+/// reason in the HTTP client's words. The command line, batch mode and scripts all use it.
+std::string CannotOpenText(std::string_view address, std::string_view reason);
+
+/// How a fetch ended.
+struct TFetchOutcome {
+  enum class TEnd {
+    Done,
+    NotOpened,  // the address could not be opened; nothing was shown
+    Failed,     // the transfer or the page failed after that; the view showed the one message
+  };
+  TEnd End = TEnd::Done;
+  /// Why it did not work: CannotOpenText for NotOpened, the failure's own words for Failed;
+  /// empty when done.
+  std::string Error;
+};
+
 /// Rebuilds the table from the page at `address`, resolved against CurrentAddress(). An empty
 /// address does nothing. An address that cannot be opened leaves an empty table and reports
 /// nothing; any failure after that keeps the rows added so far and reports the one message.
 /// The grid is repainted in every case but the empty address.
-void DownloadIt(const std::string& address, TCellTable& table, TIEHTTP& http,
-                TExtractionView& view);
+TFetchOutcome DownloadIt(const std::string& address, TCellTable& table, TIEHTTP& http,
+                         TExtractionView& view);
+
+/// The body of the page at `address` (resolved against CurrentAddress(), which it then
+/// becomes) as bytes, fetched and inflated as an extraction fetches it, into `body`; the
+/// table is not touched. An address that cannot be opened reports nothing; a failure after
+/// that reports the one message. `body` is empty unless the fetch is done.
+TFetchOutcome FetchPage(const std::string& address, TIEHTTP& http, TExtractionView& view,
+                        std::string& body);
 
 }  // namespace zendrik

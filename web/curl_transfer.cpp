@@ -1,6 +1,7 @@
 #include "web/curl_transfer.h"
 
 #include "base/ascii.h"
+#include "base/system_name.h"
 
 #include <curl/curl.h>
 
@@ -200,6 +201,8 @@ std::string NotOpenedReason(const TTransferState& state, CURLcode code, const ch
 TTransferResult RunTransfer(const std::string& address, const TTransferLimits& limits,
                             TMemoryStream& body, const TChunkHandler& afterChunk) {
   InitCurlOnce();
+  // libcurl, like the system, would end the address at a NUL byte and open another one.
+  if (!IsSystemName(address)) return {TTransferEnd::NotOpened, "the address holds a NUL byte"};
   const TCurlUrl url = ParseOpenableAddress(address);
   if (!url) {
     return {TTransferEnd::NotOpened, curl_easy_strerror(CURLE_UNSUPPORTED_PROTOCOL)};

@@ -40,10 +40,10 @@ struct TTransferResult {
 /// to `body`; after each chunk `afterChunk` is called.
 ///
 /// Returns NotOpened and its reason, with nothing appended, when the address cannot be opened
-/// (bad or missing scheme, unknown host, refused connection, no response, a header too large,
-/// too many redirects). Throws EIEHTTPError when the
-/// transfer fails after the address was opened (broken off, stalled, over the size cap,
-/// undecodable transfer encoding), and rethrows whatever `afterChunk` throws.
+/// (bad or missing scheme, a NUL byte, unknown host, refused connection, no response, a header
+/// too large, too many redirects). Throws EIEHTTPError when the transfer fails after the
+/// address was opened (broken off, stalled, over the size cap, undecodable transfer encoding),
+/// and rethrows whatever `afterChunk` throws.
 TTransferResult RunTransfer(const std::string& address, const TTransferLimits& limits,
                             TMemoryStream& body, const TChunkHandler& afterChunk);
 

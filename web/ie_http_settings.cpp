@@ -1,6 +1,7 @@
 #include "web/ie_http.h"
 
 #include "base/ascii.h"
+#include "base/system_name.h"
 
 #include "web/body_encodings.h"
 
@@ -67,8 +68,11 @@ void TIEHTTP::CrackURL() {
   Path.clear();
   Extra.clear();
   TCurlUrl url(curl_url(), &curl_url_cleanup);
-  const CURLUcode rc =
-      url ? curl_url_set(url.get(), CURLUPART_URL, Address.c_str(), 0) : CURLUE_OUT_OF_MEMORY;
+  // libcurl would end the address at a NUL byte and split another one.
+  const CURLUcode rc = !url ? CURLUE_OUT_OF_MEMORY
+                       : !IsSystemName(Address)
+                           ? CURLUE_MALFORMED_INPUT
+                           : curl_url_set(url.get(), CURLUPART_URL, Address.c_str(), 0);
   if (rc != CURLUE_OK) {
     char prefix[64];
     std::snprintf(prefix, sizeof prefix, "TIE: Invalid URL. Error - %d = ", static_cast<int>(rc));

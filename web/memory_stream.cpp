@@ -7,6 +7,8 @@
 #include <memory>
 #include <stdexcept>
 
+#include "base/system_name.h"
+
 namespace zendrik {
 
 void TMemoryStream::Seek(std::size_t position) noexcept { Pos = std::min(position, Data.size()); }
@@ -32,6 +34,10 @@ void TMemoryStream::LoadFromFile(const std::string& fileName) {
   const auto fail = [&fileName] {
     throw std::runtime_error("Cannot open file \"" + fileName + "\": " + std::strerror(errno));
   };
+  if (!IsSystemName(fileName)) {
+    errno = ENOENT;  // such a name names no file
+    fail();
+  }
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"),
                                                        &std::fclose);
   if (!file) {

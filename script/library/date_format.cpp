@@ -35,11 +35,6 @@ std::string TimeByQtPattern(const TDateTimeParts& parts, const std::string& patt
   return QtText(FormatSettings().Locale.toString(time, QString::fromStdString(pattern)));
 }
 
-bool IsMidnight(const TDateTimeParts& parts) {
-  const TTimeParts& t = parts.Time;
-  return t.Hour == 0 && t.Minute == 0 && t.Second == 0 && t.Millisecond == 0;
-}
-
 // The am/pm marker at `i` ("am/pm", "a/p" or "ampm", any case): its length, or 0.
 std::size_t MarkerLength(std::string_view pattern, std::size_t i) {
   const std::string_view rest = pattern.substr(i);
@@ -52,8 +47,8 @@ std::size_t MarkerLength(std::string_view pattern, std::size_t i) {
 // Writes one pattern; `lastMarker` is where its last am/pm marker starts (npos: none).
 class TDateWriter {
  public:
-  TDateWriter(std::string_view pattern, const TDateTimeParts& parts)
-      : pattern_(pattern), parts_(parts) {
+  TDateWriter(std::string_view pattern, double value, const TDateTimeParts& parts)
+      : pattern_(pattern), value_(value), parts_(parts) {
     for (std::size_t i = 0; i < pattern.size(); ++i) {
       if (pattern[i] == '"' || pattern[i] == '\'') {
         const std::size_t close = pattern.find(pattern[i], i + 1);
@@ -89,8 +84,29 @@ class TDateWriter {
       Marker(i, marker);
       return i + marker;
     }
-    const std::size_t n = RunLength(i);
     switch (AsciiLower(c)) {
+      case 'c': DateAndTime(); return i + 1;
+      case '/': out_ += FormatSettings().DateSeparator; return i + 1;
+      case ':': out_ += FormatSettings().TimeSeparator; return i + 1;
+      case 'd':
+      case 'm':
+      case 'y':
+      case 'h':
+      case 'n':
+      case 's':
+      case 'z':
+      case 't': {
+        // Only a field letter takes its whole run, so each character is looked at once.
+        const std::size_t n = RunLength(i);
+        FieldRun(i, n);
+        return i + n;
+      }
+      default: out_ += c; return i + 1;
+    }
+  }
+
+  void FieldRun(std::size_t i, std::size_t n) {
+    switch (AsciiLower(pattern_[i])) {
       case 'd': Day(n); break;
       case 'm': Month(n); break;
       case 'y': Year(n); break;
@@ -102,12 +118,7 @@ class TDateWriter {
         out_ += TimeByQtPattern(
             parts_, n >= 2 ? FormatSettings().LongTimeFormat : FormatSettings().ShortTimeFormat);
         break;
-      case 'c': DateAndTime(); return i + 1;
-      case '/': out_ += FormatSettings().DateSeparator; return i + 1;
-      case ':': out_ += FormatSettings().TimeSeparator; return i + 1;
-      default: out_ += c; return i + 1;
     }
-    return i + n;
   }
 
   void Field(char letter, int value, int width) {
@@ -164,15 +175,11 @@ class TDateWriter {
       out_ += pattern_[pm ? i + 2 : i];
   }
 
-  void DateAndTime() {
-    out_ += DateByQtPattern(parts_, FormatSettings().ShortDateFormat);
-    if (!IsMidnight(parts_)) {
-      out_ += ' ';
-      out_ += TimeByQtPattern(parts_, FormatSettings().LongTimeFormat);
-    }
-  }
+  // The text form of the value, as every conversion of a date to text writes it.
+  void DateAndTime() { out_ += DateToText(value_); }
 
   std::string_view pattern_;
+  double value_;
   const TDateTimeParts& parts_;
   std::string out_;
   std::size_t lastMarker_ = std::string_view::npos;
@@ -191,13 +198,21 @@ struct TToken {
   bool Numeric = false;
 };
 
-// Splits `text` into runs of digits and runs of letters at the separators in `separators` and
-// blanks; false when anything else stands between them.
+// Splits `text` into runs of digits and runs of letters. Between two runs stand blanks and at
+// most one of `separators`; one more may end the text ("5.3."). False for anything else: a
+// separator first, two in a row (an empty part), or a sign ("-2024").
 bool Tokens(std::string_view text, std::string_view separators, std::vector<TToken>& out) {
   std::size_t i = 0;
+  bool separatorSinceRun = false;
   while (i < text.size()) {
     const char c = text[i];
-    if (c == ' ' || separators.find(c) != std::string_view::npos) {
+    if (c == ' ') {
+      ++i;
+      continue;
+    }
+    if (separators.find(c) != std::string_view::npos) {
+      if (out.empty() || separatorSinceRun) return false;
+      separatorSinceRun = true;
       ++i;
       continue;
     }
@@ -206,6 +221,7 @@ bool Tokens(std::string_view text, std::string_view separators, std::vector<TTok
     std::size_t end = i;
     while (end < text.size() && (numeric ? IsDigit(text[end]) : IsLetter(text[end]))) ++end;
     out.push_back({text.substr(i, end - i), numeric});
+    separatorSinceRun = false;
     i = end;
   }
   return true;
@@ -301,7 +317,7 @@ std::optional<bool> TakeMarker(std::string_view& text) {
 
 std::string FormatDateTimeText(std::string_view pattern, double value) {
   const TDateTimeParts parts = DecodeDateTime(value);
-  return TDateWriter(pattern, parts).Run();
+  return TDateWriter(pattern, value, parts).Run();
 }
 
 std::string ShortDateText(double value) {

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <limits>
 
+#include "base/system_name.h"
 #include "script/library/date_time.h"
 #include "script/library/file_names.h"
 
@@ -20,6 +21,7 @@ bool IsHiddenName(std::string_view name) {
 
 std::optional<TFileFacts> FileFactsOf(const std::string& path) {
   struct stat link {};
+  if (!IsSystemName(path)) return std::nullopt;
   if (::lstat(path.c_str(), &link) != 0) return std::nullopt;
   struct stat target = link;
   if (S_ISLNK(link.st_mode) && ::stat(path.c_str(), &target) != 0) target = link;
@@ -39,6 +41,7 @@ std::optional<TFileFacts> FileFactsOf(const std::string& path) {
 
 int SetReadOnly(const std::string& path, bool readOnly) {
   struct stat info {};
+  if (!IsSystemName(path)) return ENOENT;
   if (::stat(path.c_str(), &info) != 0) return errno;
   const mode_t mode =
       readOnly ? info.st_mode & ~(S_IWUSR | S_IWGRP | S_IWOTH) : info.st_mode | S_IWUSR;

@@ -30,11 +30,13 @@ struct TFileFacts {
 /// The facts of the entry at `path` (links followed; a broken link is described itself):
 /// faArchive always; faDirectory for a directory; faReadOnly when the owner may not write;
 /// faHidden when the name starts with "." (but not for "." and ".."); faSysFile for what is
-/// neither a regular file, a directory nor a link. Nothing when there is no such entry.
+/// neither a regular file, a directory nor a link. Nothing when there is no such entry (or the
+/// name holds a NUL byte).
 std::optional<TFileFacts> FileFactsOf(const std::string& path);
 
 /// Sets faReadOnly by the write permissions (cleared for everyone when set, given back to the
-/// owner when not); the other bits cannot be set. 0 or the system's error number.
+/// owner when not); the other bits cannot be set. 0 or the system's error number (ENOENT for a
+/// name holding a NUL byte).
 int SetReadOnly(const std::string& path, bool readOnly);
 
 }  // namespace zendrik

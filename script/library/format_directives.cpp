@@ -8,6 +8,7 @@
 
 #include "base/ascii.h"
 #include "script/library/decimal_digits.h"
+#include "script/library/package_support.h"
 #include "script/runtime/conversions.h"
 #include "script/runtime/errors.h"
 
@@ -31,15 +32,16 @@ struct TDirective {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// A run of digits at `i`; false when there is none. Values beyond the result limit fail, as
-// the width or precision they give could not fit the result either.
+// Widths, precisions and indexes beyond the result limit all read as just past it: no result
+// can use more, and what a directive makes of them is checked against the limit.
+constexpr std::size_t kLargestNumber = kStringResultLimit + 1;
+
+// A run of digits at `i`; false when there is none.
 bool ReadNumber(std::string_view text, std::size_t& i, std::size_t& number) {
   if (i >= text.size() || !IsDigit(text[i])) return false;
   number = 0;
-  for (; i < text.size() && IsDigit(text[i]); ++i) {
-    number = number * 10 + static_cast<std::size_t>(text[i] - '0');
-    if (number > kFormatResultLimit) RaiseTooLong();
-  }
+  for (; i < text.size() && IsDigit(text[i]); ++i)
+    number = std::min(number * 10 + static_cast<std::size_t>(text[i] - '0'), kLargestNumber);
   return true;
 }
 
@@ -77,6 +79,7 @@ bool IsFloatingKind(const TCtxValue& v) {
 }
 
 std::string ZeroPadded(std::string digits, int precision) {
+  if (static_cast<std::size_t>(std::max(precision, 0)) > kStringResultLimit) RaiseTooLong();
   if (precision > static_cast<int>(digits.size()))
     digits.insert(0, static_cast<std::size_t>(precision) - digits.size(), '0');
   return digits;
@@ -188,7 +191,7 @@ bool DirectiveText(const TDirective& d, const TCtxValue& v, std::string& text) {
 
 void AppendPadded(std::string& out, const TDirective& d, std::string_view text) {
   const std::size_t padding = d.Width > text.size() ? d.Width - text.size() : 0;
-  if (out.size() + text.size() + padding > kFormatResultLimit) RaiseTooLong();
+  if (out.size() + text.size() + padding > kStringResultLimit) RaiseTooLong();
   if (!d.LeftAlign) out.append(padding, ' ');
   out += text;
   if (d.LeftAlign) out.append(padding, ' ');
@@ -220,7 +223,7 @@ std::string FormatText(std::string_view format, std::span<const TCtxValue> value
     if (!DirectiveText(d, values[next++], text)) RaiseInvalid(format);
     AppendPadded(out, d, text);
   }
-  if (out.size() > kFormatResultLimit) RaiseTooLong();
+  if (out.size() > kStringResultLimit) RaiseTooLong();
   return out;
 }
 

@@ -89,6 +89,8 @@ int TCtxCustomIntrospector::IndexOfMember(std::string_view name) const {
   return at != Members.end() && at->Key == key ? static_cast<int>(at - Members.begin()) : -1;
 }
 
+bool TCtxIntrospector::StandsAside(QObject*, std::int32_t) const { return false; }
+
 bool TCtxCustomIntrospector::FindMember(TCtxScript&, QObject*, std::string_view name,
                                         std::int32_t& memberHandle) {
   const int position = IndexOfMember(name);

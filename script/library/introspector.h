@@ -41,6 +41,10 @@ class TCtxIntrospector {
   virtual bool InvokeMember(TCtxScript& script, TCtxAccessKind kind, QObject* instance,
                             std::string_view name, std::int32_t& memberHandle,
                             std::int32_t argCount) = 0;
+  /// True when the member found as `memberHandle` has no value for scripts (a property of a
+  /// type without a script mapping): an unqualified name then goes on to the later scopes, so
+  /// that such a property of the host never hides a function of the system scope.
+  virtual bool StandsAside(QObject* instance, std::int32_t memberHandle) const;
 
   /// The introspector registered before this one for the same class, or null.
   TCtxIntrospector* NextIntrospector = nullptr;

@@ -7,21 +7,12 @@
 
 #include "base/ascii.h"
 #include "base/utf8.h"
+#include "script/library/qt_text.h"
 #include "script/runtime/conversions.h"
 
 namespace zendrik {
 
 namespace {
-
-QString Decode(std::string_view bytes, bool utf8) {
-  const auto size = static_cast<qsizetype>(bytes.size());
-  return utf8 ? QString::fromUtf8(bytes.data(), size) : QString::fromLatin1(bytes.data(), size);
-}
-
-std::string Utf8Bytes(const QString& text) {
-  const QByteArray bytes = text.toUtf8();
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
 
 // One byte at a time, so that a byte whose mapping leaves Latin-1 stays as it was.
 template <class Map>
@@ -56,8 +47,7 @@ class TCollators {
 
 int Collate(std::string_view a, std::string_view b, bool caseSensitive) {
   static TCollators collators;
-  const int order =
-      collators.Get(caseSensitive).compare(Decode(a, IsValidUtf8(a)), Decode(b, IsValidUtf8(b)));
+  const int order = collators.Get(caseSensitive).compare(QtText(a), QtText(b));
   return (order > 0) - (order < 0);
 }
 
@@ -66,13 +56,15 @@ int Collate(std::string_view a, std::string_view b, bool caseSensitive) {
 std::string LocaleUpperCase(std::string_view text) {
   if (IsAscii(text)) return UpperCase(text);
   if (!IsValidUtf8(text)) return MapLatin1(text, [](QChar c) { return c.toUpper(); });
-  return Utf8Bytes(FormatSettings().Locale.toUpper(Decode(text, true)));
+  return BytesOf(FormatSettings().Locale.toUpper(QtText(text, TByteEncoding::Utf8)),
+                 TByteEncoding::Utf8);
 }
 
 std::string LocaleLowerCase(std::string_view text) {
   if (IsAscii(text)) return LowerCase(text);
   if (!IsValidUtf8(text)) return MapLatin1(text, [](QChar c) { return c.toLower(); });
-  return Utf8Bytes(FormatSettings().Locale.toLower(Decode(text, true)));
+  return BytesOf(FormatSettings().Locale.toLower(QtText(text, TByteEncoding::Utf8)),
+                 TByteEncoding::Utf8);
 }
 
 int LocaleCompare(std::string_view a, std::string_view b) { return Collate(a, b, true); }

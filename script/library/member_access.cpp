@@ -18,6 +18,13 @@ namespace {
   throw ECtxScriptError::CreateFmt("Method not found. Method: %s", {name});
 }
 
+// Whether the member `name` of `scope` stands aside for an unqualified name.
+bool StandsAside(TCtxScript& script, QObject* scope, std::string_view name) {
+  std::int32_t handle = 0;
+  const TCtxIntrospector* found = FindIntrospector(script, scope, name, handle);
+  return found && found->StandsAside(scope, handle);
+}
+
 }  // namespace
 
 bool InvokeOnObject(TCtxScript& script, TCtxPCodeRec& instruction, QObject* instance,
@@ -49,8 +56,18 @@ void InvokeUnqualified(TCtxScript& script, TCtxPCodeRec& instruction, TCtxAccess
       return;
     RaiseMethodNotFound(instruction.Name);
   }
-  for (QObject* scope : scopes)
-    if (scope && InvokeOnObject(script, instruction, scope, kind)) return;
+  // A member that stands aside lets the search go on; it is reached only when no later scope
+  // has the name, and then says itself why it cannot be used.
+  QObject* passedOver = nullptr;
+  for (QObject* scope : scopes) {
+    if (!scope) continue;
+    if (StandsAside(script, scope, instruction.Name)) {
+      if (!passedOver) passedOver = scope;
+      continue;
+    }
+    if (InvokeOnObject(script, instruction, scope, kind)) return;
+  }
+  if (passedOver && InvokeOnObject(script, instruction, passedOver, kind)) return;
   RaiseMethodNotFound(instruction.Name);
 }
 

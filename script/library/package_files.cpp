@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "base/system_name.h"
 #include "script/library/date_time.h"
 #include "script/library/file_attributes.h"
 #include "script/library/file_names.h"
@@ -38,7 +39,7 @@ std::string CurrentDirectory() {
 
 bool IsFile(const std::string& name) {
   struct stat info {};
-  return ::stat(name.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+  return IsSystemName(name) && ::stat(name.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 // A packed time of -1 is the time of no file: its conversion fails.
@@ -63,13 +64,15 @@ void FileSetAttr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
 }
 
 void DeleteFile(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnBoolean(script, ::unlink(Name(script, 1).c_str()) == 0);
+  const std::string name = Name(script, 1);
+  ReturnBoolean(script, IsSystemName(name) && ::unlink(name.c_str()) == 0);
 }
 
 // Renaming never replaces an existing file: its data would be lost without a word.
 void RenameFile(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   const std::string from = Name(script, 2, 1);
   const std::string to = Name(script, 2, 2);
+  if (!IsSystemName(from) || !IsSystemName(to)) return ReturnBoolean(script, false);
   int result = ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
   if (result != 0 && (errno == EINVAL || errno == ENOSYS)) {  // a file system without it
     struct stat info {};
@@ -94,7 +97,9 @@ TSearchRecObj* HeldSearch(TCtxScript& script, const TCtxValue& reference, std::s
   return search;
 }
 
-// FindFirst(Path, Attr, @F). The search object belongs to the engine until FindClose.
+// FindFirst(Path, Attr, @F). The value stored in F owns the search: FindClose ends it, and so
+// does overwriting the last variable that holds it (a second FindFirst into F) or the end of
+// the run.
 void FindFirst(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   const std::string pattern = Name(script, 3, 1);
   const std::int32_t attr = ToInteger(Arg(script, 3, 2));
@@ -102,12 +107,8 @@ void FindFirst(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   (void)script.ReadReference(reference);  // a variable, before anything is searched
   auto search = std::make_unique<TSearchRecObj>();
   const int code = search->Start(pattern, attr);
-  if (code == 0) {
-    search->setParent(&script);
-    script.WriteReference(reference, TCtxValue::Object(search.release()));  // owned by the engine
-  } else {
-    script.WriteReference(reference, TCtxValue::Object(nullptr));
-  }
+  script.WriteReference(reference, code == 0 ? TCtxValue::OwnedObject(std::move(search))
+                                             : TCtxValue::Object(nullptr));
   script.Result = TCtxValue::Integer(code);
 }
 
@@ -149,7 +150,8 @@ void ExtractRelativePath(TCtxScript& script, TCtxAccessKind, QObject*, std::int3
 void ExtractShortPathName(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   const std::string name = Name(script, 1);
   struct stat info {};
-  ReturnString(script, ::stat(name.c_str(), &info) == 0 ? name : std::string());
+  const bool exists = IsSystemName(name) && ::stat(name.c_str(), &info) == 0;
+  ReturnString(script, exists ? name : std::string());
 }
 
 void FileSearch(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
@@ -172,17 +174,14 @@ void GetCurrentDir(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   ReturnString(script, CurrentDirectory());
 }
 
-void SetCurrentDir(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnBoolean(script, ::chdir(Name(script, 1).c_str()) == 0);
+// A directory call on the name of argument 1: true when it succeeds.
+template <int (*Call)(const char*)>
+void DirectoryCall(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  const std::string name = Name(script, 1);
+  ReturnBoolean(script, IsSystemName(name) && Call(name.c_str()) == 0);
 }
 
-void CreateDir(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnBoolean(script, ::mkdir(Name(script, 1).c_str(), 0777) == 0);
-}
-
-void RemoveDir(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnBoolean(script, ::rmdir(Name(script, 1).c_str()) == 0);
-}
+int MakeDirectory(const char* name) { return ::mkdir(name, 0777); }
 
 void IsPathDelimiter(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   const TTextArg text(Arg(script, 2, 1));
@@ -232,9 +231,9 @@ constexpr TPackageFunction kFunctions[] = {
     {"ExtractShortPathName", ExtractShortPathName, 1},
     {"FileSearch", FileSearch, 2},
     {"GetCurrentDir", GetCurrentDir, 0},
-    {"SetCurrentDir", SetCurrentDir, 1},
-    {"CreateDir", CreateDir, 1},
-    {"RemoveDir", RemoveDir, 1},
+    {"SetCurrentDir", DirectoryCall<::chdir>, 1},
+    {"CreateDir", DirectoryCall<MakeDirectory>, 1},
+    {"RemoveDir", DirectoryCall<::rmdir>, 1},
     {"IsPathDelimiter", IsPathDelimiter, 2},
     {"IncludeTrailingBackslash", IncludeTrailingBackslash, 1},
     {"ExcludeTrailingBackslash", NamePart<ExcludeTrailingDelimiter>, 1},

@@ -19,7 +19,10 @@ void IntToStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
 
 void IntToHex(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   const std::int32_t value = ToInteger(script.GetParam(2));
-  ReturnString(script, HexText(value, ToInteger(script.GetParam(1))));
+  const std::int32_t digits = ToInteger(script.GetParam(1));
+  if (digits > 0 && static_cast<std::size_t>(digits) > kStringResultLimit)
+    throw ECtxScriptError("Format string too long");
+  ReturnString(script, HexText(value, digits));
 }
 
 void StrToInt(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
@@ -73,9 +76,10 @@ void StrToFloat(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   script.Result = TCtxValue::Floating(ParseFloatOrRaise(TTextArg(script.GetParam(1))));
 }
 
+// Read in decimal, so that every amount of the currency range is read exactly.
 void StrToCurr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   const TTextArg text(script.GetParam(1));
-  const std::optional<TCtxCurrency> value = RoundToCurrency(ParseFloatOrRaise(text));
+  const std::optional<TCtxCurrency> value = ParseCurrency(text);
   if (!value)
     throw ECtxScriptError::CreateFmt("'%s' is not a valid floating point value", {text.View()});
   script.Result = TCtxValue::Currency(*value);

@@ -167,6 +167,7 @@ constexpr TPackageFunction kFunctions[] = {
     {"IsDelimiter", IsDelimiter, 3},
     {"LastDelimiter", LastDelimiter, 2},
     {"AnsiPos", AnsiPos, 2},
+    {"Pos", AnsiPos, 2},
     {"StringReplace", StringReplace, 3},
     {"WrapText", WrapText, 2},
 };

@@ -3,6 +3,7 @@
 // What the callbacks of the standard package share: reading the script's arguments with the
 // package's conversions, and the tables of functions that each family of the package offers.
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -13,6 +14,10 @@
 #include "script/runtime/engine.h"
 
 namespace zendrik {
+
+/// No string that a function of the package makes grows beyond this many bytes (256 MiB): a
+/// script that asks for more gets an error rather than all of the machine's memory.
+inline constexpr std::size_t kStringResultLimit = std::size_t{256} << 20;
 
 /// The script's argument `j` (1 is the first as written) of a call with `count` arguments.
 inline const TCtxValue& Arg(const TCtxScript& script, std::int32_t count, std::int32_t j) {
@@ -68,5 +73,7 @@ std::span<const TPackageFunction> NumberFunctions();
 std::span<const TPackageFunction> FileFunctions();
 std::span<const TPackageFunction> DateFunctions();
 std::span<const TPackageFunction> SystemFunctions();
+std::span<const TPackageFunction> TextToolFunctions();
+std::span<const TPackageFunction> PatternFunctions();
 
 }  // namespace zendrik

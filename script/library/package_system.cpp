@@ -1,7 +1,12 @@
-// The package's process functions (command-line parameters) and the automation functions,
-// which have no automation objects to reach here.
+// The package's process functions (command-line parameters, Sleep) and the automation
+// functions, which have no automation objects to reach here.
 
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "script/library/package_support.h"
 #include "script/library/standard_package.h"
@@ -28,6 +33,23 @@ void ParamCount(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   script.Result = TCtxValue::Integer(size == 0 ? 0 : static_cast<std::int32_t>(size - 1));
 }
 
+// Sleep(Milliseconds): waits in short slices, letting pending events through when there is an
+// application (so that a window stays alive and its Stop reaches the engine), and returns as
+// soon as the run is to end.
+void Sleep(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  using TClock = std::chrono::steady_clock;
+  constexpr std::chrono::milliseconds kSlice{10};
+  const std::int32_t milliseconds = ToInteger(script.GetParam(1));
+  const TClock::time_point end =
+      TClock::now() + std::chrono::milliseconds(std::max(milliseconds, 0));
+  for (;;) {
+    if (QCoreApplication::instance()) QCoreApplication::processEvents();
+    const auto left = end - TClock::now();
+    if (script.Terminated || left <= TClock::duration::zero()) return;
+    std::this_thread::sleep_for(std::min<TClock::duration>(left, kSlice));
+  }
+}
+
 [[noreturn]] void RaiseNoAutomation(const TCtxScript& script, std::string_view function) {
   const std::string name = Text0(script.GetParam(1));  // the argument is still converted
   throw ECtxScriptError::CreateFmt(
@@ -49,7 +71,7 @@ void CreateComObject(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t)
 constexpr TPackageFunction kFunctions[] = {
     {"CreateOleObject", CreateOleObject, 1}, {"GetActiveOleObject", GetActiveOleObject, 1},
     {"CreateComObject", CreateComObject, 1}, {"ParamStr", ParamStr, 1},
-    {"ParamCount", ParamCount, 0},
+    {"ParamCount", ParamCount, 0},           {"Sleep", Sleep, 1},
 };
 
 }  // namespace

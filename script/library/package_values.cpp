@@ -1,5 +1,6 @@
 // The package's output, comparison, variant and length functions: write, writeln, Min, Max,
-// Sin, Cos, VarToStr, VarToStrEx, VarArrayCreate, VarArrayOf, VarArrayRedim, Length, SetLength.
+// Sin, Cos, VarToStr, VarToStrEx, VarArrayCreate, VarArrayOf, VarArrayRedim, VarArrayLowBound,
+// VarArrayHighBound, Length, SetLength.
 
 #include <algorithm>
 #include <cerrno>
@@ -27,8 +28,9 @@ void WriteArguments(TCtxScript& script, std::int32_t argCount, bool lineEnd) {
     bool written = true;
     if (!value.IsUnassigned() && !value.IsNull()) {
       const TTextArg text(value);
-      written =
-          std::fwrite(text.View().data(), 1, text.View().size(), stdout) == text.View().size();
+      // An empty text may have no bytes at all to point to, which fwrite must not be given.
+      const std::string_view bytes = text.View();
+      written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
     }
     if (written && last && lineEnd) written = std::fputc('\n', stdout) != EOF;
     if (!written || std::fflush(stdout) != 0)
@@ -135,6 +137,25 @@ void VarArrayRedim(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   script.Result = TCtxValue::Array(Redimensioned(array.ArrayPayload(), count - 1));
 }
 
+// The bounds of dimension Dim (from 1) of an array, so that a script can walk an array it was
+// given (by SplitString, RegExFindAll, ...).
+const TCtxArrayBounds& BoundsArg(const TCtxScript& script) {
+  const TCtxValue& array = script.GetParam(2);
+  const std::int32_t dimension = ToInteger(script.GetParam(1));
+  if (!array.IsArray()) throw EVariantError("Variant is not an array");
+  if (dimension < 1 || dimension > array.ArrayPayload().DimensionCount())
+    throw EVariantError(std::string(kVariantIndexOutOfBounds));
+  return array.ArrayPayload().Bounds(dimension - 1);
+}
+
+void VarArrayLowBound(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  script.Result = TCtxValue::Integer(BoundsArg(script).Low);
+}
+
+void VarArrayHighBound(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  script.Result = TCtxValue::Integer(BoundsArg(script).High);
+}
+
 // Length takes its argument off the stack itself.
 void Length(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   const TCtxValue value = script.Pop();
@@ -149,6 +170,8 @@ void SetLength(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   const TCtxValue current =
       script.ReadReference(reference);  // nothing is read from a non-reference
   const std::int32_t length = ToInteger(script.GetParam(1));
+  if (length > 0 && static_cast<std::size_t>(length) > kStringResultLimit)
+    throw ECtxScriptError("String too long");
   std::string text = Text0(current);
   text.resize(length < 0 ? 0 : static_cast<std::size_t>(length), ' ');
   script.WriteReference(reference, TCtxValue::String(text));
@@ -166,6 +189,8 @@ constexpr TPackageFunction kFunctions[] = {
     {"VarArrayCreate", VarArrayCreate, 1},
     {"VarArrayOf", VarArrayOf, -1},
     {"VarArrayRedim", VarArrayRedim, 2},
+    {"VarArrayLowBound", VarArrayLowBound, 2},
+    {"VarArrayHighBound", VarArrayHighBound, 2},
     {"SetLength", SetLength, 2},
     {"Length", Length, 1},
 };

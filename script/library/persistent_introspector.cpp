@@ -53,4 +53,8 @@ bool TCtxPersistentIntrospector::InvokeMember(TCtxScript& script, TCtxAccessKind
   RaiseUnableToInvoke(name);
 }
 
+bool TCtxPersistentIntrospector::StandsAside(QObject* instance, std::int32_t memberHandle) const {
+  return !HasScriptValue(instance->metaObject()->property(memberHandle - 1));
+}
+
 }  // namespace zendrik

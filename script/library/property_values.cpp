@@ -13,8 +13,8 @@
 #include <string>
 
 #include "base/ascii.h"
-#include "base/utf8.h"
 #include "script/library/introspector.h"
+#include "script/library/qt_text.h"
 #include "script/runtime/conversions.h"
 #include "script/runtime/errors.h"
 #include "script/runtime/value.h"
@@ -34,13 +34,6 @@ namespace {
 TCtxValue StringValue(const QString& text) {
   const QByteArray bytes = text.toUtf8();
   return TCtxValue::String(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-}
-
-// Script bytes as the text Qt keeps: UTF-8 when they are valid UTF-8, else Latin-1.
-QString TextOf(std::string_view bytes) {
-  const auto size = static_cast<qsizetype>(bytes.size());
-  return IsValidUtf8(bytes) ? QString::fromUtf8(bytes.data(), size)
-                            : QString::fromLatin1(bytes.data(), size);
 }
 
 TCtxValue NumberValue(long double number) {
@@ -93,7 +86,7 @@ QVariant ToVariant(const TCtxValue& value) {
     case TCtxType::Integer:
     case TCtxType::Byte: return QVariant(value.IntegerPayload());
     case TCtxType::String:
-    case TCtxType::WideString: return QVariant(TextOf(value.StringPayload()));
+    case TCtxType::WideString: return QVariant(QtText(value.StringPayload()));
     case TCtxType::Object: return QVariant::fromValue(value.ToObject());
     default: return QVariant(ToFloating(value));
   }
@@ -247,7 +240,7 @@ QVariant PropertyVariant(const QMetaProperty& property, const TCtxValue& value) 
     }
     case QMetaType::Double: return QVariant(ToFloating(value));
     case QMetaType::Float: return QVariant(static_cast<float>(ToFloating(value)));
-    case QMetaType::QString: return QVariant(TextOf(ToStringPlain(value)));
+    case QMetaType::QString: return QVariant(QtText(ToStringPlain(value)));
     case QMetaType::QByteArray: {
       const std::string bytes = ToStringPlain(value);
       return QVariant(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
@@ -280,6 +273,14 @@ TCtxValue GetPropertyValue(QObject& instance, const QMetaProperty& property) {
     throw ECtxScriptError::CreateFmt("Invalid property type: %s.%s",
                                      {ClassDisplayName(*instance.metaObject()), property.name()});
   return *value;
+}
+
+bool HasScriptValue(const QMetaProperty& property) {
+  if (property.isEnumType() || property.isFlagType()) return true;
+  const QMetaType type = property.metaType();
+  if (type.id() == QMetaType::QVariant) return true;
+  // The kinds FromVariant knows, asked with a value of the type made for the question.
+  return type.isValid() && FromVariant(QVariant(type)).has_value();
 }
 
 void SetPropertyValue(QObject& instance, const QMetaProperty& property, const TCtxValue& value) {

@@ -15,6 +15,10 @@ class TCtxValue;
 /// property type: %s.%s" with the class and property name.
 TCtxValue GetPropertyValue(QObject& instance, const QMetaProperty& property);
 
+/// Whether `GetPropertyValue` has a value for the property's type (QPoint, QSize, QFont, ...
+/// have none).
+bool HasScriptValue(const QMetaProperty& property);
+
 /// Writes a script value into a published property by the same kinds: numbers are truncated
 /// and must fit the property's type, enumerations take an element name, a boolean or a number,
 /// flags a mask or "[a,b]" names, strings a text (UTF-8 on the Qt side when valid, else

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <memory>
 
+#include "base/system_name.h"
 #include "script/library/file_attributes.h"
 #include "script/library/file_names.h"
 
@@ -63,6 +64,7 @@ int TSearchRecObj::Start(std::string_view pattern, std::int32_t attr) {
   directory_ = std::string(ExtractFilePathOf(pattern));
   entries_.clear();
   next_ = 0;
+  if (!IsSystemName(pattern)) return ENOENT;
   if (!MatchingNames(directory_, ExtractFileNameOf(pattern), entries_))
     return errno ? errno : ENOENT;
   return Next();

@@ -21,7 +21,8 @@ class TSearchRecObj : public QObject {
   /// Starts a search for `pattern`: a directory part (empty: the current directory) and a name
   /// with the wildcards "*" and "?" ("*.*" matches every name). Ordinary entries are always
   /// reported; hidden, system and directory entries only when their bit is in `attr`. Returns
-  /// 0 with the first entry, or the system's error number (ENOENT when nothing matches).
+  /// 0 with the first entry, or the system's error number (ENOENT when nothing matches or the
+  /// pattern holds a NUL byte).
   int Start(std::string_view pattern, std::int32_t attr);
   /// The next matching entry: 0, or ENOENT after the last.
   int Next();

@@ -39,12 +39,16 @@ constexpr std::string_view kRegistrationOrder[] = {
     //
     "IsPathDelimiter", "IsDelimiter", "IncludeTrailingBackslash", "ExcludeTrailingBackslash",
     "LastDelimiter", "AnsiCompareFileName", "AnsiLowerCaseFileName", "AnsiUpperCaseFileName",
-    "AnsiPos", "StringReplace", "WrapText", "ParamStr", "ParamCount", "SetLength", "Length"};
+    "AnsiPos", "StringReplace", "WrapText", "ParamStr", "ParamCount", "SetLength", "Length",
+    // the tools for scraping, after the functions above
+    "Copy", "Pos", "Delete", "Insert", "Chr", "Ord", "SplitString", "JoinStrings", "RegExMatch",
+    "RegExFind", "RegExFindAll", "RegExReplace", "Sleep", "VarArrayLowBound", "VarArrayHighBound"};
 
 void RegisterFunctions(TCtxCustomIntrospector& package) {
   std::map<std::string_view, const TPackageFunction*> byName;
-  for (const auto family : {ValueFunctions(), StringFunctions(), NumberFunctions(), FileFunctions(),
-                            DateFunctions(), SystemFunctions()})
+  for (const auto family :
+       {ValueFunctions(), StringFunctions(), NumberFunctions(), FileFunctions(), DateFunctions(),
+        SystemFunctions(), TextToolFunctions(), PatternFunctions()})
     for (const TPackageFunction& function : family) byName.emplace(function.Name, &function);
   for (const std::string_view name : kRegistrationOrder) {
     const auto found = byName.find(name);

@@ -26,7 +26,7 @@ class TCtxComponentIntrospector : public TCtxIntrospector {
 
 /// Published properties: the Q_PROPERTY declarations of the instance's class and its
 /// ancestors, names compared without regard to case; values convert by `GetPropertyValue` and
-/// `SetPropertyValue`.
+/// `SetPropertyValue`. A property of a type that scripts have no value of stands aside.
 class TCtxPersistentIntrospector : public TCtxIntrospector {
  public:
   TCtxPersistentIntrospector();
@@ -35,6 +35,7 @@ class TCtxPersistentIntrospector : public TCtxIntrospector {
   bool InvokeMember(TCtxScript& script, TCtxAccessKind kind, QObject* instance,
                     std::string_view name, std::int32_t& memberHandle,
                     std::int32_t argCount) override;
+  bool StandsAside(QObject* instance, std::int32_t memberHandle) const override;
 };
 
 /// Published fields: the instance's dynamic properties that hold an object. Reading yields the

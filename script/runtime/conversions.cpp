@@ -52,17 +52,15 @@ std::int32_t CurrencyToInteger(TCtxCurrency c) {
     rounded += r < 0 ? -1 : 1;
   if (rounded < std::numeric_limits<std::int32_t>::min() ||
       rounded > std::numeric_limits<std::int32_t>::max()) {
-    throw EVariantError(std::string(kVariantOverflow));
+    RaiseInvalidConversion();
   }
   return static_cast<std::int32_t>(rounded);
 }
 
+// A number outside the 32-bit range has no integer: the conversion fails.
 std::int32_t RoundOrRaise(double value) {
   const std::optional<std::int32_t> n = RoundToInteger(value);
-  if (!n) {
-    if (std::isnan(value)) RaiseInvalidConversion();
-    throw EVariantError(std::string(kVariantOverflow));
-  }
+  if (!n) RaiseInvalidConversion();
   return *n;
 }
 
@@ -93,6 +91,27 @@ std::string FirstSeparator(std::string_view pattern, std::string_view fallback) 
   return std::string(pattern.substr(i, end - i));
 }
 
+// `format` with a two-digit year ("yy", outside quoted text) widened to four digits: a date
+// written with two and read back could land in another century.
+std::string WithFourDigitYear(std::string format) {
+  bool quoted = false;
+  for (std::size_t i = 0; i < format.size();) {
+    if (format[i] == '\'') quoted = !quoted;
+    if (quoted || format[i] != 'y') {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < format.size() && format[end] == 'y') ++end;
+    if (end - i == 2) {
+      format.insert(i, "yy");
+      end += 2;
+    }
+    i = end;
+  }
+  return format;
+}
+
 // The text around the amount in `formatted` (an amount of 1 written by the locale).
 void SplitAroundAmount(const QString& formatted, std::string& prefix, std::string& suffix) {
   const qsizetype one = formatted.indexOf(QLatin1Char('1'));
@@ -109,7 +128,7 @@ TCtxFormatSettings TCtxFormatSettings::FromLocale(const QLocale& locale) {
   s.DecimalSeparator =
       point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode()) : '.';
   s.ThousandSeparator = Utf8(locale.groupSeparator());
-  s.ShortDateFormat = Utf8(locale.dateFormat(QLocale::ShortFormat));
+  s.ShortDateFormat = WithFourDigitYear(Utf8(locale.dateFormat(QLocale::ShortFormat)));
   s.LongDateFormat = Utf8(locale.dateFormat(QLocale::LongFormat));
   s.ShortTimeFormat = WithoutTimeZone(locale.timeFormat(QLocale::ShortFormat));
   s.LongTimeFormat = WithoutTimeZone(locale.timeFormat(QLocale::LongFormat));
@@ -138,37 +157,93 @@ const TCtxFormatSettings& FormatSettings() { return CurrentSettings(); }
 
 void SetFormatSettings(TCtxFormatSettings settings) { CurrentSettings() = std::move(settings); }
 
-std::optional<double> ParseNumber(std::string_view text) {
+namespace {
+
+// The digits of a decimal number and the power of ten that scales them: value = Digits x
+// 10^Exponent, Digits without leading zeros (empty for zero).
+struct TDecimalText {
+  bool Negative = false;
+  std::string Digits;
+  std::int64_t Exponent = 0;
+};
+
+// Blanks around, an optional sign, digits with the locale's decimal separator, an optional
+// exponent; nothing for another text.
+std::optional<TDecimalText> ReadDecimal(std::string_view text) {
   text = TrimNumberBlanks(text);
-  const char separator = FormatSettings().DecimalSeparator;
-  // Validate the shape first, copying it in the form that from_chars reads.
-  std::string normal;
-  normal.reserve(text.size());
+  TDecimalText number;
   std::size_t i = 0;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    if (text[i] == '-') normal += '-';
-    ++i;
-  }
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) number.Negative = text[i++] == '-';
   std::size_t digits = 0;
-  for (; i < text.size() && IsDigit(text[i]); ++i, ++digits) normal += text[i];
-  if (i < text.size() && text[i] == separator) {
-    normal += '.';
-    for (++i; i < text.size() && IsDigit(text[i]); ++i, ++digits) normal += text[i];
+  const auto takeDigit = [&number](char c) {
+    if (!number.Digits.empty() || c != '0') number.Digits += c;
+  };
+  for (; i < text.size() && IsDigit(text[i]); ++i, ++digits) takeDigit(text[i]);
+  if (i < text.size() && text[i] == FormatSettings().DecimalSeparator) {
+    for (++i; i < text.size() && IsDigit(text[i]); ++i, ++digits) {
+      takeDigit(text[i]);
+      --number.Exponent;
+    }
   }
   if (digits == 0) return std::nullopt;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    normal += 'e';
     ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) normal += text[i++];
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    std::int64_t exponent = 0;
     std::size_t exponentDigits = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i, ++exponentDigits) normal += text[i];
+    // Past a billion the number is zero or too large anyway.
+    for (; i < text.size() && IsDigit(text[i]); ++i, ++exponentDigits)
+      exponent = std::min<std::int64_t>(exponent * 10 + (text[i] - '0'), 1'000'000'000);
     if (exponentDigits == 0) return std::nullopt;
+    number.Exponent += negative ? -exponent : exponent;
   }
   if (i != text.size()) return std::nullopt;
+  return number;
+}
+
+}  // namespace
+
+std::optional<double> ParseNumber(std::string_view text) {
+  const std::optional<TDecimalText> number = ReadDecimal(text);
+  if (!number) return std::nullopt;
+  // The digits and the exponent in the form from_chars reads, which rounds correctly.
+  std::string normal = number->Negative ? "-" : "";
+  normal += number->Digits.empty() ? "0" : number->Digits;
+  normal += 'e';
+  normal += std::to_string(number->Exponent);
   double value = 0;
   const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
   if (error != std::errc() || end != normal.data() + normal.size()) return std::nullopt;
   return value;
+}
+
+std::optional<TCtxCurrency> ParseCurrency(std::string_view text) {
+  const std::optional<TDecimalText> number = ReadDecimal(text);
+  if (!number) return std::nullopt;
+  const std::string& digits = number->Digits;
+  if (digits.empty()) return TCtxCurrency{0};
+  const std::int64_t shift = number->Exponent + 4;  // in units of 1/10000
+  const auto size = static_cast<std::int64_t>(digits.size());
+  // The digits that make whole units; those after them are rounded away.
+  const std::int64_t whole = size + std::min<std::int64_t>(shift, 0);
+  if (whole + std::max<std::int64_t>(shift, 0) > 19) return std::nullopt;  // 2^63 has 19 digits
+  unsigned __int128 units = 0;
+  for (std::int64_t k = 0; k < whole; ++k)
+    units = units * 10 + static_cast<unsigned>(digits[static_cast<std::size_t>(k)] - '0');
+  for (std::int64_t k = 0; k < shift; ++k) units *= 10;
+  if (whole >= 0 && whole < size) {  // to the nearest unit, ties to the even one
+    const auto first = static_cast<std::size_t>(whole);
+    const char dropped = digits[first];
+    const bool exactHalf =
+        dropped == '5' && digits.find_first_not_of('0', first + 1) == std::string::npos;
+    if (dropped > '5' || (dropped == '5' && (!exactHalf || units % 2 != 0))) ++units;
+  }
+  const unsigned __int128 largest =
+      static_cast<unsigned __int128>(std::numeric_limits<std::int64_t>::max()) + number->Negative;
+  if (units > largest) return std::nullopt;
+  const auto magnitude = static_cast<std::uint64_t>(units);
+  return TCtxCurrency{static_cast<std::int64_t>(number->Negative ? 0 - magnitude : magnitude)};
 }
 
 std::optional<std::int32_t> RoundToInteger(double value) {
@@ -229,8 +304,10 @@ double ToFloating(const TCtxValue& value) {
 
 TCtxCurrency ToCurrency(const TCtxValue& value) {
   if (value.Is(TCtxType::Currency)) return value.CurrencyPayload();
-  const std::optional<TCtxCurrency> c = RoundToCurrency(ToFloating(value));
-  if (!c) throw EVariantError(std::string(kVariantOverflow));
+  // A text is read in decimal: through a double it could round to another amount.
+  const std::optional<TCtxCurrency> c =
+      value.IsString() ? ParseCurrency(value.StringPayload()) : RoundToCurrency(ToFloating(value));
+  if (!c) RaiseInvalidConversion();
   return *c;
 }
 
@@ -323,21 +400,24 @@ std::string CurrencyToText(TCtxCurrency value) {
 }
 
 std::string DateToText(double daysSince1899) {
-  // The range an automation date can express: years 100 to 9999.
-  if (!(daysSince1899 >= -657434.0 && daysSince1899 < 2958466.0)) RaiseInvalidConversion();
+  // The years 1 to 9999.
+  if (!(daysSince1899 >= -693593.0 && daysSince1899 < 2958466.0)) RaiseInvalidConversion();
+  constexpr std::int64_t kMillisecondsPerDay = 86400000;
   const double whole = std::trunc(daysSince1899);
-  // The fraction is the time of day on either side of the epoch.
-  long long seconds = std::llround(std::fabs(daysSince1899 - whole) * 86400.0);
-  QDate date = QDate(1899, 12, 30).addDays(static_cast<qint64>(whole));
-  if (seconds >= 86400) {
-    date = date.addDays(1);
-    seconds -= 86400;
+  // The fraction is the time of day on either side of the epoch, taken to the millisecond and
+  // shown without its milliseconds: a time never shows as the next second, nor as the next day.
+  std::int64_t days = static_cast<std::int64_t>(whole);
+  std::int64_t ms = std::llround(std::fabs(daysSince1899 - whole) * kMillisecondsPerDay);
+  if (ms >= kMillisecondsPerDay) {
+    ++days;
+    ms -= kMillisecondsPerDay;
   }
+  const QDate date = QDate(1899, 12, 30).addDays(days);
   const TCtxFormatSettings& settings = FormatSettings();
   std::string out = settings.Locale.toString(date, QString::fromStdString(settings.ShortDateFormat))
                         .toStdString();
-  if (seconds != 0) {
-    const QTime time = QTime(0, 0).addSecs(static_cast<int>(seconds));
+  if (ms != 0) {
+    const QTime time = QTime(0, 0).addMSecs(static_cast<int>(ms));
     out += ' ';
     out += settings.Locale.toString(time, QString::fromStdString(settings.LongTimeFormat))
                .toStdString();

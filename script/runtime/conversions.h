@@ -20,8 +20,8 @@ struct TCtxFormatSettings {
   /// Between groups of three digits; may be empty or longer than one byte.
   std::string ThousandSeparator = ",";
   /// Date and time patterns in QDate/QTime syntax (d, dd, M, MM, yy, yyyy, h, hh, m, mm, s, ss,
-  /// AP).
-  std::string ShortDateFormat = "d/M/yy";
+  /// AP). The short date format always writes the year in four digits.
+  std::string ShortDateFormat = "d/M/yyyy";
   std::string LongDateFormat = "dddd, d MMMM yyyy";
   std::string ShortTimeFormat = "hh:mm";
   std::string LongTimeFormat = "hh:mm:ss";
@@ -90,12 +90,18 @@ std::string ValueToText(const TCtxValue& value, std::span<const TCtxValue> cells
 std::string FloatToText(double value, int digits = 15);
 /// A currency amount in general format ("1.5", "-12", "0.0001").
 std::string CurrencyToText(TCtxCurrency value);
-/// A date in the short date format followed, unless it is midnight, by the long time format.
+/// A date in the short date format followed, unless it is midnight, by the long time format:
+/// the time of day is taken to the millisecond and shown truncated to the second. Raises
+/// "Invalid variant type conversion" outside the years 1 to 9999.
 std::string DateToText(double daysSince1899);
 
 /// Parses a decimal number: blanks around, optional sign, digits with the locale's decimal
 /// separator, optional exponent. Nothing when the text is not such a number.
 std::optional<double> ParseNumber(std::string_view text);
+/// Parses the same shape as ParseNumber exactly in decimal, as a currency amount rounded to the
+/// fourth decimal place, ties to the even unit; nothing for another text or an amount beyond
+/// the currency range.
+std::optional<TCtxCurrency> ParseCurrency(std::string_view text);
 
 /// Rounds to the nearest integer, ties to even; nothing when out of the 32-bit range or NaN.
 std::optional<std::int32_t> RoundToInteger(double value);

@@ -13,9 +13,17 @@ namespace zendrik {
 // Shared by the copies of one `ObjectValue`: the guard turns nil when the object is destroyed,
 // the address stays for the "Invalid object at $..." text.
 struct TCtxObjectHolder {
+  TCtxObjectHolder() = default;
+  TCtxObjectHolder(const TCtxObjectHolder&) = delete;
+  TCtxObjectHolder& operator=(const TCtxObjectHolder&) = delete;
+  ~TCtxObjectHolder() {
+    if (owns) std::unique_ptr<QObject> owned(guard.data());
+  }
+
   std::size_t refs = 1;
   QPointer<QObject> guard;
   const void* address = nullptr;
+  bool owns = false;  // the object goes with the last copy of the value
 };
 
 TCtxValue& TCtxValue::AssignManaged(const TCtxValue& other) {
@@ -69,6 +77,13 @@ TCtxValue TCtxValue::Object(QObject* object) {
     v.payload_.object = holder.release();  // shared by the copies, freed with the last
     v.managed_ = true;
   }
+  return v;
+}
+
+TCtxValue TCtxValue::OwnedObject(std::unique_ptr<QObject> object) {
+  TCtxValue v = Object(object.get());
+  if (object) v.payload_.object->owns = true;
+  static_cast<void>(object.release());  // the values own it from here on
   return v;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -145,6 +146,10 @@ class TCtxValue {
   static TCtxValue WideString(std::string_view text);
   /// `ObjectValue` of `object` (may be nil); the value notices when the object is destroyed.
   static TCtxValue Object(QObject* object);
+  /// `ObjectValue` that owns `object`: it is destroyed with the last copy of the value, so that
+  /// an object a script makes (a directory search) is freed when its variable is overwritten or
+  /// the run's variables are cleared. Copies notice when it is destroyed earlier by another way.
+  static TCtxValue OwnedObject(std::unique_ptr<QObject> object);
   /// `ReferenceValue` designating stack cell `cell`.
   static TCtxValue Reference(std::int32_t cell) noexcept {
     return Scalar(TCtxType::Reference, &Payload::integer, cell);

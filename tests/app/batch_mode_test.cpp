@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "tests/app/headless_program.h"
 #include "tests/support/loopback_http_server.h"
@@ -12,6 +15,14 @@ namespace zendrik {
 namespace {
 
 using BatchMode = testsupport::HeadlessProgram;
+
+// The lines of an output.
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
 
 TEST_F(BatchMode, AScriptThatSetsACellAndSavesWritesTheFileAndEndsCleanly) {
   const std::string script =
@@ -82,6 +93,89 @@ TEST_F(BatchMode, DownloadFillsTheTableAndFailuresAreLinesThatLetTheScriptGoOn) 
             "Fehler: konnte Kusre nicht aus dem Internet laden (sind Sie online?)...\n"
             "zendrik: Cannot create \"" +
                 (Directory / "no" / "dir.csv").string() + "\": No such file or directory\n");
+}
+
+TEST_F(BatchMode, GetPageReadsPagesWithoutTheTableAndSaysWhyOneFailed) {
+  testsupport::LoopbackHttpServer server;
+  server.Serve("/list.html",
+               testsupport::HttpReply::Page("<a href=\"a.html\">A</a> <a href=\"cut.html\">C</a>"));
+  server.Serve("/a.html", testsupport::HttpReply::Page("<p>Price: 12,50 EUR</p>"));
+  server.Serve("/cut.html", [] {
+    testsupport::HttpReply cut = testsupport::HttpReply::Page("<p>half");
+    cut.End = testsupport::HttpReply::Ending::CloseMidBody;
+    return cut;
+  }());
+  const std::string refused =
+      "http://127.0.0.1:" + std::to_string(testsupport::UnusedLoopbackPort()) + "/";
+  const std::string script =
+      Script("pages.pas",
+             "var list, links, i, page;\n"
+             "begin\n"
+             "  SetCell(1, 1, 'kept');\n"
+             "  list := GetPage('" +
+                 server.Url("/list.html") +
+                 "');\n"
+                 "  links := RegExFindAll(list, 'href=\"([^\"]+)\"', 1);\n"
+                 "  for i := 0 to VarArrayHighBound(links, 1) do\n"
+                 "  begin\n"
+                 "    Sleep(10);\n"
+                 "    page := GetPage(links[i], '" +
+                 server.Url("/list.html") +
+                 "');\n"
+                 "    writeln(links[i], ' [', RegExFind(page, '\\d+,\\d+', 0), '] [', "
+                 "LastDownloadError, ']');\n"
+                 "  end;\n"
+                 "  writeln('[', GetPage('" +
+                 refused + "'), '] ', LastDownloadError = 'cannot open " + refused +
+                 ": ' + Copy(LastDownloadError, 15 + Length('" + refused +
+                 "'), 1000));\n"
+                 "  SaveTable('kept.csv');\n"
+                 "end;\n");
+  const testsupport::ChildResult run = Run({script});
+  EXPECT_EQ(run.ExitStatus, 0) << run.Err;
+  const std::vector<std::string> out = Lines(run.Out);
+  ASSERT_EQ(out.size(), 3u) << run.Out;
+  EXPECT_EQ(out[0], "a.html [12,50] []");
+  EXPECT_TRUE(out[1].starts_with("cut.html [] [TIE: retrieving " + server.Url("/cut.html")))
+      << out[1];
+  EXPECT_EQ(out[2], "[] True");
+  const std::vector<std::string> err = Lines(run.Err);
+  ASSERT_EQ(err.size(), 2u) << run.Err;
+  EXPECT_EQ(err[0], "Fehler: konnte Kusre nicht aus dem Internet laden (sind Sie online?)...");
+  EXPECT_TRUE(err[1].starts_with("zendrik: cannot open " + refused + ": Failed to connect"))
+      << err[1];
+  EXPECT_EQ(Saved("kept.csv"), "\"kept\"\r\n");
+}
+
+TEST_F(BatchMode, AnAddressThatCannotBeOpenedIsOneLineAndTheScriptGoesOn) {
+  const std::string refused =
+      "http://127.0.0.1:" + std::to_string(testsupport::UnusedLoopbackPort()) + "/list.html";
+  const std::string script = Script("unreachable.pas",
+                                    "begin\n"
+                                    "  Download('" +
+                                        refused +
+                                        "', '');\n"
+                                        "  Download('file:///nonexistent/zendrik.html', '');\n"
+                                        "  Download('file://" +
+                                        Directory.string() +
+                                        "/unreachable.pas'#0'.html', '');\n"
+                                        "  SetCell(1, 1, 'went on');\n"
+                                        "  SaveTable('went.csv'#0'.bak');\n"
+                                        "  SaveTable('on.csv');\n"
+                                        "end;\n");
+  const testsupport::ChildResult run = Run({script});
+  EXPECT_EQ(run.ExitStatus, 0) << run.Err;
+  const std::vector<std::string> lines = Lines(run.Err);
+  ASSERT_EQ(lines.size(), 4u) << run.Err;
+  EXPECT_TRUE(lines[0].starts_with("zendrik: cannot open " + refused + ": Failed to connect"))
+      << lines[0];
+  EXPECT_TRUE(lines[1].starts_with("zendrik: cannot open file:///nonexistent/zendrik.html: "))
+      << lines[1];
+  EXPECT_EQ(lines[2], "zendrik: cannot open file://" + Directory.string() +
+                          "/unreachable.pas\\0.html: the address holds a NUL byte");
+  EXPECT_EQ(lines[3], "zendrik: Cannot create \"went.csv\\0.bak\": the name holds a NUL byte");
+  EXPECT_FALSE(std::filesystem::exists(Directory / "went.csv"));
+  EXPECT_EQ(Saved("on.csv"), "\"went on\"\r\n");
 }
 
 }  // namespace

@@ -73,6 +73,18 @@ TEST_F(CsvExport, FailedSaveNamesTheFileAndKeepsTheEarlierFile) {
   EXPECT_NE(result.Error.find("No such file or directory"), std::string::npos);
 }
 
+TEST_F(CsvExport, ANameWithANulByteNamesNoFile) {
+  TCellTable table;
+  AddRow(table, {"new"});
+  const std::string target = (directory / "out.csv").string();
+  const SaveResult result = SaveTable(table, target + std::string(1, '\0') + ".bak");
+  EXPECT_FALSE(result);
+  EXPECT_EQ(result.Error, "Cannot create \"" + target + "\\0.bak\": the name holds a NUL byte");
+  EXPECT_FALSE(fs::exists(target));
+  std::string bytes;
+  EXPECT_EQ(ReadFileBytes(target + std::string(1, '\0'), bytes), "the name holds a NUL byte");
+}
+
 // A write that fails half-way (here: the file size limit, which binds even the superuser)
 // must leave the earlier file untouched and no temporary file behind.
 TEST_F(CsvExport, WriteFailingHalfWayKeepsTheEarlierFile) {

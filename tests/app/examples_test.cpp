@@ -49,6 +49,16 @@ TEST_F(BundledExamples, WindowDemoDrivesTheWindowsComponentsWithoutADisplay) {
   EXPECT_EQ(run.Out, "14 rows from prices.html; the button is enabled again: True\n");
 }
 
+TEST_F(BundledExamples, ScrapePricesReadsPricesFromThePagesText) {
+  const testsupport::ChildResult run = RunExample("scrape_prices.pas", {"out.csv"});
+  EXPECT_EQ(run.ExitStatus, 0) << run.Err;
+  EXPECT_EQ(run.Err, "");
+  EXPECT_EQ(run.Out,
+            "ABC                     12.50\nDEF                      7.05\n"
+            "2 prices, total 19.55, saved to out.csv\n");
+  EXPECT_EQ(Saved("out.csv"), "\"Stock\",\"Close\"\r\n\"ABC\",\"12.50\"\r\n\"DEF\",\"7.05\"\r\n");
+}
+
 TEST_F(BundledExamples, QuotePagesFetchesEveryLinkedPage) {
   const testsupport::ChildResult run = RunExample("quote_pages.pas", {"out.csv"});
   EXPECT_EQ(run.ExitStatus, 0) << run.Err;

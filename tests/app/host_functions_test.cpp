@@ -21,9 +21,21 @@ class StandInHost : public TScriptHost {
  public:
   std::string AddressFieldText() const override { return Address; }
   void SetAddressFieldText(std::string_view text) override { Address = text; }
-  void Download(const std::string& address) override {
-    if (address.empty()) return;
+  // Addresses on the host "down" cannot be opened.
+  TFetchOutcome Download(const std::string& address) override {
+    if (address.empty()) return {};
     Downloads.push_back(ResolveAddress(address));
+    return OutcomeOf(Downloads.back());
+  }
+  TFetchOutcome GetPage(const std::string& address, std::string& body) override {
+    Pages.push_back(ResolveAddress(address));
+    TFetchOutcome outcome = OutcomeOf(Pages.back());
+    if (outcome.End == TFetchOutcome::TEnd::Done) body = "<p>" + Pages.back();
+    return outcome;
+  }
+  static TFetchOutcome OutcomeOf(const std::string& address) {
+    if (!address.starts_with("http://down/")) return {};
+    return {TFetchOutcome::TEnd::NotOpened, CannotOpenText(address, "refused")};
   }
   std::string_view ReadCell(int row, int column) override { return Table.ReadCell(row, column); }
   void WriteCell(int row, int column, std::string_view text) override {
@@ -43,6 +55,7 @@ class StandInHost : public TScriptHost {
   std::string Address;
   TCellTable Table;
   std::vector<std::string> Downloads;
+  std::vector<std::string> Pages;
   std::vector<std::string> Saves;
   int Repaints = 0;
 };
@@ -108,6 +121,26 @@ TEST_F(HostFunctions, DownloadResolvesAgainstItsBaseAndReturnsTheAddressFetched)
   EXPECT_EQ(Run("result := Download('', 'http://a/')"), "http://a/");
   EXPECT_EQ(host.Downloads, (std::vector<std::string>{"http://a/x.html", "http://a/y.html"}));
   EXPECT_EQ(host.Address, "") << "Download leaves the address field alone";
+}
+
+TEST_F(HostFunctions, GetPageReadsAPageAndLastDownloadErrorSaysWhyAFetchFailed) {
+  Run("SetCell(1, 1, 'kept')");
+  EXPECT_EQ(Run("result := GetPage('http://a/x.html')"), "<p>http://a/x.html");
+  EXPECT_EQ(Run("result := '[' + LastDownloadError + ']'"), "[]");
+  // Relative to the page fetched last.
+  EXPECT_EQ(Run("result := GetPage('y.html')"), "<p>http://a/y.html");
+  EXPECT_EQ(Run("result := GetPage('http://down/z') + '|' + LastDownloadError"),
+            "|cannot open http://down/z: refused");
+  EXPECT_EQ(Run("result := GetPage('') + '|' + LastDownloadError"), "|");
+  EXPECT_EQ(Run("result := GetPage('w.html', 'http://b/list/')"), "<p>http://b/list/w.html");
+  EXPECT_EQ(Run("Download('http://down/list', ''); result := LastDownloadError"),
+            "cannot open http://down/list: refused");
+  EXPECT_EQ(Run("Download('http://a/x.html', ''); result := '[' + LastDownloadError + ']'"), "[]");
+  EXPECT_EQ(host.Pages, (std::vector<std::string>{"http://a/x.html", "http://a/y.html",
+                                                  "http://down/z", "http://b/list/w.html"}));
+  EXPECT_EQ(host.Table.ReadCell(1, 1), "kept");
+  EXPECT_EQ(Run("GetPage"), "error: Not enough actual parameters");
+  EXPECT_EQ(Run("GetPage(1, 2, 3)"), "error: Too many actual parameters");
 }
 
 TEST_F(HostFunctions, UrlIsTheAddressFieldAndFetchesNothing) {

@@ -166,6 +166,19 @@ TEST_F(ScriptDocuments, ACompileErrorPutsTheCursorAtItsLineAndPosition) {
   EXPECT_EQ(cursor.positionInBlock(), 7) << "before the ';'";
 }
 
+TEST_F(ScriptDocuments, ACompileErrorFarAlongALongLinePutsTheCursorThere) {
+  std::string line = "var x; begin x := 1";
+  for (int k = 0; k < 50000; ++k) line += " + 1";
+  const int column = static_cast<int>(line.size()) + 4;  // the ';' after the last "+ "
+  form.ScriptEditor().setPlainText(QString::fromStdString(line + " + ; end;"));
+  EXPECT_FALSE(form.RunScriptClick());
+  EXPECT_EQ(boxes.Boxes.back().Text.toStdString(),
+            "Error compiling . Syntax Error: ; at line 1, pos " + std::to_string(column));
+  EXPECT_EQ(form.ScriptEditor().textCursor().positionInBlock(), column - 1);
+  form.ScriptEditor().MoveCursorTo(1, 1 << 30);  // past the end: the end of the line
+  EXPECT_EQ(form.ScriptEditor().textCursor().positionInBlock(), column + 5);
+}
+
 TEST_F(ScriptDocuments, ARunTimeErrorPutsTheCursorOnItsLineAndTwoRunsAgree) {
   form.ScriptEditor().setPlainText("begin\n  SetCell(1, 1, 'x');\n\n  raise 'stop';\nend;");
   for (int run = 0; run < 2; ++run) {

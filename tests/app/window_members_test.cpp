@@ -68,6 +68,22 @@ TEST_F(WindowMembers, TheEnginesDebugOptionsAreASetAndItsHookReadsAsItsTypeName)
             "Ung\xC3\xBCltiges Eigenschaftselement: cdoNothing");
 }
 
+// The window's `pos`, `size` and `font` are Qt types that scripts have no value of: unqualified
+// names pass them over to the system scope, and only the qualified name still reaches them.
+TEST_F(WindowMembers, AWindowPropertyWithoutAScriptValueHidesNoFunction) {
+  EXPECT_EQ(Run("SetCell(1, 1, Pos('b', 'abc'));\n"
+                "SetCell(2, 1, pos('c', 'abc'));\n"
+                "SetCell(3, 1, Copy('abc', 2, 1))"),
+            "");
+  EXPECT_EQ(Cell(1, 1), "2");
+  EXPECT_EQ(Cell(1, 2), "3");
+  EXPECT_EQ(Cell(1, 3), "b");
+  EXPECT_EQ(Run("SetCell(1, 1, Self.pos)"), "Invalid property type: TMainForm.pos");
+  EXPECT_EQ(Run("SetCell(1, 1, font)"), "Invalid property type: TMainForm.font");
+  EXPECT_EQ(Run("SetCell(1, 1, Width > 0)"), "");  // a property with a value is still found
+  EXPECT_EQ(Cell(1, 1), "True");
+}
+
 TEST_F(WindowMembers, ANumberAssignedToTheCaptionIsStoredAsItsText) {
   EXPECT_EQ(Run("Caption := 5; SetCell(1, 1, Caption + '!')"), "");
   EXPECT_EQ(form.windowTitle(), "5");

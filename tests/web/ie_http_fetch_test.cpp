@@ -181,6 +181,12 @@ TEST_F(IEHTTPFetch, OpenFailureGivesLibcurlsReason) {
   EXPECT_NE(Http.OpenFailure().find("onnect"), std::string::npos) << Http.OpenFailure();
   Http.Fetch("gopher://127.0.0.1/");
   EXPECT_EQ(Http.OpenFailure(), "Unsupported protocol");
+  // The address is never cut at a NUL byte, which would open the page before it.
+  Server.Serve("/page.html", HttpReply::Page(kPage));
+  const std::size_t requests = Server.Requests().size();
+  EXPECT_EQ(Http.Fetch(Server.Url("/page.html") + std::string(1, '\0') + ".bak"), "");
+  EXPECT_EQ(Http.OpenFailure(), "the address holds a NUL byte");
+  EXPECT_EQ(Server.Requests().size(), requests);
 
   HttpReply huge = HttpReply::Page(kPage);
   huge.Headers.emplace_back("X-Filler", std::string(1 << 20, 'h'));
@@ -259,6 +265,8 @@ TEST_F(IEHTTPFetch, FileAddressIsReadAndInflated) {
     EXPECT_EQ(Http.Response().Bytes(), kPage);
     EXPECT_EQ(Http.BytesRead(), static_cast<std::int64_t>(contents.size()));
   }
+  Http.Fetch("file://" + path.string() + std::string(1, '\0') + ".bak");
+  EXPECT_EQ(Http.OpenFailure(), "the address holds a NUL byte");
   std::filesystem::remove(path);
 }
 

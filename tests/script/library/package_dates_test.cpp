@@ -66,7 +66,7 @@ TEST_F(StandardPackageDates, GermanLocaleGivesNamesSeparatorsAndFieldOrder) {
   const double d = At(2024, 3, 5, 13, 5, 9);
   EXPECT_EQ(FormatDateTimeText("dddd, d. mmmm yyyy", d), "Dienstag, 5. März 2024");
   EXPECT_EQ(FormatDateTimeText("dd/mm/yy hh:nn", d), "05.03.24 13:05");
-  EXPECT_EQ(FormatDateTimeText("c", d), "05.03.24 13:05:09");
+  EXPECT_EQ(FormatDateTimeText("c", d), "05.03.2024 13:05:09");
   EXPECT_EQ(ParseDate("5.3.2024"), At(2024, 3, 5));
   EXPECT_EQ(ParseDate("05.03.24"), At(2024, 3, 5));
   EXPECT_EQ(ParseDate("5. März 2024"), At(2024, 3, 5));
@@ -79,6 +79,26 @@ TEST_F(StandardPackageDates, GermanLocaleGivesNamesSeparatorsAndFieldOrder) {
   EXPECT_EQ(ParseDate("3/5/24"), At(2024, 3, 5));  // month first
   EXPECT_EQ(ParseTime("1:05 PM"), *EncodeTimeValue(13, 5, 0, 0));
   EXPECT_EQ(ParseTime("13:05 PM"), std::nullopt);
+}
+
+TEST_F(StandardPackageDates, ShortDatesKeepTheirCenturyInEveryLocale) {
+  for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany),
+                                QLocale(QLocale::English, QLocale::UnitedStates), QLocale::c()}) {
+    SetFormatSettings(TCtxFormatSettings::FromLocale(locale));
+    for (const double d : {At(1950, 3, 5), At(2080, 12, 31), At(1, 1, 1), At(99, 7, 4)})
+      EXPECT_EQ(ParseDate(ShortDateText(d)), d) << locale.name().toStdString() << " " << d;
+  }
+  SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale(QLocale::German, QLocale::Germany)));
+  EXPECT_EQ(FormatSettings().ShortDateFormat, "dd.MM.yyyy");
+}
+
+TEST_F(StandardPackageDates, DatesReadRefuseSignsAndEmptyParts) {
+  EXPECT_EQ(ParseDate("5/3/2024"), At(2024, 3, 5));
+  EXPECT_EQ(ParseDate(" 5 / 3 / 2024 "), At(2024, 3, 5));
+  EXPECT_EQ(ParseDate("5.3.2024."), At(2024, 3, 5));  // one separator may end the date
+  for (const char* text :
+       {"5/3/-2024", "-5/3/2024", "5//3/2024", "/5/3/2024", "5/+3/2024", "5/3/2024//", "5/-3"})
+    EXPECT_EQ(ParseDate(text), std::nullopt) << text;
 }
 
 TEST_F(StandardPackageDates, PackedFileTimesRoundTripInTwoSecondSteps) {

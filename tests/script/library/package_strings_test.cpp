@@ -8,8 +8,10 @@
 
 #include "base/replace.h"
 #include "script/library/locale_text.h"
+#include "script/library/regex_search.h"
 #include "script/library/text_functions.h"
 #include "script/runtime/conversions.h"
+#include "script/runtime/errors.h"
 
 namespace zendrik {
 namespace {
@@ -97,6 +99,38 @@ TEST_F(StandardPackageStrings, StringReplaceStaysLinearOnRepetitiveText) {
   // A quadratic search would compare some 8e9 bytes here.
   EXPECT_LT(elapsed, std::chrono::seconds(2));
   EXPECT_EQ(ReplaceAllNoCase("AbAbab", "ab", "-"), "---");
+}
+
+TEST(RegExPattern, AnInvalidPatternNamesTheByteWhereItGoesWrong) {
+  const auto error = [](std::string_view pattern) {
+    try {
+      TRegExPattern{pattern};
+    } catch (const std::exception& e) {
+      return std::string(e.what());
+    }
+    return std::string();
+  };
+  EXPECT_EQ(error("a(b"), "Invalid regular expression: missing closing parenthesis at offset 3");
+  // "ü" is two bytes of UTF-8 and one character.
+  EXPECT_EQ(error("\xC3\xBC(b"),
+            "Invalid regular expression: missing closing parenthesis at offset 4");
+  EXPECT_EQ(error("\xFC(b"), "Invalid regular expression: missing closing parenthesis at offset 3");
+}
+
+TEST(RegExPattern, ManyMatchesEndAtTheTimeLimit) {
+  const TRegExPattern quick("a", std::chrono::milliseconds(0));
+  const std::string text(100000, 'a');
+  EXPECT_THROW(quick.FindAll(text, 0), ECtxScriptError);
+  EXPECT_THROW(quick.Replace(text, "b", 1 << 20), ECtxScriptError);
+  EXPECT_EQ(TRegExPattern("a").FindAll(text, 0).size(), text.size());
+}
+
+TEST(RegExPattern, ALatin1TextGetsItsResultsInLatin1UnlessTheyCannotBe) {
+  const TRegExPattern pattern("r");
+  EXPECT_EQ(pattern.Replace("Gr\xFCn", "rr", 100), "Grr\xFCn");
+  // The euro sign has no Latin-1 byte: the whole result is written as UTF-8.
+  EXPECT_EQ(pattern.Replace("Gr\xFCn", "\xE2\x82\xAC", 100), "G\xE2\x82\xAC\xC3\xBCn");
+  EXPECT_THROW(pattern.Replace("rrr", "xx", 5), ECtxScriptError);
 }
 
 }  // namespace

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <chrono>
 #include <cstdio>
 #include <string>
 
@@ -54,6 +58,21 @@ TEST_F(StandardPackageValues, WriteAndWritelnPrintEveryArgumentButUnassignedAndN
   EXPECT_EQ(error, "Invalid variant type conversion");
 }
 
+// A call passes at most 255 values (its count is one byte); write takes every one of them.
+TEST_F(StandardPackageValues, WriteTakesAsManyValuesAsACallCanPass) {
+  TCtxScript engine;
+  std::string error;
+  const auto writeCall = [](int count) {
+    std::string call = "begin write('a'";
+    for (int k = 1; k < count; ++k) call += ", ''";
+    return call + "); end;";
+  };
+  EXPECT_EQ(StandardOutputOf(engine, writeCall(255), error), "a");
+  EXPECT_EQ(error, "");
+  StandardOutputOf(engine, writeCall(256), error);
+  EXPECT_NE(error.find("Too many arguments: write"), std::string::npos) << error;
+}
+
 TEST_F(StandardPackageValues, WriteToAClosedStandardOutputFailsWithTheIoError) {
   TCtxScript engine;
   std::fflush(stdout);
@@ -93,6 +112,23 @@ TEST_F(StandardPackageValues, LengthTakesItsArgumentOffTheStackAndLeavesItClean)
   EXPECT_EQ(run.Error, "");
   EXPECT_EQ(ValueToText(run.Value), "6");
   EXPECT_EQ(engine.CurrentState().SP, -1);
+}
+
+// Sleep lets the application's events through while it waits, so that a Stop reaches the
+// engine, and returns at once when the run is to end.
+TEST_F(StandardPackageValues, SleepLetsEventsThroughAndEndsWhenTheRunIsStopped) {
+  int argc = 1;
+  char name[] = "tests";
+  char* argv[] = {name, nullptr};
+  QCoreApplication application(argc, argv);
+  TCtxScript engine;
+  QTimer::singleShot(50, &engine, [&engine] { engine.Terminate(); });
+  const auto start = std::chrono::steady_clock::now();
+  const testsupport::RunOutcome run =
+      testsupport::RunScript(engine, "begin Sleep(60000); Print('went on'); end;");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
+  EXPECT_EQ(run.Error, "Process terminated by user");
+  EXPECT_TRUE(run.Printed.empty());
 }
 
 }  // namespace

@@ -52,7 +52,10 @@ TEST_F(Conversions, ToIntegerRoundsHalfToEven) {
       {S("x"), "Invalid variant type conversion"},
       {S(""), "Invalid variant type conversion"},
       {S("1,5"), "Invalid variant type conversion"},
-      {F(3e9), "Variant overflow"},
+      {F(3e9), "Invalid variant type conversion"},
+      {F(-2147483648.6), "Invalid variant type conversion"},
+      {C(30000000000000), "Invalid variant type conversion"},
+      {S("3e9"), "Invalid variant type conversion"},
       {F(-2147483648.4), "-2147483648"},
       {TCtxValue::Array(TCtxArray(0, {})), "Invalid variant type conversion"},
   };
@@ -149,11 +152,17 @@ TEST_F(Conversions, DateTextLeavesOutMidnightAndCountsFromTheEpoch) {
       {0, "30.12.1899"},
       {1.25, "31.12.1899 06:00:00"},
       {-1.25, "29.12.1899 06:00:00"},   // the fraction is the time on either side of the epoch
-      {45356.999999999, "06.03.2024"},  // rounds to the next midnight
+      {45356.999999999, "06.03.2024"},  // within half a millisecond of the next midnight
+      {45657 + 86399.5 / 86400, "31.12.2024 23:59:59"},  // seconds are cut, not rounded
+      {45657 + 3599.9 / 86400, "31.12.2024 00:59:59"},
       {2958465, "31.12.9999"},
+      {-657006, "05.03.0101"},
+      {-675268, "05.03.0051"},  // years before 100 have a text too
+      {-693593, "01.01.0001"},
   };
   for (const auto& [days, expected] : cases) EXPECT_EQ(DateToText(days), expected) << days;
   EXPECT_THROW(DateToText(1e10), EVariantError);
+  EXPECT_THROW(DateToText(-693594), EVariantError);
   EXPECT_THROW(DateToText(std::nan("")), EVariantError);
 }
 
@@ -169,12 +178,12 @@ TEST_F(LocaleConversions, GermanLocaleUsesCommaAndItsDatePattern) {
   EXPECT_EQ(ToStringStrict(C(15000)), "1,5");
   EXPECT_DOUBLE_EQ(ToFloating(S("3,5")), 3.5);
   EXPECT_THROW(ToFloating(S("3.5")), EVariantError);
-  EXPECT_EQ(ToStringStrict(D(45356.5)), "05.03.24 12:00:00");
+  EXPECT_EQ(ToStringStrict(D(45356.5)), "05.03.2024 12:00:00");
   EXPECT_EQ(Describe(BinaryOperation(TCtxBinaryOp::Plus, S("1,5"), I(1))), "Floating 2,5");
 
   SetFormatSettings(
       TCtxFormatSettings::FromLocale(QLocale(QLocale::English, QLocale::UnitedStates)));
-  EXPECT_EQ(ToStringStrict(D(45356.5441550926)), "3/5/24 1:03:35 PM");
+  EXPECT_EQ(ToStringStrict(D(45356.5441550926)), "3/5/2024 1:03:35 PM");
 }
 
 TEST_F(Conversions, ValueToTextNamesEveryKind) {

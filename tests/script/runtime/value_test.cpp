@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QObject>
+#include <QPointer>
 #include <memory>
 
 #include "script/runtime/errors.h"
@@ -87,6 +88,29 @@ TEST(ScriptValue, ObjectValueCopiesTheBareReferenceAndNoticesDestruction) {
   EXPECT_FALSE(value.ObjectAlive());
   EXPECT_NE(value.ObjectAddress(), nullptr);
   EXPECT_EQ(TCtxValue::Object(nullptr).ToObject(), nullptr);
+}
+
+TEST(ScriptValue, AnOwnedObjectGoesWithTheLastCopyOfItsValue) {
+  auto object = std::make_unique<QObject>();
+  QPointer<QObject> watch = object.get();
+  TCtxValue value = TCtxValue::OwnedObject(std::move(object));
+  TCtxValue copy = value;
+  std::vector<TCtxValue> inArray = {copy};
+  value = TCtxValue::Integer(1);  // overwritten: the copies still hold it
+  copy.Clear();
+  EXPECT_FALSE(watch.isNull());
+  EXPECT_EQ(inArray[0].ToObject(), watch.data());
+  inArray.clear();
+  EXPECT_TRUE(watch.isNull());
+
+  // Destroyed another way first, it is not destroyed again; the values notice.
+  auto second = std::make_unique<QObject>();
+  QObject* raw = second.get();
+  TCtxValue held = TCtxValue::OwnedObject(std::move(second));
+  { std::unique_ptr<QObject> ended(raw); }  // as FindClose ends a search
+  EXPECT_EQ(held.ToObject(), nullptr);
+  held.Clear();
+  EXPECT_EQ(TCtxValue::OwnedObject(nullptr).ToObject(), nullptr);
 }
 
 TEST(ScriptValue, OnlyAnObjectValueTurnsIntoAnObject) {

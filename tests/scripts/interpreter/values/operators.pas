@@ -78,3 +78,17 @@ begin
   if null then Print('then');
 end;
 // expect error: Invalid variant type conversion
+
+// case: a number outside the 32-bit range has no integer: the conversion fails
+begin
+  try
+    Print(('1' + 2147483647) xor 3);
+  except
+    Print(exception);
+  end;
+  Print((2147483647.4 + 0) xor 0, -2147483648.5 xor 0);
+  Print((2147483647 + 1) div 2);
+end;
+// expect: Invalid variant type conversion
+// expect: 2147483647 -2147483648
+// expect error: Invalid variant type conversion

@@ -73,3 +73,21 @@ begin
   writeln;
 end;
 // expect error: Not enough actual parameters
+
+// case: VarArrayLowBound and VarArrayHighBound give the bounds of a dimension, to walk an array
+var a, i, total;
+begin
+  a := SplitString('3,4,5', ',');
+  total := 0;
+  for i := VarArrayLowBound(a, 1) to VarArrayHighBound(a, 1) do total := total + a[i];
+  Print(total, VarArrayLowBound(a, 1), VarArrayHighBound(VarArrayCreate(-1), 1), VarArrayHighBound(RegExFindAll('', 'x', 0), 1));
+  VarArrayHighBound(a, 2);
+end;
+// expect: 12 0 -1 -1
+// expect error: Variant array index out of bounds
+
+// case: the bounds of what is not an array
+begin
+  VarArrayLowBound('abc', 1);
+end;
+// expect error: Variant is not an array

@@ -49,3 +49,44 @@ begin
   StrToDateTime('5 Mar 2024 13:xx');
 end;
 // expect error: '5 Mar 2024 13:xx' is not a valid date and time
+
+// case: a date as text cuts the milliseconds, as DateTimeToStr does, so it keeps its day
+var d;
+begin
+  d := EncodeDate(2024, 12, 31) + EncodeTime(23, 59, 59, 999);
+  Print(VarToStr(d), '|', DateTimeToStr(d), '|', VarToStrEx(VarArrayOf(d)));
+  d := EncodeDate(2024, 12, 31) + EncodeTime(23, 59, 59, 500);
+  Print(VarToStr(d), '|', DateTimeToStr(d));
+end;
+// expect: 31 Dec 2024 23:59:59 | 31 Dec 2024 23:59:59 | [31 Dec 2024 23:59:59]
+// expect: 31 Dec 2024 23:59:59 | 31 Dec 2024 23:59:59
+
+// case: dates before the year 100 have a text
+var d;
+begin
+  d := EncodeDate(50, 3, 5);
+  Print(VarToStr(d), '|', DateToStr(d), '|', VarToStr(EncodeDate(1, 1, 1)));
+  Print(StrToDate(DateToStr(d)) = d);
+end;
+// expect: 5 Mar 0050 | 5 Mar 0050 | 1 Jan 0001
+// expect: True
+
+// case: StrToDate refuses signs, empty parts and a separator first
+var texts, i;
+begin
+  texts := VarArrayOf('5/3/-2024', '-5/3/2024', '5//3/2024', '/5/3/2024', '5/3/2024//');
+  for i := 0 to 4 do
+    try
+      StrToDate(texts[i]);
+      Print('accepted ' + texts[i]);
+    except
+      Print(exception);
+    end;
+  Print(StrToDate('5/3/2024/') = StrToDate('5 Mar 2024'));
+end;
+// expect: '5/3/-2024' is not a valid date
+// expect: '-5/3/2024' is not a valid date
+// expect: '5//3/2024' is not a valid date
+// expect: '/5/3/2024' is not a valid date
+// expect: '5/3/2024//' is not a valid date
+// expect: True

@@ -100,3 +100,17 @@ begin
 end;
 // expect: 0 a.txt
 // expect error: Error accessing a field or method Name of nil object
+
+// case: FindFirst into a variable that holds a search ends the old one; a copy keeps a search alive
+var f, g, names;
+begin
+  FindFirst('*.txt', 0, @f);
+  g := f;
+  FindFirst('*.pas', 0, @f);
+  names := f.Name + ' ' + g.Name;
+  FindFirst('*.pas', 0, @f);
+  Print(names, FindNext(@g), FindNext(@f));
+  FindClose(@g);
+  FindClose(@f);
+end;
+// expect: b.pas a.txt 2 2

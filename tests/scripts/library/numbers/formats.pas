@@ -57,3 +57,43 @@ begin
 end;
 // expect: 1500 0.5 12.34
 // expect error: '1,5' is not a valid floating point value
+
+// case: Format limits its result, not the numbers written in its directives
+begin
+  Print(Format('[%.300000000s]', 'abc'), Format('[%-4.99999999999999999999s]', 'ab'));
+  Format('%300000000d', 1);
+end;
+// expect: [abc] [ab  ]
+// expect error: Format string too long
+
+// case: a precision past the result limit fails before anything is written
+begin
+  Format('%.300000000x', 255);
+end;
+// expect error: Format string too long
+
+// case: StrToCurr reads in decimal, rounding the fifth decimal place to the even amount
+begin
+  Print(CurrToStr(StrToCurr('922337203685477.5807')), CurrToStr(StrToCurr('-922337203685477.5808')));
+  Print(CurrToStr(StrToCurr('-0.00005')), CurrToStr(StrToCurr('0.00015')), CurrToStr(StrToCurr('0.00025')), CurrToStr(StrToCurr('0.000251')));
+  Print(CurrToStr(StrToCurr('1.5e-4')), CurrToStr(StrToCurr('0e999')), CurrToStr(StrToCurr(' +12.5e2 ')), CurrToStr(StrToCurr('0.00001e4')));
+  StrToCurr('922337203685477.5808');
+end;
+// expect: 922337203685477.5807 -922337203685477.5808
+// expect: 0 0.0002 0.0002 0.0003
+// expect: 0.0002 0 1250 0.1
+// expect error: '922337203685477.5808' is not a valid floating point value
+
+// case: StrToCurr refuses an amount that rounds beyond the range
+begin
+  Print(CurrToStr(StrToCurr('-922337203685477.58085')));
+  StrToCurr('-922337203685477.58086');
+end;
+// expect: -922337203685477.5808
+// expect error: '-922337203685477.58086' is not a valid floating point value
+
+// case: a text converted to currency by an operator is read in decimal too
+begin
+  Print(CurrToStr(StrToCurr('0') + '0.00005'), CurrToStr(StrToCurr('0') + '0.00015'));
+end;
+// expect: 0 0.0002

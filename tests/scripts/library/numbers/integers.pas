@@ -35,3 +35,11 @@ begin
   Print(Sin(0), Cos(0), Sin(3.14159265358979 / 2) > 0.999999, Cos('0'));
 end;
 // expect: 0 1 True 1
+
+// case: IntToHex has the result limit of Format
+begin
+  Print(Length(IntToHex(1, 300)), IntToHex(-1, 0));
+  IntToHex(1, 2147483647);
+end;
+// expect: 300 FFFFFFFF
+// expect error: Format string too long

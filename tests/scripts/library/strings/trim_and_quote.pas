@@ -37,3 +37,14 @@ begin
   Print(IsValidIdent('_a1'), IsValidIdent('1a'), IsValidIdent('a.b'), IsValidIdent(''), IsValidIdent('Zz9'));
 end;
 // expect: True False False False True
+
+// case: SetLength has the result limit of Format
+var s;
+begin
+  s := 'abc';
+  SetLength(@s, 5);
+  Print('[' + s + ']');
+  SetLength(@s, 2147483647);
+end;
+// expect: [abc  ]
+// expect error: String too long
