@@ -1,11 +1,26 @@
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string_view>
 
 #include "script/runtime/value.h"
 
 namespace zendrik {
+
+/// What a value of the Automation kind holds: an object of the automation server, counted and
+/// shared by the copies of the value, destroyed with the last of them.
+class TCtxAutomationObject {
+ public:
+  TCtxAutomationObject() = default;
+  TCtxAutomationObject(const TCtxAutomationObject&) = delete;
+  TCtxAutomationObject& operator=(const TCtxAutomationObject&) = delete;
+  virtual ~TCtxAutomationObject() = default;
+
+ private:
+  friend class TCtxValue;
+  std::size_t refs_ = 0;
+};
 
 /// The server behind automation objects (values of the Automation kind, which a member access
 /// hands to it instead of an introspector). This platform has none: automation values cannot
