@@ -31,18 +31,6 @@ namespace {
   throw ECtxScriptError::CreateFmt("Ung\xC3\xBCltiges Eigenschaftselement: %s", {name});
 }
 
-TCtxValue StringValue(const QString& text) {
-  const QByteArray bytes = text.toUtf8();
-  return TCtxValue::String(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-}
-
-// Script bytes as the text Qt keeps: UTF-8 when they are valid UTF-8, else Latin-1.
-QString TextOf(std::string_view bytes) {
-  const auto size = static_cast<qsizetype>(bytes.size());
-  return IsValidUtf8(bytes) ? QString::fromUtf8(bytes.data(), size)
-                            : QString::fromLatin1(bytes.data(), size);
-}
-
 TCtxValue NumberValue(long double number) {
   if (number >= std::numeric_limits<std::int32_t>::min() &&
       number <= std::numeric_limits<std::int32_t>::max())
@@ -258,6 +246,17 @@ QVariant PropertyVariant(const QMetaProperty& property, const TCtxValue& value) 
 }
 
 }  // namespace
+
+TCtxValue StringValue(const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  return TCtxValue::String(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
+QString TextOf(std::string_view bytes) {
+  const auto size = static_cast<qsizetype>(bytes.size());
+  return IsValidUtf8(bytes) ? QString::fromUtf8(bytes.data(), size)
+                            : QString::fromLatin1(bytes.data(), size);
+}
 
 TCtxValue GetPropertyValue(QObject& instance, const QMetaProperty& property) {
   const QVariant variant = property.read(&instance);

@@ -1,12 +1,20 @@
 #pragma once
 
 #include <QMetaProperty>
+#include <QString>
+
+#include <string_view>
 
 class QObject;
 
 namespace zendrik {
 
 class TCtxValue;
+
+/// Script bytes as the text Qt keeps: UTF-8 when they are valid UTF-8, else Latin-1.
+QString TextOf(std::string_view bytes);
+/// A String value holding `text` in UTF-8.
+TCtxValue StringValue(const QString& text);
 
 /// Reads a published property (a Q_PROPERTY) as a script value: integer types and characters
 /// as Integers (beyond 32 bits as Floating), bool as Boolean, enumerations and flags as their
