@@ -37,8 +37,8 @@ const TDBusObject& ObjectOf(const TCtxValue& receiver) {
 
 QDBusMessage MethodCall(const TDBusObject& object, const QString& interface,
                         const QString& member) {
-  QDBusMessage message = QDBusMessage::createMethodCall(
-      Q(object.Address.Service), Q(object.Address.Path), interface, member);
+  QDBusMessage message = QDBusMessage::createMethodCall(Q(object.Address.Service),
+                                                        Q(object.Address.Path), interface, member);
   message.setAutoStartService(object.AutoStart);
   return message;
 }
@@ -64,9 +64,9 @@ QVariant Argument(TCtxScript& script, const TDBusMember& member, std::size_t ind
   try {
     return ToDBus(type, value);
   } catch (const std::exception& error) {
-    throw ECtxScriptError::CreateFmt("%s, argument %d: %s",
-                                     {member.Name, static_cast<std::int64_t>(index + 1),
-                                      std::string_view(error.what())});
+    throw ECtxScriptError::CreateFmt(
+        "%s, argument %d: %s",
+        {member.Name, static_cast<std::int64_t>(index + 1), std::string_view(error.what())});
   }
 }
 
@@ -109,24 +109,25 @@ QDBusMessage TDBusAutomation::Send(TCtxScript& script, TDBusBus bus,
   return CallAndWait(script, Connection(bus), message, timeout_);
 }
 
-void TDBusAutomation::AskBus(TCtxScript& script, TDBusBus bus, const char* method,
-                             const QVariantList& arguments) const {
-  QDBusMessage message =
-      QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService, QString::fromLatin1(method));
+QVariant TDBusAutomation::AskBus(TCtxScript& script, TDBusBus bus, const char* method,
+                                 const QVariantList& arguments) const {
+  QDBusMessage message = QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService,
+                                                        QString::fromLatin1(method));
   message.setArguments(arguments);
-  Send(script, bus, message);
+  return Send(script, bus, message).arguments().value(0);
 }
 
 TCtxValue TDBusAutomation::MakeObject(TCtxScript& script, std::string_view name,
                                       bool create) const {
   TDBusAddress address = ParseDBusAddress(name);
   const QString service = Q(address.Service);
-  // The bus itself and unique names always have an owner; other names may need starting.
+  // The bus itself and unique names have an owner while they exist; a well-known name may
+  // need starting, which the bus refuses for a name it cannot start even when it has an owner.
   if (service != kBusService && address.Service[0] != ':') {
-    if (create)
-      AskBus(script, address.Bus, "StartServiceByName", {service, QVariant::fromValue(0u)});
-    else
+    if (!create)
       AskBus(script, address.Bus, "GetNameOwner", {service});
+    else if (!AskBus(script, address.Bus, "NameHasOwner", {service}).toBool())
+      AskBus(script, address.Bus, "StartServiceByName", {service, QVariant::fromValue(0u)});
   }
   QDBusMessage introspect = QDBusMessage::createMethodCall(
       service, Q(address.Path), QStringLiteral("org.freedesktop.DBus.Introspectable"),

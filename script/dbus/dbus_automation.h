@@ -47,9 +47,10 @@ class TDBusAutomation final : public TCtxAutomation {
   /// reached.
   QDBusConnection Connection(TDBusBus bus) const;
   QDBusMessage Send(TCtxScript& script, TDBusBus bus, const QDBusMessage& message) const;
-  /// Asks the bus itself (org.freedesktop.DBus) to run `method` with `arguments`.
-  void AskBus(TCtxScript& script, TDBusBus bus, const char* method,
-              const QVariantList& arguments) const;
+  /// Asks the bus itself (org.freedesktop.DBus) to run `method` with `arguments`; returns the
+  /// first value of the reply.
+  QVariant AskBus(TCtxScript& script, TDBusBus bus, const char* method,
+                  const QVariantList& arguments) const;
   TCtxValue MakeObject(TCtxScript& script, std::string_view name, bool create) const;
   TCtxValue Invoke(TCtxScript& script, const TDBusObject& object, const TDBusMember& method,
                    std::span<const TCtxValue> arguments) const;

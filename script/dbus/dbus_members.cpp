@@ -60,11 +60,11 @@ void ReadInterface(QXmlStreamReader& xml, const std::string& interface,
   const bool sameCase = std::all_of(matches.begin(), matches.end(),
                                     [&](const TDBusMember* m) { return m->Name == name; });
   throw ECtxScriptError::CreateFmt(
-      "Ambiguous name: %s matches %s of %s; %s", {
-          name, list, object,
-          sameCase ? "name the interface (BUS_NAME:/object/path:interface)"
-                   : "write the name in its exact case or name the interface "
-                     "(BUS_NAME:/object/path:interface)"});
+      "Ambiguous name: %s matches %s of %s; %s",
+      {name, list, object,
+       sameCase ? "name the interface (BUS_NAME:/object/path:interface)"
+                : "write the name in its exact case or name the interface "
+                  "(BUS_NAME:/object/path:interface)"});
 }
 
 }  // namespace
@@ -103,9 +103,9 @@ const TDBusMember& TDBusMembers::Find(std::string_view name, std::string_view ob
   if (matches.empty())
     throw ECtxScriptError::CreateFmt("Unknown name: %s is no method or property of %s",
                                      {name, object});
-  if (matches.size() > 1 &&
-      std::any_of(matches.begin(), matches.end(),
-                  [](const TDBusMember* m) { return !IsStandardInterface(m->Interface); }))
+  if (matches.size() > 1 && std::any_of(matches.begin(), matches.end(), [](const TDBusMember* m) {
+        return !IsStandardInterface(m->Interface);
+      }))
     std::erase_if(matches, [](const TDBusMember* m) { return IsStandardInterface(m->Interface); });
   if (matches.size() > 1) RaiseAmbiguous(name, object, matches);
   return *matches.front();

@@ -142,11 +142,20 @@ QMetaType MetaTypeOfSignature(std::string_view type) {
 }
 
 std::string DescribeType(std::string_view type) {
-  static const std::map<char, std::string_view> names = {
-      {'y', "byte"},   {'b', "boolean"}, {'n', "int16"},       {'q', "uint16"},
-      {'i', "int32"},  {'u', "uint32"},  {'x', "int64"},       {'t', "uint64"},
-      {'d', "double"}, {'s', "string"},  {'o', "object path"}, {'g', "signature"},
-      {'h', "file descriptor"}, {'v', "variant"}};
+  static const std::map<char, std::string_view> names = {{'y', "byte"},
+                                                         {'b', "boolean"},
+                                                         {'n', "int16"},
+                                                         {'q', "uint16"},
+                                                         {'i', "int32"},
+                                                         {'u', "uint32"},
+                                                         {'x', "int64"},
+                                                         {'t', "uint64"},
+                                                         {'d', "double"},
+                                                         {'s', "string"},
+                                                         {'o', "object path"},
+                                                         {'g', "signature"},
+                                                         {'h', "file descriptor"},
+                                                         {'v', "variant"}};
   std::string text(type);
   if (type.size() == 1 && names.contains(type[0])) {
     text += " (";

@@ -107,8 +107,7 @@ std::span<const TCtxValue> Elements(const TCtxValue& value, std::string_view typ
   if (value.IsNull() || value.IsUnassigned()) return {};
   if (!value.IsArray()) RaiseDoesNotFit(value, type, "it takes a variant array or Null");
   const TCtxArray& array = value.ArrayPayload();
-  if (array.DimensionCount() != 1)
-    RaiseDoesNotFit(value, type, "it takes a one-dimensional array");
+  if (array.DimensionCount() != 1) RaiseDoesNotFit(value, type, "it takes a one-dimensional array");
   return array.Elements();
 }
 

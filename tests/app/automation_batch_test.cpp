@@ -15,11 +15,12 @@ using AutomationBatch = testsupport::HeadlessProgram;
 
 TEST_F(AutomationBatch, AScriptAttachesToTheBusDaemonOfTheSessionBus) {
   testsupport::PrivateBus bus;
-  const std::string script = Script(
-      "bus.pas",
-      "var b;\nbegin\n  b := GetActiveOleObject('org.freedesktop.DBus');\n"
-      "  writeln(b.NameHasOwner('org.freedesktop.DBus'), ' ', b.GetNameOwner('org.freedesktop.DBus'));\n"
-      "  writeln(VarToStrEx(b.ListActivatableNames));\nend;\n");
+  const std::string script =
+      Script("bus.pas",
+             "var b;\nbegin\n  b := GetActiveOleObject('org.freedesktop.DBus');\n"
+             "  writeln(b.NameHasOwner('org.freedesktop.DBus'), ' ', "
+             "b.GetNameOwner('org.freedesktop.DBus'));\n"
+             "  writeln(VarToStrEx(b.ListActivatableNames));\nend;\n");
   const testsupport::ChildResult run = Run({script}, {{"DBUS_SESSION_BUS_ADDRESS", bus.Address()}});
   EXPECT_EQ(run.ExitStatus, 0) << run.Err;
   EXPECT_EQ(run.Out, "True org.freedesktop.DBus\n[org.freedesktop.DBus]\n");

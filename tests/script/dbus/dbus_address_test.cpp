@@ -27,9 +27,9 @@ TEST(DBusAddress, ABusNameAloneNamesTheObjectAtItsDottedPathOnTheSessionBus) {
 }
 
 TEST(DBusAddress, PathAndInterfaceFollowTheNameAfterColonsAndSystemChoosesTheSystemBus) {
-  const TDBusAddress address =
-      ParseDBusAddress("system:org.freedesktop.login1:/org/freedesktop/login1/session/self:"
-                       "org.freedesktop.login1.Session");
+  const TDBusAddress address = ParseDBusAddress(
+      "system:org.freedesktop.login1:/org/freedesktop/login1/session/self:"
+      "org.freedesktop.login1.Session");
   EXPECT_EQ(address.Bus, TDBusBus::System);
   EXPECT_EQ(address.Service, "org.freedesktop.login1");
   EXPECT_EQ(address.Path, "/org/freedesktop/login1/session/self");

@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QThread>
 #include <QTimer>
 
 #include <chrono>
@@ -30,8 +35,7 @@ class DBusAutomation : public ::testing::Test {
   }
   // Starts the test service, so that later runs only attach to it.
   void StartTestService() {
-    const testsupport::RunOutcome run =
-        Run("begin CreateOleObject('org.zendrik.Test') end;");
+    const testsupport::RunOutcome run = Run("begin CreateOleObject('org.zendrik.Test') end;");
     ASSERT_FALSE(run.Failed) << run.Error;
   }
 
@@ -45,9 +49,9 @@ TEST_F(DBusAutomation, ACallWithoutAReplyWithinTheTimeoutFailsWithTheBusNoReplyE
   StartTestService();
   TDBusAutomation impatient(1s);
   SetAutomationServer(&impatient);
-  const testsupport::RunOutcome run = Run(
-      "var t; begin t := GetActiveOleObject('org.zendrik.Test');"
-      " try t.Sleep(20000) except Print(exception) end; Print(t.Add(1, 2)) end;");
+  const testsupport::RunOutcome run =
+      Run("var t; begin t := GetActiveOleObject('org.zendrik.Test');"
+          " try t.Sleep(20000) except Print(exception) end; Print(t.Add(1, 2)) end;");
   SetAutomationServer(&server_);
   ASSERT_FALSE(run.Failed) << run.Error;
   ASSERT_EQ(run.Printed.size(), 2u);
@@ -62,9 +66,9 @@ TEST_F(DBusAutomation, AStopWhileACallWaitsEndsTheRunAndNoProtectedBlockCatchesI
     eventsArrived = true;
     engine_.Terminate();
   });
-  const testsupport::RunOutcome run = Run(
-      "var t; begin t := GetActiveOleObject('org.zendrik.Test');"
-      " try t.Sleep(60000) except Print('caught') end; Print('went on') end;");
+  const testsupport::RunOutcome run =
+      Run("var t; begin t := GetActiveOleObject('org.zendrik.Test');"
+          " try t.Sleep(60000) except Print('caught') end; Print('went on') end;");
   EXPECT_TRUE(eventsArrived) << "the program's events run while the call waits";
   EXPECT_TRUE(run.Failed);
   EXPECT_EQ(run.Error, "Process terminated by user");
@@ -75,6 +79,21 @@ TEST_F(DBusAutomation, AStopWhileACallWaitsEndsTheRunAndNoProtectedBlockCatchesI
       Run("begin Print(GetActiveOleObject('org.zendrik.Test').Add(2, 2)) end;");
   EXPECT_FALSE(next.Failed) << next.Error;
   EXPECT_EQ(next.Printed, std::vector<std::string>{"4"});
+}
+
+TEST_F(DBusAutomation, CreatingAttachesToARunningServiceThatTheBusCannotStart) {
+  QProcess service;
+  service.start(QStringLiteral(ZENDRIK_DBUS_TEST_SERVICE), {QStringLiteral("org.zendrik.Running")});
+  QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+  const QDeadlineTimer deadline(10s);
+  while (!bus->isServiceRegistered(QStringLiteral("org.zendrik.Running")) && !deadline.hasExpired())
+    QThread::msleep(20);
+  const testsupport::RunOutcome run =
+      Run("begin Print(CreateOleObject('org.zendrik.Running:/org/zendrik/Test').Add(2, 3)) end;");
+  EXPECT_FALSE(run.Failed) << run.Error;
+  EXPECT_EQ(run.Printed, std::vector<std::string>{"5"});
+  service.kill();
+  service.waitForFinished();
 }
 
 TEST_F(DBusAutomation, TheServerRefusesAValueThatHoldsNoDBusObject) {

@@ -8,7 +8,8 @@
 namespace zendrik {
 namespace {
 
-constexpr std::string_view kXml = R"(<!DOCTYPE node PUBLIC "-//freedesktop//DTD D-BUS Object Introspection 1.0//EN"
+constexpr std::string_view kXml =
+    R"(<!DOCTYPE node PUBLIC "-//freedesktop//DTD D-BUS Object Introspection 1.0//EN"
  "http://www.freedesktop.org/standards/dbus/1.0/introspect.dtd">
 <node>
   <interface name="org.example.Shop">

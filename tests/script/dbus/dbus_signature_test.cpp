@@ -30,8 +30,8 @@ TEST(DBusSignature, BrokenSignaturesHaveNoCompleteType) {
 }
 
 TEST(DBusSignature, EveryContainerTypeHasAMetaTypeThatQtDBusWritesWithThatSignature) {
-  for (const char* type : {"i", "s", "v", "as", "ay", "a{sv}", "a(si)", "aai", "a{sa{sv}}",
-                           "(ii)", "a{oa{sa{sv}}}"}) {
+  for (const char* type :
+       {"i", "s", "v", "as", "ay", "a{sv}", "a(si)", "aai", "a{sa{sv}}", "(ii)", "a{oa{sa{sv}}}"}) {
     EXPECT_STREQ(QDBusMetaType::typeToSignature(MetaTypeOfSignature(type)), type);
   }
   EXPECT_EQ(MetaTypeOfSignature("a(si)"), MetaTypeOfSignature("a(si)")) << "one carrier a type";

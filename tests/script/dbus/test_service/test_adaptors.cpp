@@ -13,9 +13,9 @@ namespace zendrik::testservice {
 TestAdaptor::TestAdaptor(QObject* parent, QString busName)
     : QDBusAbstractAdaptor(parent), busName_(std::move(busName)) {}
 
-QString TestAdaptor::Describe(uchar y, short n, ushort q, int i, uint u, qlonglong x,
-                              qulonglong t, bool b, double d, const QString& s,
-                              const QDBusObjectPath& o, const QDBusSignature& g) {
+QString TestAdaptor::Describe(uchar y, short n, ushort q, int i, uint u, qlonglong x, qulonglong t,
+                              bool b, double d, const QString& s, const QDBusObjectPath& o,
+                              const QDBusSignature& g) {
   return QStringLiteral("y=%1 n=%2 q=%3 i=%4 u=%5 x=%6 t=%7 b=%8 d=%9 s=%10 o=%11 g=%12")
       .arg(y)
       .arg(n)
@@ -30,8 +30,7 @@ QString TestAdaptor::Describe(uchar y, short n, ushort q, int i, uint u, qlonglo
 }
 
 uchar TestAdaptor::Widths(short& n, ushort& q, int& i, uint& u, qlonglong& x, qulonglong& t,
-                          bool& b, double& d, QString& s, QDBusObjectPath& o,
-                          QDBusSignature& g) {
+                          bool& b, double& d, QString& s, QDBusObjectPath& o, QDBusSignature& g) {
   n = -300;
   q = 65535;
   i = -70000;

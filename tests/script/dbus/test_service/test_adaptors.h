@@ -32,18 +32,13 @@ class TestAdaptor : public QDBusAbstractAdaptor {
  public slots:
   int Add(int a, int b) { return a + b; }
   QString Describe(uchar y, short n, ushort q, int i, uint u, qlonglong x, qulonglong t, bool b,
-                   double d, const QString& s, const QDBusObjectPath& o,
-                   const QDBusSignature& g);
+                   double d, const QString& s, const QDBusObjectPath& o, const QDBusSignature& g);
   uchar Widths(short& n, ushort& q, int& i, uint& u, qlonglong& x, qulonglong& t, bool& b,
                double& d, QString& s, QDBusObjectPath& o, QDBusSignature& g);
   QDBusVariant Echo(const QDBusVariant& value) { return value; }
   QString TypeOf(const QDBusVariant& value);
-  QString Join(const QStringList& items, const QString& separator) {
-    return items.join(separator);
-  }
-  QStringList Split(const QString& text, const QString& separator) {
-    return text.split(separator);
-  }
+  QString Join(const QStringList& items, const QString& separator) { return items.join(separator); }
+  QStringList Split(const QString& text, const QString& separator) { return text.split(separator); }
   double Sum(const QList<double>& values);
   QDBusVariant Lookup(const QVariantMap& pairs, const QString& key) {
     return QDBusVariant(pairs.value(key, QStringLiteral("(none)")));
