@@ -47,7 +47,7 @@ class DBusAutomation : public ::testing::Test {
 
 TEST_F(DBusAutomation, ACallWithoutAReplyWithinTheTimeoutFailsWithTheBusNoReplyError) {
   StartTestService();
-  TDBusAutomation impatient(1s);
+  TDBusAutomation impatient(2s);
   SetAutomationServer(&impatient);
   const testsupport::RunOutcome run =
       Run("var t; begin t := GetActiveOleObject('org.zendrik.Test');"
