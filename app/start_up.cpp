@@ -2,6 +2,7 @@
 
 #include "app/host_functions.h"
 #include "script/compiler/default_compiler.h"
+#include "script/dbus/dbus_automation.h"
 #include "script/library/standard_package.h"
 #include "script/library/system_scope.h"
 
@@ -13,6 +14,7 @@ void StartUp() {
     RegisterSystemMembers();
     RegisterStandardPackage();
     RegisterHostFunctions();
+    InstallDBusAutomation();
     return true;
   }();
   (void)done;

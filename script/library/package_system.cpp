@@ -1,5 +1,5 @@
 // The package's process functions (command-line parameters, Sleep) and the automation
-// functions, which have no automation objects to reach here.
+// functions, which hand their names to the automation server that start-up installed.
 
 #include <QCoreApplication>
 
@@ -10,6 +10,7 @@
 
 #include "script/library/package_support.h"
 #include "script/library/standard_package.h"
+#include "script/runtime/automation.h"
 #include "script/runtime/errors.h"
 
 namespace zendrik {
@@ -50,22 +51,31 @@ void Sleep(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   }
 }
 
-[[noreturn]] void RaiseNoAutomation(const TCtxScript& script, std::string_view function) {
-  const std::string name = Text0(script.GetParam(1));  // the argument is still converted
-  throw ECtxScriptError::CreateFmt(
-      "%s('%s'): automation objects are not available on this platform", {function, name});
+// The automation server, or the error that there is none, naming the call that needed it.
+TCtxAutomation& Server(std::string_view function, std::string_view name) {
+  TCtxAutomation* server = AutomationServer();
+  if (!server)
+    throw ECtxScriptError::CreateFmt(
+        "%s('%s'): automation objects are not available on this platform", {function, name});
+  return *server;
 }
 
 void CreateOleObject(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  RaiseNoAutomation(script, "CreateOleObject");
+  const std::string name = Text0(script.GetParam(1));
+  script.Result = Server("CreateOleObject", name).Create(script, name);
 }
 
 void GetActiveOleObject(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  RaiseNoAutomation(script, "GetActiveOleObject");
+  const std::string name = Text0(script.GetParam(1));
+  script.Result = Server("GetActiveOleObject", name).GetActive(script, name);
 }
 
 void CreateComObject(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  RaiseNoAutomation(script, "CreateComObject");
+  const std::string classId = Text0(script.GetParam(1));  // the argument is still converted
+  throw ECtxScriptError::CreateFmt(
+      "CreateComObject('%s'): class identifiers name no objects on this platform; "
+      "CreateOleObject takes the name of a D-Bus service",
+      {classId});
 }
 
 constexpr TPackageFunction kFunctions[] = {

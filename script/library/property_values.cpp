@@ -31,11 +31,6 @@ namespace {
   throw ECtxScriptError::CreateFmt("Ung\xC3\xBCltiges Eigenschaftselement: %s", {name});
 }
 
-TCtxValue StringValue(const QString& text) {
-  const QByteArray bytes = text.toUtf8();
-  return TCtxValue::String(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-}
-
 TCtxValue NumberValue(long double number) {
   if (number >= std::numeric_limits<std::int32_t>::min() &&
       number <= std::numeric_limits<std::int32_t>::max())

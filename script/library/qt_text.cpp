@@ -26,4 +26,9 @@ std::string BytesOf(const QString& text, TByteEncoding encoding) {
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+TCtxValue StringValue(const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  return TCtxValue::String(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
 }  // namespace zendrik

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "script/runtime/value.h"
+
 namespace zendrik {
 
 enum class TByteEncoding { Latin1, Utf8 };
@@ -20,6 +22,9 @@ TByteEncoding EncodingOf(std::string_view bytes) noexcept;
 QString QtText(std::string_view bytes, TByteEncoding encoding);
 /// The text that `bytes` stand for in their own encoding.
 QString QtText(std::string_view bytes);
+
+/// A String value holding `text` as UTF-8.
+TCtxValue StringValue(const QString& text);
 
 /// `text` as bytes in `encoding`. A text with characters beyond Latin-1 cannot go back to
 /// Latin-1 whole: it is written as UTF-8 instead.

@@ -501,8 +501,11 @@ void AppendText(std::string& out, const TCtxValue& value, std::span<const TCtxVa
   }
   switch (value.Type()) {
     case TCtxType::Boolean: out += value.BooleanPayload() ? "True" : "False"; return;
-    case TCtxType::Unassigned:
-    case TCtxType::Automation: out += "Unassigned"; return;
+    case TCtxType::Unassigned: out += "Unassigned"; return;
+    case TCtxType::Automation:
+      // An automation object has no text of its own: the plain conversion refuses it.
+      out += value.AutomationPayload() ? ToStringPlain(value) : "Unassigned";
+      return;
     case TCtxType::Null: out += "Null"; return;
     default: out += ToStringPlain(value); return;
   }

@@ -486,14 +486,14 @@ void TCtxScript::AccessAutomation(const TCtxPCodeRec& instruction, TCtxAccessKin
   TCtxAutomation* server = AutomationServer();
   if (!server) throw ECtxScriptError("Automation objects are not available on this platform");
   if (kind == Kind::akSet) {
-    server->Put(receiver, instruction.Name, Result);
+    server->Put(*this, receiver, instruction.Name, Result);
   } else if (instruction.Count == 0) {
-    Result = server->Get(receiver, instruction.Name);
+    Result = server->Get(*this, receiver, instruction.Name);
   } else {
     std::vector<TCtxValue> arguments;
     arguments.reserve(instruction.Count);
     for (int k = instruction.Count; k >= 1; --k) arguments.push_back(GetParam(k));
-    Result = server->Call(receiver, instruction.Name, arguments);
+    Result = server->Call(*this, receiver, instruction.Name, arguments);
   }
 }
 

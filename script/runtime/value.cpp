@@ -6,6 +6,7 @@
 #include <memory>
 #include <utility>
 
+#include "script/runtime/automation.h"
 #include "script/runtime/errors.h"
 
 namespace zendrik {
@@ -44,15 +45,21 @@ TCtxValue& TCtxValue::AssignManaged(const TCtxValue& other) {
 void TCtxValue::CopyManagedOther() {
   if (IsArray())
     payload_.array = std::make_unique<TCtxArray>(*payload_.array).release();  // owned by this value
+  else if (Is(TCtxType::Automation))
+    ++payload_.automation->refs_;
   else
     ++payload_.object->refs;
 }
 
 void TCtxValue::ReleaseManagedOther() noexcept {
-  if (IsArray())
+  if (IsArray()) {
     std::unique_ptr<TCtxArray> owned(payload_.array);
-  else if (--payload_.object->refs == 0)
+  } else if (Is(TCtxType::Automation)) {
+    if (--payload_.automation->refs_ == 0)
+      std::unique_ptr<TCtxAutomationObject> owned(payload_.automation);
+  } else if (--payload_.object->refs == 0) {
     std::unique_ptr<TCtxObjectHolder> owned(payload_.object);
+  }
 }
 
 TCtxValue TCtxValue::String(TCtxString text) noexcept {
@@ -92,6 +99,16 @@ TCtxValue TCtxValue::Array(TCtxArray array) {
   v.payload_.array = std::make_unique<TCtxArray>(std::move(array)).release();  // owned by the value
   v.type_ = kCtxArrayFlag | static_cast<std::uint16_t>(TCtxType::Variant);
   v.managed_ = true;
+  return v;
+}
+
+TCtxValue TCtxValue::Automation(std::unique_ptr<TCtxAutomationObject> object) {
+  TCtxValue v = Plain(TCtxType::Automation);
+  if (object) {
+    object->refs_ = 1;
+    v.payload_.automation = object.release();  // shared by the copies, freed with the last
+    v.managed_ = true;
+  }
   return v;
 }
 

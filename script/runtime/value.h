@@ -24,7 +24,7 @@ enum class TCtxType : std::uint16_t {
   Currency = 6,    // 64-bit fixed point, value times 10000
   Date = 7,        // double, days since 30 December 1899
   WideString = 8,  // automation string from a host; held as 8-bit text
-  Automation = 9,  // automation object; none exist on this platform
+  Automation = 9,  // automation object: a counted object of the automation server
   ErrorCode = 10,
   Boolean = 11,
   Variant = 12,  // element code of the engine's arrays
@@ -47,6 +47,7 @@ struct TCtxCurrency {
 inline constexpr std::int64_t kCtxCurrencyScale = 10000;
 
 class TCtxArray;
+class TCtxAutomationObject;
 struct TCtxObjectHolder;
 
 /// One script value: a type code and an 8-byte payload, 16 bytes in all. Copying an integer,
@@ -155,6 +156,9 @@ class TCtxValue {
     return Scalar(TCtxType::Reference, &Payload::integer, cell);
   }
   static TCtxValue Array(TCtxArray array);
+  /// An automation object value holding `object`, which the copies of the value share and the
+  /// last of them destroys; a null `object` gives one that holds no object.
+  static TCtxValue Automation(std::unique_ptr<TCtxAutomationObject> object);
   /// A value of a kind that carries no payload here (Automation without interface, ErrorCode,
   /// Unknown, ...); used for values that arrive from hosts and for tests of the operators.
   static TCtxValue OfBareType(std::uint16_t typeCode) noexcept {
@@ -186,6 +190,10 @@ class TCtxValue {
   std::int32_t ReferenceCell() const noexcept { return payload_.integer; }
   const TCtxArray& ArrayPayload() const noexcept { return *payload_.array; }
   TCtxArray& MutableArray() noexcept { return *payload_.array; }
+  /// The object of an Automation value, or null when it holds none (or is of another kind).
+  TCtxAutomationObject* AutomationPayload() const noexcept {
+    return Is(TCtxType::Automation) && managed_ ? payload_.automation : nullptr;
+  }
 
   /// The object of an `ObjectValue`: nil when it was nil or has been destroyed. Raises
   /// "Variant is not an object" for any other kind.
@@ -254,6 +262,7 @@ class TCtxValue {
     TCtxString::Rep* string;
     TCtxObjectHolder* object;
     TCtxArray* array;
+    TCtxAutomationObject* automation;
   } payload_{};
 };
 

@@ -148,18 +148,20 @@ TEST_F(Engine, TheGlobalScopeIsSearchedAfterTheHostAndBeforeTheSystemScope) {
 // Records what reaches the automation server.
 class StandInAutomation : public TCtxAutomation {
  public:
-  TCtxValue Get(const TCtxValue&, std::string_view name) override {
+  TCtxValue Create(TCtxScript&, std::string_view) override { return {}; }
+  TCtxValue GetActive(TCtxScript&, std::string_view) override { return {}; }
+  TCtxValue Get(TCtxScript&, const TCtxValue&, std::string_view name) override {
     Calls.push_back("get " + std::string(name));
     return TCtxValue::Integer(1);
   }
-  TCtxValue Call(const TCtxValue&, std::string_view name,
+  TCtxValue Call(TCtxScript&, const TCtxValue&, std::string_view name,
                  std::span<const TCtxValue> arguments) override {
     std::string call = "call " + std::string(name);
     for (const TCtxValue& argument : arguments) call += " " + ValueToText(argument);
     Calls.push_back(call);
     return TCtxValue::Integer(2);
   }
-  void Put(const TCtxValue&, std::string_view name, const TCtxValue& value) override {
+  void Put(TCtxScript&, const TCtxValue&, std::string_view name, const TCtxValue& value) override {
     Calls.push_back("put " + std::string(name) + " " + ValueToText(value));
   }
   std::vector<std::string> Calls;

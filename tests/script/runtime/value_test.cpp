@@ -6,7 +6,9 @@
 #include <QPointer>
 #include <memory>
 
+#include "script/runtime/automation.h"
 #include "script/runtime/errors.h"
+#include "script/runtime/operators.h"
 #include "value_test_support.h"
 
 namespace zendrik {
@@ -111,6 +113,53 @@ TEST(ScriptValue, AnOwnedObjectGoesWithTheLastCopyOfItsValue) {
   EXPECT_EQ(held.ToObject(), nullptr);
   held.Clear();
   EXPECT_EQ(TCtxValue::OwnedObject(nullptr).ToObject(), nullptr);
+}
+
+// An automation object that counts how many of its kind are alive.
+class CountedAutomationObject : public TCtxAutomationObject {
+ public:
+  explicit CountedAutomationObject(int& alive) : alive_(alive) { ++alive_; }
+  ~CountedAutomationObject() override { --alive_; }
+
+ private:
+  int& alive_;
+};
+
+TEST(ScriptValue, AutomationObjectIsSharedByItsCopiesAndEndsWithTheLast) {
+  int alive = 0;
+  TCtxValue value = TCtxValue::Automation(std::make_unique<CountedAutomationObject>(alive));
+  EXPECT_EQ(value.TypeCode(), 9);
+  TCtxValue copy = value;
+  TCtxValue inArray = TCtxValue::Array(TCtxArray(0, {copy}));
+  EXPECT_EQ(copy.AutomationPayload(), value.AutomationPayload());
+  EXPECT_EQ(inArray.ArrayPayload().At(0).AutomationPayload(), value.AutomationPayload());
+  value = Nul();
+  copy.Clear();
+  EXPECT_EQ(alive, 1) << "the array's element still holds it";
+  inArray = I(0);
+  EXPECT_EQ(alive, 0);
+  EXPECT_EQ(TCtxValue::Automation(nullptr).AutomationPayload(), nullptr);
+}
+
+TEST(ScriptValue, AutomationObjectTakesNoOperatorAndHasNoText) {
+  int alive = 0;
+  const TCtxValue object = TCtxValue::Automation(std::make_unique<CountedAutomationObject>(alive));
+  const auto message = [](auto operation) -> std::string {
+    try {
+      operation();
+    } catch (const std::exception& e) {
+      return e.what();
+    }
+    return "no error";
+  };
+  EXPECT_EQ(message([&] { BinaryOperationSlow(TCtxBinaryOp::Plus, object, I(1)); }),
+            "Invalid variant operation");
+  EXPECT_EQ(message([&] { CompareSlow(TCtxCompareOp::Equal, object, object); }),
+            "Invalid variant operation");
+  EXPECT_EQ(message([&] { LogicalNot(object); }), "Invalid variant operation");
+  EXPECT_EQ(message([&] { ValueToText(object); }), "Invalid variant type conversion");
+  EXPECT_EQ(message([&] { ToStringPlain(object); }), "Invalid variant type conversion");
+  EXPECT_EQ(ValueToText(TCtxValue::Automation(nullptr)), "Unassigned");
 }
 
 TEST(ScriptValue, OnlyAnObjectValueTurnsIntoAnObject) {

@@ -10,13 +10,7 @@ begin
 end;
 // expect: 1 2 4 16 32 63 0 1 2 65535
 
-// case: automation objects cannot be created
-begin
-  CreateOleObject('Excel.Application');
-end;
-// expect error: CreateOleObject('Excel.Application'): automation objects are not available on this platform
-
-// case: nor found running, nor made from a class identifier
+// case: without an automation server automation objects can be neither created nor found
 var message;
 begin
   try
@@ -25,7 +19,13 @@ begin
     message := exception;
   end;
   Print(message);
-  CreateComObject('{00000000-0000-0000-C000-000000000046}');
+  CreateOleObject('Excel.Application');
 end;
 // expect: GetActiveOleObject('Word.Application'): automation objects are not available on this platform
-// expect error: CreateComObject('{00000000-0000-0000-C000-000000000046}'): automation objects are not available on this platform
+// expect error: CreateOleObject('Excel.Application'): automation objects are not available on this platform
+
+// case: a class identifier names no object here
+begin
+  CreateComObject('{00000000-0000-0000-C000-000000000046}');
+end;
+// expect error: CreateComObject('{00000000-0000-0000-C000-000000000046}'): class identifiers name no objects on this platform; CreateOleObject takes the name of a D-Bus service
