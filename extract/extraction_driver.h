@@ -26,11 +26,19 @@ class TExtractionView {
 /// The one message every failed extraction shows.
 extern const char* const kExtractionFailureMessage;
 
+/// How an extraction ended.
+enum class TExtractionEnd {
+  Done,     // also when the address was empty or could not be opened
+  Failed,   // the failure message was shown
+  Stopped,  // the transfer was aborted on purpose (`EIEHTTPAborted`): no message
+};
+
 /// Rebuilds the table from the page at `address`, resolved against CurrentAddress(). An empty
 /// address does nothing. An address that cannot be opened leaves an empty table and reports
-/// nothing; any failure after that keeps the rows added so far and reports the one message.
-/// The grid is repainted in every case but the empty address.
-void DownloadIt(const std::string& address, TCellTable& table, TIEHTTP& http,
-                TExtractionView& view);
+/// nothing; any failure after that keeps the rows added so far and reports the one message; a
+/// stopped transfer leaves the table empty and reports nothing. The grid is repainted in every
+/// case but the empty address.
+TExtractionEnd DownloadIt(const std::string& address, TCellTable& table, TIEHTTP& http,
+                          TExtractionView& view);
 
 }  // namespace zendrik
