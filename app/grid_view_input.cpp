@@ -74,7 +74,8 @@ bool TGridView::CellMouse(QMouseEvent& event) {
 }
 
 bool TGridView::RowHeaderMouse(QMouseEvent& event) {
-  const int row = RowAt(event.position().toPoint().y() + CellScroller->verticalScrollBar()->value());
+  const int row =
+      RowAt(event.position().toPoint().y() + CellScroller->verticalScrollBar()->value());
   if (row < 0 || !(event.buttons() & Qt::LeftButton)) return false;
   if (event.type() == QEvent::MouseButtonPress) {
     Selection_.ClickRow(row, Extends(event));

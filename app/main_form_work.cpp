@@ -24,7 +24,8 @@ bool TMainForm::RunScriptClick() {
   using TEnd = TScriptRunResult::TEnd;
   switch (result.End) {
     case TEnd::Done: return true;
-    case TEnd::Stopped: statusBar()->showMessage(QString::fromStdString(StopReport(result)));
+    case TEnd::Stopped:
+      statusBar()->showMessage(QString::fromStdString(StopReport(result)));
       return false;
     case TEnd::CompileError:
       ShowError(result.Message);

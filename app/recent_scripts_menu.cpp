@@ -17,6 +17,8 @@ TRecentScriptsMenu::TRecentScriptsMenu(QMenu& menu, TRecentScripts& recent)
     item->setObjectName(QString("RecentScript%1").arg(i));
     Actions.push_back(item);
   }
+  // Another window of the program may have changed the list meanwhile.
+  connect(&menu, &QMenu::aboutToShow, this, &TRecentScriptsMenu::Update);
   Update();
 }
 

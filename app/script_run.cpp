@@ -21,8 +21,8 @@ std::string BatchReport(const std::string& script, const TScriptRunResult& resul
   if (result.Line > 0 && result.Column > 0) report += ":" + std::to_string(result.Column);
   if (result.End == TScriptRunResult::TEnd::Stopped) return report + ": stopped";
   std::string message = ReplaceAllNoCase(result.Message, "\r\n", " ");
-  std::replace_if(message.begin(), message.end(), [](char c) { return c == '\r' || c == '\n'; },
-                  ' ');
+  std::replace_if(
+      message.begin(), message.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
   return report + ": " + message;
 }
 
