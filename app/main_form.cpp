@@ -53,7 +53,8 @@ TMainForm::TMainForm(TMessageBoxes& boxes) : Boxes(boxes), BaseCaption_(kBaseCap
   UpdateCaption();
   RecoveryTimer = new QTimer(this);
   RecoveryTimer->setSingleShot(true);
-  connect(RecoveryTimer, &QTimer::timeout, this, [this] { KeepForRecovery(); });
+  connect(RecoveryTimer, &QTimer::timeout, this,
+          [this] { Guarded([this] { KeepForRecovery(); }); });
   connect(Memo1, &QPlainTextEdit::textChanged, this, &TMainForm::Memo1Change);
   resize(kWidth, kHeight);
   CentreOnScreen();

@@ -156,20 +156,23 @@ void TMainForm::KeepForRecovery() {
 }
 
 void TMainForm::OfferRecovery() {
-  const std::optional<TScriptRecovery::TKept> kept = Recovery.Kept();
-  if (!kept) return;
-  const QMessageBox::StandardButton answer = Boxes.Show(
-      this, {QMessageBox::Question, "Restore script",
-             "A script was not saved when the program last ended. Do you want to restore it?",
-             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes});
-  if (answer != QMessageBox::Yes) {
-    Recovery.Remove();
-    return;
-  }
-  ScriptFileName_ = kept->ScriptFileName;
-  ScriptEncoding = DisplayEncoding(kept->Bytes);
-  Memo1->setPlainText(EditorText(kept->Bytes));
-  SetChanged();
+  // Called from the event loop at start-up: its errors take the commands' guarded path.
+  Guarded([this] {
+    const std::optional<TScriptRecovery::TKept> kept = Recovery.Kept();
+    if (!kept) return;
+    const QMessageBox::StandardButton answer = Boxes.Show(
+        this, {QMessageBox::Question, "Restore script",
+               "A script was not saved when the program last ended. Do you want to restore it?",
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes});
+    if (answer != QMessageBox::Yes) {
+      Recovery.Remove();
+      return;
+    }
+    ScriptFileName_ = kept->ScriptFileName;
+    ScriptEncoding = DisplayEncoding(kept->Bytes);
+    Memo1->setPlainText(EditorText(kept->Bytes));
+    SetChanged();
+  });
 }
 
 }  // namespace zendrik

@@ -123,7 +123,8 @@ TEST_F(WindowCellsTest, DoubleClickingALinkExtractsItsPageRelativeToTheLastOne) 
   server.Serve("/dir/list.html",
                HttpReply::Page("<tr><td>Item</td><td><a href=\"item.html\">see</a></td></tr>"));
   server.Serve("/dir/item.html", HttpReply::Page("<p>Details"));
-  form.findChild<QLineEdit*>("Edit1")->setText(QString::fromStdString(server.Url("/dir/list.html")));
+  form.findChild<QLineEdit*>("Edit1")->setText(
+      QString::fromStdString(server.Url("/dir/list.html")));
   form.ExtractDataBtnClick();
   ASSERT_EQ(form.Table.ReadCell(1, 2), "item.html");
 

@@ -1,10 +1,10 @@
 // What reaches the window from outside its commands: links in cells, dropped files and links,
 // and the list of recent scripts.
 
+#include "app/window_drops.h"
 #include "app/cell_links.h"
 #include "app/main_form.h"
 #include "app/recent_scripts.h"
-#include "app/window_drops.h"
 
 #include "extract/address_resolution.h"
 #include "tests/app/scripted_message_boxes.h"

@@ -93,12 +93,11 @@ TEST_F(WindowWorkTest, EscStopsAnEndlessScriptWithinATenthOfASecondAndTheNextRun
 }
 
 TEST_F(WindowWorkTest, CommandsWaitWhileWorkRunsAndStopIsThereOnlyThen) {
-  const char* const exclusive[] = {"NewTable1", "SaveTable1",   "Neu1",         "ffnen1",
+  const char* const exclusive[] = {"NewTable1",  "SaveTable1",      "Neu1",         "ffnen1",
                                    "Speichern1", "Speichernunter1", "Extractdata1", "Runscript1"};
   const char* const always[] = {"Exit1", "Helpfile1", "About1"};
   const auto states = [this, &exclusive, &always](bool running) {
-    for (const char* name : exclusive)
-      EXPECT_EQ(Find<QAction>(name).isEnabled(), !running) << name;
+    for (const char* name : exclusive) EXPECT_EQ(Find<QAction>(name).isEnabled(), !running) << name;
     for (const char* name : always) EXPECT_TRUE(Find<QAction>(name).isEnabled()) << name;
     EXPECT_EQ(Find<QPushButton>("RunScript").isEnabled(), !running);
     EXPECT_EQ(Find<QPushButton>("ExtractDataBtn").isEnabled(), !running);
@@ -154,7 +153,8 @@ TEST_F(WindowWorkTest, ClosingDuringARunAsksAndClosesOnceTheRunStopped) {
   ASSERT_EQ(boxes.Boxes.size(), 3u);
   for (int i : {0, 1}) {
     EXPECT_EQ(boxes.Boxes[i].Caption, "Quit");
-    EXPECT_EQ(boxes.Boxes[i].Text, "A script is running. Do you want to stop it and close the window?");
+    EXPECT_EQ(boxes.Boxes[i].Text,
+              "A script is running. Do you want to stop it and close the window?");
   }
   EXPECT_EQ(boxes.Boxes[2].Text,
             "The existing script has not been saved. Do you want to save the script now?");
