@@ -7,7 +7,6 @@
 #include "app/help_page.h"
 #include "app/ie_http_component.h"
 #include "app/product_info.h"
-#include "script/compiler/compile_error.h"
 #include "script/runtime/engine.h"
 
 #include <QApplication>
@@ -88,7 +87,6 @@ TMainForm::TMainForm(TMessageBoxes& boxes) : Boxes(boxes), BaseCaption_(kBaseCap
 }
 
 TMainForm::~TMainForm() {
-  Runner.reset();
   SetScriptHost(nullptr);
   SetAllocationReporter(std::move(PreviousAllocationReporter));
 }
