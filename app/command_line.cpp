@@ -80,7 +80,8 @@ TExtraction ExtractAddress(const std::string& address, TCellTable& table, const 
   TFetchOutcome outcome = DownloadIt(address, table, http, view);
   switch (outcome.End) {
     case TFetchOutcome::TEnd::Done: return TExtraction::Done;
-    case TFetchOutcome::TEnd::Failed: return TExtraction::Failed;
+    case TFetchOutcome::TEnd::Failed:
+    case TFetchOutcome::TEnd::Stopped: return TExtraction::Failed;  // nothing stops it here
     case TFetchOutcome::TEnd::NotOpened: break;
   }
   openFailure = std::move(outcome.Error);

@@ -171,4 +171,18 @@ std::pair<unsigned, unsigned> TGridLayout::RowsIn(int top, int bottom, unsigned 
   return {clampRow(first), clampRow(end)};
 }
 
+int TGridLayout::ColumnAt(int x) const {
+  if (ColWidths.Count == 0) return -1;
+  const auto edges = ColumnLefts.begin() + 1;
+  const int column = static_cast<int>(std::lower_bound(edges, ColumnLefts.end(), x) - edges);
+  return std::min(column, ColumnCount() - 1);
+}
+
+int TGridLayout::RowAt(int y, unsigned rowCount) const {
+  if (rowCount == 0) return -1;
+  // Row r covers y = r * pitch + 1 .. (r + 1) * pitch.
+  const long long row = (std::max(1, y) - 1) / RowPitch();
+  return static_cast<int>(std::min<long long>(row, rowCount - 1));
+}
+
 }  // namespace zendrik

@@ -71,6 +71,12 @@ class TGridLayout {
   std::pair<int, int> ColumnsIn(int left, int right) const;
   /// The same for rows (text and the line below each), out of `rowCount` rows.
   std::pair<unsigned, unsigned> RowsIn(int top, int bottom, unsigned rowCount) const;
+  /// The zero-based column under x (its right line included), the nearest one for an x outside
+  /// the table; -1 when there are no columns.
+  int ColumnAt(int x) const;
+  /// The zero-based row under y (the line below it included) out of `rowCount` rows, the
+  /// nearest one for a y outside the table; -1 when there are no rows.
+  int RowAt(int y, unsigned rowCount) const;
 
   /// One width per column, rebuilt by `Rebuild`; `CurColWidth` follows its cursor.
   int* CurColWidth = nullptr;

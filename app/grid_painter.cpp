@@ -35,11 +35,25 @@ void UseLinePen(QPainter& painter) {
   painter.setPen(QPen(QColor::fromRgb(kGridLine), 0));
 }
 
+// The selection's part of the table as one rectangle, whatever the table's size.
+void FillSelection(QPainter& painter, const QRect& exposed, const TCellRange& selection,
+                   unsigned rowCount, const TGridLayout& layout) {
+  if (selection.Empty() || rowCount == 0 || layout.ColumnCount() == 0) return;
+  const int right = std::min(selection.Right, layout.ColumnCount() - 1);
+  const int bottom = std::min(selection.Bottom, static_cast<int>(rowCount) - 1);
+  if (selection.Left > right || selection.Top > bottom) return;
+  const int pitch = layout.RowPitch();
+  const QRect cells(QPoint(layout.ColumnLeft(selection.Left), selection.Top * pitch),
+                    QPoint(layout.ColumnLeft(right + 1), (bottom + 1) * pitch));
+  painter.fillRect(cells & exposed, QColor::fromRgb(kSelectionBackground));
+}
+
 }  // namespace
 
 void PaintCellArea(QPainter& painter, const QRect& exposed, QSize surface, const TCellTable& table,
-                   const TGridLayout& layout) {
+                   const TGridLayout& layout, const TCellRange& selection) {
   Prepare(painter, exposed, kCellBackground, layout);
+  FillSelection(painter, exposed, selection, table.RowCount(), layout);
   const auto [firstRow, endRow] = layout.RowsIn(exposed.top(), exposed.bottom(), table.RowCount());
   const auto [firstColumn, endColumn] = layout.ColumnsIn(exposed.left(), exposed.right());
   const int pitch = layout.RowPitch();

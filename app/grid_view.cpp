@@ -3,8 +3,14 @@
 #include "app/grid_painter.h"
 #include "app/paint_box.h"
 
+#include "app/clipboard_export.h"
+
+#include <QAction>
 #include <QBoxLayout>
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -43,6 +49,7 @@ TGridView::TGridView(QWidget& panel, const TCellTable& table, const QFont& font)
   BuildHeaderStrip(*column);
   BuildBody(*column);
   ConnectPainting();
+  BuildActions();
   Cells->resize(Layout_.SurfaceSize());
 }
 
@@ -62,6 +69,7 @@ void TGridView::BuildHeaderStrip(QBoxLayout& column) {
   corner->setObjectName("Panel4");
   corner->setFixedWidth(kRowHeaderWidth);
   corner->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  Corner = corner;
   auto* line = Unspaced(new QHBoxLayout(strip));
   line->addWidget(corner);
   line->addWidget(MakeHeaderBox("ScrollBox2", ColumnHeader, strip));
@@ -89,7 +97,7 @@ void TGridView::BuildBody(QBoxLayout& column) {
 
 void TGridView::ConnectPainting() {
   Cells->OnPaint = [this](QPainter& painter, const QRect& exposed) {
-    PaintCellArea(painter, exposed, Cells->size(), Table, Layout_);
+    PaintCellArea(painter, exposed, Cells->size(), Table, Layout_, Selection_.Range());
   };
   ColumnHeader->OnPaint = [this](QPainter& painter, const QRect& exposed) {
     PaintColumnHeader(painter, exposed, ColumnHeader->size(),
@@ -107,7 +115,27 @@ void TGridView::ConnectPainting() {
           [this] { RowHeader->update(); });
 }
 
+void TGridView::BuildActions() {
+  // The cells take the focus from a click or the Tab key, so that their keys reach them.
+  Cells->setFocusPolicy(Qt::StrongFocus);
+  Copy = new QAction("Copy", Cells);
+  Copy->setObjectName("CopyCells1");
+  Copy->setShortcut(QKeySequence::Copy);
+  Copy->setShortcutContext(Qt::WidgetShortcut);
+  SelectEverything = new QAction("Select all", Cells);
+  SelectEverything->setObjectName("SelectAllCells1");
+  SelectEverything->setShortcut(QKeySequence::SelectAll);
+  SelectEverything->setShortcutContext(Qt::WidgetShortcut);
+  Cells->addActions({Copy, SelectEverything});
+  Cells->setContextMenuPolicy(Qt::ActionsContextMenu);
+  for (QWidget* surface : {static_cast<QWidget*>(Cells), static_cast<QWidget*>(ColumnHeader),
+                           static_cast<QWidget*>(RowHeader), Corner})
+    surface->installEventFilter(this);
+}
+
 void TGridView::Refresh() {
+  // The table was replaced or emptied: what was selected is gone.
+  Selection_.Clear();
   Layout_.Rebuild(Table);
   Repaint();
 }
@@ -117,11 +145,43 @@ void TGridView::RefreshAfterWrite(int row, int column, const TCellWriteShape& be
   Repaint();
 }
 
+void TGridView::SetDeferredRepaint(bool deferred) {
+  Deferred = deferred;
+  if (!Deferred && RepaintQueued) RepaintNow();
+}
+
 void TGridView::Repaint() {
+  if (!Deferred) {
+    RepaintNow();
+    return;
+  }
+  if (RepaintQueued) return;
+  RepaintQueued = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (RepaintQueued) RepaintNow();
+      },
+      Qt::QueuedConnection);
+}
+
+void TGridView::RepaintNow() {
+  RepaintQueued = false;
   Cells->resize(Layout_.SurfaceSize());
   Cells->repaint();
   ColumnHeader->repaint();
   RowHeader->repaint();
+}
+
+void TGridView::SelectAll() {
+  Selection_.SelectAll();
+  SelectionChanged();
+}
+
+void TGridView::SelectionChanged() { Cells->update(); }
+
+void TGridView::CopySelection() {
+  QGuiApplication::clipboard()->setMimeData(SelectionMimeData(Table, Selection_.Range()).release());
 }
 
 void TGridView::ScrollVertically(int pixels) {

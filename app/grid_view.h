@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/cell_selection.h"
 #include "app/grid_layout.h"
 #include "extract/table.h"
 
 #include <QObject>
 
+class QAction;
 class QBoxLayout;
+class QMouseEvent;
 class QScrollArea;
 class QWidget;
 
@@ -17,6 +20,10 @@ class TPaintBox;
 /// `ScrollBox1`, the column header `PaintBox2` (in `ScrollBox2`, right of the corner `Panel4`
 /// in the strip `Panel3`) and the row header `PaintBox3` (in `ScrollBox3`). Only `ScrollBox1`
 /// scrolls; the headers paint with its scroll offsets and follow it.
+///
+/// Cells are selected with the mouse (click, Shift+click, drag; the row numbers, the column
+/// names and the corner select whole rows, columns or everything) and by Ctrl+A, and copied
+/// to the clipboard by Ctrl+C or the cell area's context menu.
 class TGridView : public QObject {
   Q_OBJECT
 
@@ -36,6 +43,19 @@ class TGridView : public QObject {
   void RefreshAfterWrite(int row, int column, const TCellWriteShape& before);
   /// Moves the cell area's vertical scroll position by `pixels`, kept within its range.
   void ScrollVertically(int pixels);
+  /// While deferred, `Refresh` and `RefreshAfterWrite` bring the layout up to date at once but
+  /// size and repaint the surfaces only when events are next processed, once for all the
+  /// changes made until then. Ending it repaints what is pending at once.
+  void SetDeferredRepaint(bool deferred);
+
+  const TCellSelection& Selection() const { return Selection_; }
+  void SelectAll();
+  /// Puts the selected cells on the clipboard: tab-separated text and CSV.
+  void CopySelection();
+  /// The cell area's "Copy" (Ctrl+C) and "Select all" (Ctrl+A) items of its context menu and
+  /// their keys; their owner connects them (`CopySelection`, `SelectAll`).
+  QAction& CopyAction() const { return *Copy; }
+  QAction& SelectAllAction() const { return *SelectEverything; }
 
   const TGridLayout& Layout() const { return Layout_; }
   QScrollArea& ScrollBox1() const { return *CellScroller; }
@@ -43,9 +63,27 @@ class TGridView : public QObject {
   TPaintBox& PaintBox2() const { return *ColumnHeader; }
   TPaintBox& PaintBox3() const { return *RowHeader; }
 
+ signals:
+  /// A cell of the table was double-clicked (zero-based row and column).
+  void CellDoubleClicked(int row, int column);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
-  /// Sizes the cell surface to the layout and repaints the cells and both headers at once.
+  /// Sizes the cell surface to the layout and repaints the cells and both headers, at once or,
+  /// while deferred, when events are next processed.
   void Repaint();
+  void RepaintNow();
+  void BuildActions();
+  void SelectionChanged();
+  // Mouse input on the surfaces (grid_view_input.cpp); true when the event was used.
+  bool CellMouse(QMouseEvent& event);
+  bool RowHeaderMouse(QMouseEvent& event);
+  bool ColumnHeaderMouse(QMouseEvent& event);
+  /// The zero-based table row and column under a point of the cell surface; -1 for none.
+  int RowAt(int y) const;
+  int ColumnAt(int x) const;
   void BuildHeaderStrip(QBoxLayout& column);
   void BuildBody(QBoxLayout& column);
   void ConnectPainting();
@@ -56,6 +94,14 @@ class TGridView : public QObject {
   TPaintBox* Cells = nullptr;
   TPaintBox* ColumnHeader = nullptr;
   TPaintBox* RowHeader = nullptr;
+  QWidget* Corner = nullptr;
+  QAction* Copy = nullptr;
+  QAction* SelectEverything = nullptr;
+  TCellSelection Selection_;
+  // A mouse button went down on the cells or a header and has not come up yet.
+  bool Dragging = false;
+  bool Deferred = false;
+  bool RepaintQueued = false;
 };
 
 }  // namespace zendrik

@@ -7,7 +7,6 @@
 #include "app/help_page.h"
 #include "app/ie_http_component.h"
 #include "app/product_info.h"
-#include "script/compiler/compile_error.h"
 #include "script/runtime/engine.h"
 
 #include <QApplication>
@@ -45,11 +44,16 @@ TMainForm::TMainForm(TMessageBoxes& boxes) : Boxes(boxes), BaseCaption_(kBaseCap
   setObjectName("MainForm");
   const QFont font = FormFont();
   setFont(font);
+  Work = new TRunController(this);
+  Commands = new TWindowCommands(
+      *Work, [this](std::string_view message) { ShowError(message); }, *this);
   BuildComponents(font);
+  connect(Work, &TRunController::BusyChanged, this, &TMainForm::WorkBusyChanged);
   UpdateCaption();
   RecoveryTimer = new QTimer(this);
   RecoveryTimer->setSingleShot(true);
-  connect(RecoveryTimer, &QTimer::timeout, this, [this] { KeepForRecovery(); });
+  connect(RecoveryTimer, &QTimer::timeout, this,
+          [this] { Guarded([this] { KeepForRecovery(); }); });
   connect(Memo1, &QPlainTextEdit::textChanged, this, &TMainForm::Memo1Change);
   resize(kWidth, kHeight);
   CentreOnScreen();
@@ -60,9 +64,21 @@ TMainForm::TMainForm(TMessageBoxes& boxes) : Boxes(boxes), BaseCaption_(kBaseCap
     box->widget()->installEventFilter(this);
   }
   HttpClient = new TIEHTTPComponent("IEHTTP1", this);
-  HttpClient->Client.OnPacketRead = [this](TIEHTTP& http) { ShowBytesReceived(http.BytesRead()); };
+  HttpClient->Client.OnPacketRead = [this](TIEHTTP& http) {
+    ShowBytesReceived(http.BytesRead());
+    Work->TickTransfer();
+  };
+  HttpClient->Client.OnWait = [this](TIEHTTP&) { Work->TickTransfer(); };
   Engine = new TCtxScript(this);
   Engine->setObjectName("CtxScript1");
+  Runner = std::make_unique<TScriptRunner>(*Engine, *Work);
+  // Queued: the extraction replaces the table, which must not happen inside the grid's own
+  // mouse handling.
+  connect(Grid_.get(), &TGridView::CellDoubleClicked, this, &TMainForm::FollowCellLink,
+          Qt::QueuedConnection);
+  setAcceptDrops(true);
+  Memo1->viewport()->installEventFilter(this);
+  Edit1->installEventFilter(this);
   SetScriptHost(this);
   AboutBox = std::make_unique<TAboutBox>();
   PreviousAllocationReporter =
@@ -108,13 +124,18 @@ void TMainForm::ExtractDataBtnClick() { DownloadIt(Edit1->text().toStdString());
 TIEHTTP& TMainForm::IEHTTP1() { return HttpClient->Client; }
 
 TFetchOutcome TMainForm::DownloadIt(const std::string& address) {
-  return zendrik::DownloadIt(address, Table, IEHTTP1(), *this);
+  const bool started = !Work->Busy();
+  const TRunController::TScope work(*Work, TRunController::TWork::Download);
+  TFetchOutcome outcome = zendrik::DownloadIt(address, Table, IEHTTP1(), *this);
+  // A script's download that is stopped stops the script, which says so itself.
+  if (outcome.End == TFetchOutcome::TEnd::Stopped && started)
+    statusBar()->showMessage("Download stopped");
+  return outcome;
 }
 
 void TMainForm::ShowBytesReceived(std::int64_t bytes) {
-  // Painted at once: the fetch lets no window messages run until it ends.
+  // Painted when the transfer next lets events through.
   statusBar()->showMessage(QString("%1 bytes received").arg(bytes));
-  statusBar()->repaint();
 }
 
 void TMainForm::Helpfile1Click() {
@@ -140,6 +161,8 @@ void TMainForm::SetAddressFieldText(std::string_view text) { Edit1->setText(Disp
 TFetchOutcome TMainForm::Download(const std::string& address) { return DownloadIt(address); }
 
 TFetchOutcome TMainForm::GetPage(const std::string& address, std::string& body) {
+  // A script's fetch: work inside the script's, which a stop ends with it.
+  const TRunController::TScope work(*Work, TRunController::TWork::Download);
   return FetchPage(address, IEHTTP1(), *this, body);
 }
 
@@ -159,38 +182,6 @@ bool TMainForm::SaveTable(const std::string& fileName, std::string& error) {
   return saved.Ok;
 }
 
-bool TMainForm::RunScriptClick() {
-  try {
-    TCtxValue discarded;
-    Engine->RunText(ScriptText(), this, discarded);
-    return true;
-  } catch (const ECtxScriptCompileError& error) {
-    ShowError(error.what());
-    // A compile error of the script itself; one of an expression it evaluates is a run error.
-    if (Engine->LastErrorLine() > 0)
-      Memo1->MoveCursorTo(Engine->LastErrorLine());
-    else
-      Memo1->MoveCursorTo(error.ErrorLine, error.ErrorPos);
-  } catch (const std::exception& error) {
-    ShowError(error.what());
-    if (Engine->LastErrorLine() > 0) Memo1->MoveCursorTo(Engine->LastErrorLine());
-  }
-  return false;
-}
-
-void TMainForm::RunFromWindow() {
-  KeepForRecovery();
-  RunScriptClick();
-}
-
-void TMainForm::Guarded(const std::function<void()>& command) {
-  try {
-    command();
-  } catch (const std::exception& error) {
-    ShowError(error.what());
-  }
-}
-
 void TMainForm::ShowError(std::string_view message) {
   Boxes.Show(this, {QMessageBox::Critical, {}, DisplayText(message)});
 }
@@ -207,6 +198,7 @@ void TMainForm::TurnWheel(QWheelEvent& event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == Edit1 || watched == Memo1->viewport()) && FilterDrop(*event)) return true;
   // Over the grid the wheel moves the cell area in the window's steps, not the scroll box's.
   if (event->type() == QEvent::Wheel) {
     auto& wheel = static_cast<QWheelEvent&>(*event);

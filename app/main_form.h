@@ -4,8 +4,12 @@
 #include "app/grid_view.h"
 #include "app/host_functions.h"
 #include "app/message_boxes.h"
+#include "app/recent_scripts.h"
+#include "app/run_controller.h"
 #include "app/script_editor.h"
 #include "app/script_recovery.h"
+#include "app/script_run.h"
+#include "app/window_commands.h"
 #include "extract/allocation_report.h"
 #include "extract/extraction_driver.h"
 #include "extract/table.h"
@@ -17,8 +21,10 @@
 #include <memory>
 #include <string>
 
+class QAction;
 class QFileDialog;
 class QLabel;
+class QMimeData;
 class QLineEdit;
 class QPushButton;
 class QSplitter;
@@ -29,12 +35,18 @@ namespace zendrik {
 class TAboutBox;
 class TCtxScript;
 class TIEHTTPComponent;
+class TRecentScriptsMenu;
+struct TDrop;
 
 /// The program's one window: the address field and the extraction button at the top, the
 /// table grid in the middle, the script editor below the splitter, and the status bar. It owns
 /// the table, the HTTP client and the script engine, and is the host of the scripts it runs.
 /// Every component carries its form name as its objectName (`Edit1`, `PaintBox1`, `Memo1`,
 /// `CtxScript1`, ...), so that it can be found by name.
+///
+/// A script run or a download is work of the run controller: meanwhile the window stays
+/// alive, Esc and Stop end the work, and the commands that would start other work or change
+/// the document are disabled (`TWindowCommands`).
 class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost {
   Q_OBJECT
   Q_PROPERTY(QString Caption READ windowTitle WRITE setWindowTitle)
@@ -56,7 +68,8 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   /// The HTTP client `IEHTTP1` that extractions fetch with.
   TIEHTTP& IEHTTP1();
 
-  /// Rebuilds the table from the page at `address` (an empty address does nothing).
+  /// Rebuilds the table from the page at `address` (an empty address does nothing), as work
+  /// that Stop ends ("Download stopped" when the user started it).
   TFetchOutcome DownloadIt(const std::string& address);
 
   void ShowAddress(const std::string& address) override;
@@ -80,8 +93,16 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   TScriptEditor& ScriptEditor() { return *Memo1; }
   /// Runs the editor's text with the window as host. A compile error or an error the script
   /// does not handle is shown in an error box, and the editor's cursor goes where it happened;
-  /// false then.
+  /// a stopped run says where it stopped in the status bar; false then.
   bool RunScriptClick();
+  /// Runs the editor's text with the window as host and tells how it ended, showing nothing.
+  TScriptRunResult RunEditorScript();
+  /// The work running in the window, and its stop.
+  TRunController& Controller() { return *Work; }
+  /// Esc, the Operations menu's "Stop" and the Stop button: ends the running work.
+  void Stop1Click();
+  /// The scripts opened and saved last (the File menu lists them).
+  TRecentScripts& RecentScripts() { return Recent; }
   /// The general error handler: the error's text in an error box.
   void ShowError(std::string_view message);
 
@@ -118,6 +139,13 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   std::string ScriptText() const;
   /// Offers to restore text that an earlier session left unsaved (after a crash or a kill).
   void OfferRecovery();
+  /// Opens a script the way the recent-scripts list and drops do: after the question about
+  /// unsaved work, and noted as recent. A file that cannot be read leaves the list.
+  void OpenScriptAsked(const std::string& fileName);
+  /// What a drop of `data` does: opens a script or extracts a page. Refused while work runs.
+  void DropData(const QMimeData& data);
+  /// A double-click on the cell (zero-based): extracts the page when the cell holds an address.
+  void FollowCellLink(int row, int column);
 
   /// The table the window shows; the grid's widths follow it on `Grid().Refresh()`.
   TCellTable Table;
@@ -149,6 +177,9 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   void wheelEvent(QWheelEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildComponents(const QFont& gridFont);
@@ -162,11 +193,21 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   QFileDialog& OpenScriptDialog();
   QFileDialog& SaveScriptDialog();
   void UpdateCaption();
-  /// Runs `command`, showing an error it raises through the general error handler: errors must
-  /// not cross Qt's event loop.
-  void Guarded(const std::function<void()>& command);
+  /// Runs `command` on the one guarded path of every command (`TWindowCommands`).
+  bool Guarded(const std::function<void()>& command,
+               TWindowCommands::TKind kind = TWindowCommands::TKind::Any);
   /// The button and the menu command: keeps the text for recovery, then runs it.
   void RunFromWindow();
+  /// Work began or ended: the grid, the editor and the Stop command follow.
+  void WorkBusyChanged(bool busy);
+  /// The question when the window is closed while work runs; true when the work is stopping
+  /// and the window closes once it has ended.
+  bool StopToClose();
+  /// The drop a drag carries, or nothing while work runs.
+  TDrop AcceptableDrop(const QMimeData& data) const;
+  /// Takes drags of files and links that land on the editor and the address field.
+  bool FilterDrop(QEvent& event);
+  void NoteRecentScript();
   void KeepForRecovery();
   void PlaceSplitter();
   void CentreOnScreen();
@@ -179,6 +220,8 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   QLabel* Label2 = nullptr;
   QPushButton* ExtractDataBtn = nullptr;
   QPushButton* RunScript = nullptr;
+  QPushButton* StopBtn = nullptr;
+  QAction* Stop1 = nullptr;
   TScriptEditor* Memo1 = nullptr;
   QSplitter* Splitter1 = nullptr;
   QFileDialog* SaveDialog1 = nullptr;
@@ -193,6 +236,13 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   // How the editor's text stands for the script's bytes (see DisplayedBytes).
   TTextEncoding ScriptEncoding = TTextEncoding::Utf8;
   std::unique_ptr<TGridView> Grid_;
+  TRunController* Work = nullptr;
+  TWindowCommands* Commands = nullptr;
+  std::unique_ptr<TScriptRunner> Runner;
+  TRecentScripts Recent;
+  TRecentScriptsMenu* RecentMenu = nullptr;
+  // The window closes once the work stopped at its close has ended.
+  bool CloseWhenIdle = false;
   std::unique_ptr<TAboutBox> AboutBox;
   bool SplitterPlaced = false;
   // Wheel turn not yet worth a whole notch (fine-grained wheels and touchpads).

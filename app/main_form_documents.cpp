@@ -2,7 +2,6 @@
 // commands that open and save it, the question before unsaved work is dropped, and the
 // recovery file that keeps typed text safe from a crash.
 
-#include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -120,11 +119,15 @@ void TMainForm::Neu1Click() {
 }
 
 void TMainForm::ffnen1Click() {
-  Guarded([this] { OpenFile(); });
+  Guarded([this] {
+    if (OpenFile() == 1) NoteRecentScript();
+  });
 }
 
 void TMainForm::Speichern1Click() {
-  Guarded([this] { SaveFile(); });
+  Guarded([this] {
+    if (SaveFile()) NoteRecentScript();
+  });
 }
 
 void TMainForm::Speichernunter1Click() {
@@ -133,6 +136,7 @@ void TMainForm::Speichernunter1Click() {
     if (!chosen) return;
     ScriptFileName_ = FileNameOf(*chosen);
     SaveTheFile();
+    NoteRecentScript();
   });
 }
 
@@ -140,15 +144,6 @@ bool TMainForm::FormCloseQuery() {
   bool mayClose = false;
   Guarded([this, &mayClose] { mayClose = AskToSaveChanges("Quit"); });
   return mayClose;
-}
-
-void TMainForm::closeEvent(QCloseEvent* event) {
-  if (!FormCloseQuery()) {
-    event->ignore();
-    return;
-  }
-  Recovery.Remove();  // a normal close: nothing is left to recover
-  event->accept();
 }
 
 void TMainForm::KeepForRecovery() {
@@ -161,20 +156,23 @@ void TMainForm::KeepForRecovery() {
 }
 
 void TMainForm::OfferRecovery() {
-  const std::optional<TScriptRecovery::TKept> kept = Recovery.Kept();
-  if (!kept) return;
-  const QMessageBox::StandardButton answer = Boxes.Show(
-      this, {QMessageBox::Question, "Restore script",
-             "A script was not saved when the program last ended. Do you want to restore it?",
-             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes});
-  if (answer != QMessageBox::Yes) {
-    Recovery.Remove();
-    return;
-  }
-  ScriptFileName_ = kept->ScriptFileName;
-  ScriptEncoding = DisplayEncoding(kept->Bytes);
-  Memo1->setPlainText(EditorText(kept->Bytes));
-  SetChanged();
+  // Called from the event loop at start-up: its errors take the commands' guarded path.
+  Guarded([this] {
+    const std::optional<TScriptRecovery::TKept> kept = Recovery.Kept();
+    if (!kept) return;
+    const QMessageBox::StandardButton answer = Boxes.Show(
+        this, {QMessageBox::Question, "Restore script",
+               "A script was not saved when the program last ended. Do you want to restore it?",
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes});
+    if (answer != QMessageBox::Yes) {
+      Recovery.Remove();
+      return;
+    }
+    ScriptFileName_ = kept->ScriptFileName;
+    ScriptEncoding = DisplayEncoding(kept->Bytes);
+    Memo1->setPlainText(EditorText(kept->Bytes));
+    SetChanged();
+  });
 }
 
 }  // namespace zendrik

@@ -3,6 +3,7 @@
 #include "app/main_form.h"
 
 #include "app/captioned_widgets.h"
+#include "app/recent_scripts_menu.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -48,10 +49,11 @@ QWidget* TMainForm::BuildTopPanel() {
   Edit1->setGeometry(40, 4, 657, Edit1->sizeHint().height());
   ExtractDataBtn = Named(new TButton("Extract data from website...", panel), "ExtractDataBtn");
   ExtractDataBtn->setGeometry(8, 32, 201, 33);
-  // The window's default button: Enter in the address field presses it.
+  // The window's default button: Enter in the address field presses it (not while disabled).
   ExtractDataBtn->setDefault(true);
   connect(Edit1, &QLineEdit::returnPressed, ExtractDataBtn, &QPushButton::click);
-  connect(ExtractDataBtn, &QPushButton::clicked, this, &TMainForm::ExtractDataBtnClick);
+  Commands->Connect(ExtractDataBtn, TWindowCommands::TKind::Exclusive,
+                    [this] { ExtractDataBtnClick(); });
   Label2 = Named(new TLabel(panel), "Label2");
   Label2->setTextFormat(Qt::PlainText);
   Label2->setGeometry(224, 56, kWidth - 224 - 8, kTopPanelHeight - 56);
@@ -64,7 +66,12 @@ QWidget* TMainForm::BuildLowerPanel() {
   strip->setFixedHeight(kButtonStripHeight);
   RunScript = Named(new TButton("Run Pascal script...", strip), "RunScript");
   RunScript->setGeometry(8, 4, 161, 33);
-  connect(RunScript, &QPushButton::clicked, this, [this] { RunFromWindow(); });
+  Commands->Connect(RunScript, TWindowCommands::TKind::Exclusive, [this] { RunFromWindow(); });
+  // Enabled only while work runs.
+  StopBtn = Named(new TButton("Stop", strip), "StopBtn");
+  StopBtn->setGeometry(177, 4, 75, 33);
+  StopBtn->setEnabled(false);
+  Commands->Connect(StopBtn, TWindowCommands::TKind::Any, [this] { Stop1Click(); });
 
   Memo1 = Named(new TScriptEditor(panel), "Memo1");
   QPalette white = Memo1->palette();
@@ -83,33 +90,44 @@ QWidget* TMainForm::BuildLowerPanel() {
 }
 
 void TMainForm::BuildMenus() {
+  using enum TWindowCommands::TKind;
+  const auto command = [this](QMenu* menu, const char* name, const QString& text,
+                              TWindowCommands::TKind kind, std::function<void()> run) {
+    QAction* item = Item(menu, name, text);
+    Commands->Connect(item, kind, std::move(run));
+    return item;
+  };
   QMenuBar* bar = Named(menuBar(), "MainMenu1");
   QMenu* file = Named(bar->addMenu("File"), "File1");
-  connect(Item(file, "NewTable1", "New table"), &QAction::triggered, this,
-          &TMainForm::NewTable1Click);
-  connect(Item(file, "SaveTable1", "Save table..."), &QAction::triggered, this,
-          &TMainForm::SaveTable1Click);
+  command(file, "NewTable1", "New table", Exclusive, [this] { NewTable1Click(); });
+  command(file, "SaveTable1", "Save table...", Exclusive, [this] { SaveTable1Click(); });
   Named(file->addSeparator(), "N1");
-  connect(Item(file, "Neu1", "New script"), &QAction::triggered, this, &TMainForm::Neu1Click);
-  connect(Item(file, "ffnen1", "Open script..."), &QAction::triggered, this,
-          &TMainForm::ffnen1Click);
-  connect(Item(file, "Speichern1", "Save script"), &QAction::triggered, this,
-          &TMainForm::Speichern1Click);
-  connect(Item(file, "Speichernunter1", "Save script as..."), &QAction::triggered, this,
-          &TMainForm::Speichernunter1Click);
+  command(file, "Neu1", "New script", Exclusive, [this] { Neu1Click(); });
+  command(file, "ffnen1", "Open script...", Exclusive, [this] { ffnen1Click(); });
+  command(file, "Speichern1", "Save script", Exclusive, [this] { Speichern1Click(); });
+  command(file, "Speichernunter1", "Save script as...", Exclusive,
+          [this] { Speichernunter1Click(); });
+  RecentMenu = new TRecentScriptsMenu(*file, Recent);
+  for (QAction* item : RecentMenu->Items())
+    Commands->Connect(item, Exclusive, [this, item] { OpenScriptAsked(RecentMenu->FileOf(item)); });
   Named(file->addSeparator(), "N2");
-  connect(Item(file, "Exit1", "Exit"), &QAction::triggered, this, &TMainForm::Exit1Click);
+  command(file, "Exit1", "Exit", Any, [this] { Exit1Click(); });
 
   QMenu* operations = Named(bar->addMenu("Operations"), "Operations1");
-  connect(Item(operations, "Extractdata1", "Extract data from website..."), &QAction::triggered,
-          this, &TMainForm::ExtractDataBtnClick);
-  connect(Item(operations, "Runscript1", "Run script..."), &QAction::triggered, this,
-          [this] { RunFromWindow(); });
+  command(operations, "Extractdata1", "Extract data from website...", Exclusive,
+          [this] { ExtractDataBtnClick(); });
+  command(operations, "Runscript1", "Run script...", Exclusive, [this] { RunFromWindow(); });
+  Stop1 = command(operations, "Stop1", "Stop", Any, [this] { Stop1Click(); });
+  Stop1->setShortcut(Qt::Key_Escape);
+  Stop1->setEnabled(false);
 
   QMenu* help = Named(bar->addMenu("Help"), "Help1");
-  connect(Item(help, "Helpfile1", "Help file"), &QAction::triggered, this,
-          &TMainForm::Helpfile1Click);
-  connect(Item(help, "About1", "About"), &QAction::triggered, this, &TMainForm::About1Click);
+  command(help, "Helpfile1", "Help file", Any, [this] { Helpfile1Click(); });
+  command(help, "About1", "About", Any, [this] { About1Click(); });
+
+  // The grid's own commands take the same path.
+  Commands->Connect(&Grid_->CopyAction(), Any, [this] { Grid_->CopySelection(); });
+  Commands->Connect(&Grid_->SelectAllAction(), Any, [this] { Grid_->SelectAll(); });
 }
 
 QFileDialog& TMainForm::SaveDialog() {

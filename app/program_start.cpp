@@ -7,6 +7,7 @@
 
 #include "app/main_form.h"
 #include "app/product_info.h"
+#include "app/stop_signals.h"
 
 namespace zendrik {
 
@@ -37,6 +38,7 @@ void KeepQtRemarksOffStandardError(QtMsgType type, const QMessageLogContext&, co
 }  // namespace
 
 int RunBatch(int& argc, char** argv, const std::string& scriptFile) {
+  const TStopSignals stopSignals;
   const bool headless = IsHeadless();
   if (headless) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -47,6 +49,7 @@ int RunBatch(int& argc, char** argv, const std::string& scriptFile) {
   TScreenMessageBoxes screen;
   THeadlessMessageBoxes console(std::cerr);
   TMainForm window(headless ? static_cast<TMessageBoxes&>(console) : screen);
+  window.Controller().WatchStopFlag(stopSignals.Flag());
   try {
     window.OpenFileWithName(scriptFile);
   } catch (const std::exception& error) {
@@ -54,7 +57,18 @@ int RunBatch(int& argc, char** argv, const std::string& scriptFile) {
     return 1;
   }
   // The window is never shown: the run is the whole of the program's work.
-  return window.RunScriptClick() ? 0 : 1;
+  TScriptRunResult result = window.RunEditorScript();
+  if (const int signal = stopSignals.Received(); signal != 0) {
+    // Also a signal that came too late to stop the script ends the program as stopped.
+    if (result.End != TScriptRunResult::TEnd::Stopped)
+      result = {TScriptRunResult::TEnd::Stopped, {}, 0, 0};
+    std::cerr << BatchReport(scriptFile, result) << std::endl;
+    return 128 + signal;
+  }
+  if (result.End == TScriptRunResult::TEnd::Done) return 0;
+  std::cerr << BatchReport(scriptFile, result) << std::endl;
+  if (!headless) window.ShowError(result.Message);
+  return 1;
 }
 
 }  // namespace zendrik

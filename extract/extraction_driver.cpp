@@ -34,6 +34,8 @@ TFetchOutcome Fetched(const std::string& resolved, TIEHTTP& http, TExtractionVie
     if (!http.OpenFailure().empty())
       return {TFetchOutcome::TEnd::NotOpened, CannotOpenText(resolved, http.OpenFailure())};
     return {};
+  } catch (const EIEHTTPAborted&) {
+    return {TFetchOutcome::TEnd::Stopped, "stopped"};  // the user's wish, not a failure
   } catch (const std::bad_alloc&) {
     // Memory ran out outside the table: the size comes from the failed request.
     const std::size_t size = LastFailedAllocationSize();

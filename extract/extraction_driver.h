@@ -37,6 +37,7 @@ struct TFetchOutcome {
     Done,
     NotOpened,  // the address could not be opened; nothing was shown
     Failed,     // the transfer or the page failed after that; the view showed the one message
+    Stopped,    // the transfer was aborted on purpose (`EIEHTTPAborted`): no message
   };
   TEnd End = TEnd::Done;
   /// Why it did not work: CannotOpenText for NotOpened, the failure's own words for Failed;
@@ -46,8 +47,9 @@ struct TFetchOutcome {
 
 /// Rebuilds the table from the page at `address`, resolved against CurrentAddress(). An empty
 /// address does nothing. An address that cannot be opened leaves an empty table and reports
-/// nothing; any failure after that keeps the rows added so far and reports the one message.
-/// The grid is repainted in every case but the empty address.
+/// nothing; any failure after that keeps the rows added so far and reports the one message; a
+/// stopped transfer leaves the table empty and reports nothing. The grid is repainted in every
+/// case but the empty address.
 TFetchOutcome DownloadIt(const std::string& address, TCellTable& table, TIEHTTP& http,
                          TExtractionView& view);
 

@@ -196,10 +196,43 @@ std::string NotOpenedReason(const TTransferState& state, CURLcode code, const ch
                      " broke off: " + (*errorText ? errorText : curl_easy_strerror(code)));
 }
 
+/// Runs the transfer on a multi handle, so that the calling thread gets control back after
+/// every wait for the network; returns the transfer's own result.
+CURLcode Perform(CURL* curl, const TTransferLimits& limits, const TWaitHandler& whileWaiting) {
+  const std::unique_ptr<CURLM, CURLMcode (*)(CURLM*)> multi(curl_multi_init(), &curl_multi_cleanup);
+  if (!multi || curl_multi_add_handle(multi.get(), curl) != CURLM_OK) {
+    throw EIEHTTPError("TIE: libcurl could not start a transfer");
+  }
+  // Detached before the multi handle goes, also when the wait handler throws.
+  const auto detach = [&multi](CURL* easy) { curl_multi_remove_handle(multi.get(), easy); };
+  const std::unique_ptr<CURL, decltype(detach)> attached(curl, detach);
+  const int waitMs = static_cast<int>(std::max(1L, limits.WaitTickMilliseconds));
+  for (int running = 1;;) {
+    if (curl_multi_perform(multi.get(), &running) != CURLM_OK) {
+      throw EIEHTTPError("TIE: libcurl could not run the transfer");
+    }
+    if (running == 0) {
+      break;
+    }
+    curl_multi_poll(multi.get(), nullptr, 0, waitMs, nullptr);
+    if (whileWaiting) {
+      whileWaiting();
+    }
+  }
+  int queued = 0;
+  while (const CURLMsg* message = curl_multi_info_read(multi.get(), &queued)) {
+    if (message->msg == CURLMSG_DONE && message->easy_handle == curl) {
+      return message->data.result;
+    }
+  }
+  return CURLE_FAILED_INIT;
+}
+
 }  // namespace
 
 TTransferResult RunTransfer(const std::string& address, const TTransferLimits& limits,
-                            TMemoryStream& body, const TChunkHandler& afterChunk) {
+                            TMemoryStream& body, const TChunkHandler& afterChunk,
+                            const TWaitHandler& whileWaiting) {
   InitCurlOnce();
   // libcurl, like the system, would end the address at a NUL byte and open another one.
   if (!IsSystemName(address)) return {TTransferEnd::NotOpened, "the address holds a NUL byte"};
@@ -215,7 +248,7 @@ TTransferResult RunTransfer(const std::string& address, const TTransferLimits& l
   char errorText[CURL_ERROR_SIZE] = "";
   Configure(curl.get(), url.get(), state, errorText);
 
-  const CURLcode code = curl_easy_perform(curl.get());
+  const CURLcode code = Perform(curl.get(), limits, whileWaiting);
   if (state.CallbackError) {
     std::rethrow_exception(state.CallbackError);
   }

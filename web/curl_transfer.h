@@ -17,11 +17,18 @@ struct TTransferLimits {
   long StallSeconds = 60;
   /// Largest body accepted, counted after any transfer decoding.
   std::size_t MaxBodyBytes = kMaxBodyBytes;
+  /// The longest time between two calls of the wait handler while the transfer runs.
+  long WaitTickMilliseconds = 20;
 };
 
 /// Receives the size of each chunk of the body and the body length the server announced
 /// (-1 when it announced none, or when the body comes with a transfer compression).
 using TChunkHandler = std::function<void(std::size_t chunkSize, std::int64_t announcedTotal)>;
+
+/// Called while a transfer runs, after every wait for the network (at most
+/// `TTransferLimits::WaitTickMilliseconds` apart, also when nothing arrives), so that the
+/// caller's thread can do other work in between or end the transfer by throwing.
+using TWaitHandler = std::function<void()>;
 
 /// Whether the address could be opened. An address is opened once the final response's
 /// headers (or the first body bytes) have arrived; redirects are followed before that.
@@ -37,14 +44,16 @@ struct TTransferResult {
 /// following up to 20 redirects and letting libcurl decode any transfer compression. Only
 /// http, https and file addresses with an explicit scheme are opened; spaces and bytes outside
 /// ASCII in the address are sent percent-encoded. Body bytes are appended
-/// to `body`; after each chunk `afterChunk` is called.
+/// to `body`; after each chunk `afterChunk` is called, and `whileWaiting` (when set) after
+/// every wait.
 ///
 /// Returns NotOpened and its reason, with nothing appended, when the address cannot be opened
 /// (bad or missing scheme, a NUL byte, unknown host, refused connection, no response, a header
 /// too large, too many redirects). Throws EIEHTTPError when the transfer fails after the
 /// address was opened (broken off, stalled, over the size cap, undecodable transfer encoding),
-/// and rethrows whatever `afterChunk` throws.
+/// and rethrows whatever `afterChunk` or `whileWaiting` throws.
 TTransferResult RunTransfer(const std::string& address, const TTransferLimits& limits,
-                            TMemoryStream& body, const TChunkHandler& afterChunk);
+                            TMemoryStream& body, const TChunkHandler& afterChunk,
+                            const TWaitHandler& whileWaiting = {});
 
 }  // namespace zendrik

@@ -42,7 +42,12 @@ void TIEHTTP::Retrieve(const std::string& address, TMemoryStream& stream) {
     }
   };
   OpenFailureReason.clear();
-  TTransferResult result = RunTransfer(address, Limits, stream, afterChunk);
+  const auto whileWaiting = [this] {
+    if (OnWait) {
+      OnWait(*this);
+    }
+  };
+  TTransferResult result = RunTransfer(address, Limits, stream, afterChunk, whileWaiting);
   if (result.End == TTransferEnd::NotOpened) {
     OpenFailureReason = std::move(result.Reason);
   } else if (OnPacketRead) {

@@ -61,6 +61,10 @@ class TIEHTTP {
   /// Called after every chunk received and once more when the body is complete. An exception
   /// it throws aborts the fetch and leaves `Fetch`.
   std::function<void(TIEHTTP&)> OnPacketRead;
+  /// Called while a retrieval waits for the network, at least every 20 ms (also when nothing
+  /// arrives), so that the calling thread can do other work. An exception it throws
+  /// (`EIEHTTPAborted` for a stop) aborts the fetch and leaves `Fetch`.
+  std::function<void(TIEHTTP&)> OnWait;
 
   const std::string& RequestMethod() const { return Method; }
   /// Stores the upper case of `method`; "POST" and "GET" choose the content type.

@@ -215,6 +215,7 @@ class TCtxScript : public QObject {
   bool RunLoop();
   /// Makes `CurrentLine` the line of the instruction at `State.PC`.
   void NoteLineOfPC();
+  void EnterCall(const TCtxPCodeRec& instruction, std::int32_t at);
   /// Whether the loop performs fused runs: not while a debug hook follows the lines.
   bool UsesFusion() const;
   /// What Step and the fused runs return instead of the next instruction when the run ends.

@@ -233,6 +233,13 @@ bool TCtxScript::Poll(std::int32_t pc, bool fused) {
   return Terminated || UsesFusion() != fused;
 }
 
+// A callback may look at where the script is (a host saying where it stopped): the registers
+// tell it exactly, also while the loop does not follow the lines.
+void TCtxScript::EnterCall(const TCtxPCodeRec& instruction, std::int32_t at) {
+  State.PC = at;
+  State.CurrentLine = instruction.Line;
+}
+
 std::int32_t TCtxScript::StepRun(std::int32_t pc, int length) {
   TCtxPCodeRec* const code = State.Code->RunnableInstructions();
   for (int i = 0; i < length && pc != kRunEnds; ++i) {
@@ -295,14 +302,14 @@ inline std::int32_t TCtxScript::Step(TCtxPCodeRec& instruction, std::int32_t at)
     case Op::GetIndexed:
     case Op::SetProperty:
     case Op::SetIndexed:
-      State.PC = at;
+      EnterCall(instruction, at);
       AccessUnqualified(instruction, AccessKindOf(instruction.Operation()));
       return Terminated ? kRunEnds : next;
     case Op::CallObjectMethod:
     case Op::GetObjectIndexed:
     case Op::SetObjectProperty:
     case Op::SetObjectIndexed:
-      State.PC = at;
+      EnterCall(instruction, at);
       AccessQualified(instruction, AccessKindOf(instruction.Operation()));
       return Terminated ? kRunEnds : next;
     case Op::Inc:

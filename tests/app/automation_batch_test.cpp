@@ -35,10 +35,10 @@ TEST_F(AutomationBatch, WithoutASessionBusTheFirstUseFailsClearlyAndTheScriptRan
       Run({script}, {{"DBUS_SESSION_BUS_ADDRESS", "unix:path=" + missing}});
   EXPECT_EQ(run.ExitStatus, 1);
   EXPECT_EQ(run.Out, "before\n");
-  EXPECT_EQ(run.Err,
-            "The D-Bus session bus cannot be reached: org.freedesktop.DBus.Error.FileNotFound: "
-            "Failed to connect to socket " +
-                missing + ": No such file or directory\n");
+  EXPECT_EQ(run.Err, "zendrik: " + script +
+                         ":3: The D-Bus session bus cannot be reached: "
+                         "org.freedesktop.DBus.Error.FileNotFound: Failed to connect to socket " +
+                         missing + ": No such file or directory\n");
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/app/headless_program.h"
@@ -33,17 +35,49 @@ TEST_F(BatchMode, AScriptThatSetsACellAndSavesWritesTheFileAndEndsCleanly) {
   EXPECT_EQ(Saved("out.csv"), "\"x\"\r\n");
 }
 
-TEST_F(BatchMode, ACompileErrorEndsWithItsMessageAndStatusOne) {
-  const testsupport::ChildResult run = Run({Script("broken.pas", "begin\n  x := ;\nend;\n")});
-  EXPECT_EQ(run.ExitStatus, 1);
-  EXPECT_EQ(run.Err, "Error compiling . Syntax Error: ; at line 2, pos 8\n");
+TEST_F(BatchMode, ErrorsSayScriptLineAndColumnAsCompilersDoAndEndWithStatusOne) {
+  const struct {
+    const char* Name;
+    const char* Text;
+    const char* Where;  // after "zendrik: " and the script's path
+    const char* Message;
+  } cases[] = {
+      {"broken.pas", "begin\n  x := ;\nend;\n", ":2:8",
+       "Error compiling . Syntax Error: ; at line 2, pos 8"},
+      {"raise.pas", "begin\n  SetCell(1, 1, 'x');\n  raise 'gave up';\n end;\n", ":3", "gave up"},
+      {"divide.pas", "var a;\nbegin\n  a := 0;\n  a := 1 div a;\nend;\n", ":4", "Division by zero"},
+      {"evaluate.pas", "begin\n\n  Evaluate('1 +');\nend;\n", ":3",
+       "Error compiling . Syntax Error at line 1, pos 5"},
+      {"lines.pas", "begin\n  raise 'one' + #13#10 + 'two' + #10 + 'three';\nend;\n", ":2",
+       "one two three"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const std::string script = Script(c.Name, c.Text);
+    const testsupport::ChildResult run = Run({script});
+    EXPECT_EQ(run.ExitStatus, 1);
+    EXPECT_EQ(run.Err, "zendrik: " + script + c.Where + ": " + c.Message + "\n");
+  }
 }
 
-TEST_F(BatchMode, AnUnhandledErrorEndsWithItsMessageAndStatusOne) {
-  const testsupport::ChildResult run =
-      Run({Script("raise.pas", "begin\n  SetCell(1, 1, 'x');\n  raise 'gave up';\n end;\n")});
-  EXPECT_EQ(run.ExitStatus, 1);
-  EXPECT_EQ(run.Err, "gave up\n");
+TEST_F(BatchMode, SigtermAndSigintEndAnEndlessScriptThroughItsStop) {
+  const std::string script = Script("endless.pas",
+                                    "var i;\n"
+                                    "begin\n"
+                                    "  i := 0;\n"
+                                    "  SetCell(1, 1, 'before');\n"
+                                    "  writeln('running');\n"
+                                    "  while true do try i := i + 1; except end;\n"
+                                    "end;\n");
+  for (const auto& [signal, status] : {std::pair{SIGTERM, 143}, std::pair{SIGINT, 130}}) {
+    testsupport::ChildOptions options;
+    options.Signal = signal;
+    options.SignalAfterOutput = "running\n";
+    const testsupport::ChildResult run = RunWith({script}, options);
+    EXPECT_EQ(run.Signal, 0) << "the program ends by itself";
+    EXPECT_EQ(run.ExitStatus, status);
+    EXPECT_EQ(run.Err, "zendrik: " + script + ":6: stopped\n") << "no protected block catches it";
+  }
 }
 
 TEST_F(BatchMode, AScriptFileThatCannotBeReadEndsBeforeAnythingRuns) {

@@ -100,5 +100,25 @@ TEST_F(GridLayoutTest, WidthsAfterEachWriteEqualAFullRebuild) {
   }
 }
 
+TEST_F(GridLayoutTest, PointsFallInTheCellWhoseAreaOrRightAndLowerLineHoldsThem) {
+  Fill(table, {{"a", "bb"}, {"c"}, {"d", "e", "f"}});
+  layout.Rebuild(table);
+  const int pitch = layout.RowPitch();
+  EXPECT_EQ(layout.ColumnAt(-5), 0);
+  EXPECT_EQ(layout.ColumnAt(0), 0);
+  EXPECT_EQ(layout.ColumnAt(layout.ColumnLeft(1)), 0) << "the line right of column A";
+  EXPECT_EQ(layout.ColumnAt(layout.ColumnLeft(1) + 1), 1);
+  EXPECT_EQ(layout.ColumnAt(layout.ColumnLeft(3) + 100), 2) << "the nearest column";
+  EXPECT_EQ(layout.RowAt(0, 3), 0);
+  EXPECT_EQ(layout.RowAt(pitch, 3), 0) << "the line below row 1";
+  EXPECT_EQ(layout.RowAt(pitch + 1, 3), 1);
+  EXPECT_EQ(layout.RowAt(100 * pitch, 3), 2);
+
+  TCellTable empty;
+  layout.Rebuild(empty);
+  EXPECT_EQ(layout.ColumnAt(0), -1);
+  EXPECT_EQ(layout.RowAt(0, 0), -1);
+}
+
 }  // namespace
 }  // namespace zendrik

@@ -29,11 +29,11 @@ class GridPainterTest : public testing::Test {
   }
 
   // The cell surface with only `exposed` painted (the rest magenta).
-  QImage Cells(const QRect& exposed) const {
+  QImage Cells(const QRect& exposed, const TCellRange& selection = {}) const {
     QImage image(layout.SurfaceSize(), QImage::Format_RGB32);
     image.fill(Qt::magenta);
     QPainter p(&image);
-    PaintCellArea(p, exposed, image.size(), table, layout);
+    PaintCellArea(p, exposed, image.size(), table, layout, selection);
     return image;
   }
 
@@ -67,6 +67,35 @@ TEST_F(GridPainterTest, PaintingPartOfTheSurfaceGivesThePixelsOfAWholePaint) {
   for (const QRect& area : areas)
     EXPECT_EQ(Cells(area).copy(area), whole.copy(area))
         << "area " << area.x() << "," << area.y() << " " << area.width() << "x" << area.height();
+}
+
+TEST_F(GridPainterTest, SelectedCellsHaveTheirBackgroundAlsoWhenPaintedInParts) {
+  const QColor selected(kSelectionBackground);
+  const QSize size = layout.SurfaceSize();
+  const int pitch = layout.RowPitch();
+  // Inside a selected cell, away from its text: below the text band, left of the text.
+  const auto background = [&](const QImage& image, int row, int column) {
+    return image.pixelColor(layout.ColumnLeft(column) + 1, row * pitch + pitch - 1);
+  };
+  const TCellRange rectangle{1, 1, 3, 2};
+  const QImage whole = Cells(QRect(QPoint(0, 0), size), rectangle);
+  EXPECT_EQ(background(whole, 1, 1), selected);
+  EXPECT_EQ(background(whole, 3, 2), selected);
+  EXPECT_EQ(background(whole, 2, 4), kWhite) << "the empty row's cells left of the rectangle";
+  EXPECT_EQ(background(whole, 0, 1), kWhite);
+  EXPECT_EQ(background(whole, 1, 0), kWhite);
+  EXPECT_EQ(background(whole, 4, 1), kWhite);
+  EXPECT_EQ(whole.pixelColor(layout.ColumnLeft(2), pitch + 3), kGrey) << "lines stay on top";
+  for (const QRect& area : {QRect(0, pitch + 2, size.width(), pitch), QRect(30, 0, 90, 200)})
+    EXPECT_EQ(Cells(area, rectangle).copy(area), whole.copy(area));
+
+  // Whole rows end with the table; a range past its end paints nothing more.
+  const QImage rows =
+      Cells(QRect(QPoint(0, 0), size), {33, 0, TCellRange::kToEnd, TCellRange::kToEnd});
+  EXPECT_EQ(background(rows, 33, 0), selected);
+  EXPECT_EQ(background(rows, 33, layout.ColumnCount() - 1), selected);
+  EXPECT_EQ(background(rows, 32, 0), kWhite);
+  EXPECT_EQ(Cells(QRect(QPoint(0, 0), size), {40, 0, 50, 2}), Cells(QRect(QPoint(0, 0), size)));
 }
 
 TEST_F(GridPainterTest, TextsStayInsideTheirCellsBetweenGreyLines) {

@@ -11,9 +11,12 @@
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // The tests keep their recovery files in a directory of their own, never the user's.
+  // The tests keep their recovery files and settings in directories of their own, never the
+  // user's.
   QTemporaryDir state;
   qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
   zendrik::StartUp();
   QApplication application(argc, argv);
   QApplication::setApplicationName(zendrik::kApplicationTitle);

@@ -36,10 +36,16 @@ class HeadlessProgram : public ::testing::Test {
   /// Runs the program with these arguments, no display, and `environment` besides.
   ChildResult Run(std::vector<std::string> args,
                   std::vector<std::pair<std::string, std::string>> environment = {}) const {
-    args.insert(args.begin(), ZENDRIK_PROGRAM);
     ChildOptions options;
-    options.Environment = {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}};
-    options.Environment.insert(options.Environment.end(), environment.begin(), environment.end());
+    options.Environment = std::move(environment);
+    return RunWith(std::move(args), options);
+  }
+
+  /// The same with more of the child's options (its environment is added to).
+  ChildResult RunWith(std::vector<std::string> args, ChildOptions options) const {
+    args.insert(args.begin(), ZENDRIK_PROGRAM);
+    options.Environment.insert(options.Environment.begin(),
+                               {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}});
     options.WorkingDirectory = Directory.string();
     return RunChild(args, options);
   }

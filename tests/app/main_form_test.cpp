@@ -138,13 +138,14 @@ TEST_F(MainFormTest, LookingUpAMissingComponentFailsInsteadOfCrashing) {
 }
 
 TEST_F(MainFormTest, MenusHoldTheCommandsInOrder) {
-  // Every entry is "name text"; "-" is a separator.
+  // Every entry is "name text"; "-" is a separator. Hidden entries (the recent-scripts list
+  // while it is empty) are left out.
   const std::vector<std::vector<std::string>> expected = {
       {"File1 File", "NewTable1 New table", "SaveTable1 Save table...", "N1 -", "Neu1 New script",
        "ffnen1 Open script...", "Speichern1 Save script", "Speichernunter1 Save script as...",
        "N2 -", "Exit1 Exit"},
       {"Operations1 Operations", "Extractdata1 Extract data from website...",
-       "Runscript1 Run script..."},
+       "Runscript1 Run script...", "Stop1 Stop"},
       {"Help1 Help", "Helpfile1 Help file", "About1 About"},
   };
   const auto describe = [](const QObject& named, const QAction& action) {
@@ -154,7 +155,8 @@ TEST_F(MainFormTest, MenusHoldTheCommandsInOrder) {
   std::vector<std::vector<std::string>> actual;
   for (QAction* title : Find<QMenuBar>("MainMenu1").actions()) {
     actual.push_back({describe(*title->menu(), *title)});
-    for (QAction* item : title->menu()->actions()) actual.back().push_back(describe(*item, *item));
+    for (QAction* item : title->menu()->actions())
+      if (item->isVisible()) actual.back().push_back(describe(*item, *item));
   }
   EXPECT_EQ(actual, expected);
 }

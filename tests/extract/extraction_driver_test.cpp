@@ -87,6 +87,28 @@ TEST_F(ExtractionDriver, TransferBrokenOffIsAFailureNotAShortPage) {
   EXPECT_EQ(events[2], kExtractionFailureMessage);
 }
 
+TEST_F(ExtractionDriver, EachEndIsToldAndAStoppedTransferIsNoFailure) {
+  HttpReply cut = HttpReply::Page("<p>first half");
+  cut.End = HttpReply::Ending::CloseMidBody;
+  server.Serve("/cut", cut);
+  HttpReply slow = HttpReply::Page("<p>first");
+  slow.End = HttpReply::Ending::Stall;
+  server.Serve("/slow", slow);
+  server.Serve("/page", HttpReply::Page("<p>page"));
+  using End = TFetchOutcome::TEnd;
+  EXPECT_EQ(DownloadIt(server.Url("/page"), table, http, view).End, End::Done);
+  EXPECT_EQ(DownloadIt(server.Url("/cut"), table, http, view).End, End::Failed);
+  EXPECT_EQ(DownloadIt("", table, http, view).End, End::Done);
+
+  http.OnPacketRead = [](TIEHTTP&) { throw EIEHTTPAborted(); };
+  table.WriteCell(1, 1, "old");
+  view.Events.clear();
+  EXPECT_EQ(DownloadIt(server.Url("/slow"), table, http, view).End, End::Stopped);
+  EXPECT_EQ(view.Events,
+            (std::vector<std::string>{"show " + server.Url("/slow"), "messages", "repaint"}));
+  EXPECT_EQ(table.RowCount(), 0u);
+}
+
 TEST_F(ExtractionDriver, SecondExtractionReplacesTheTableAndResolvesAgainstTheFirst) {
   server.Serve("/dir/index.html", HttpReply::Page("<p>index"));
   server.Serve("/dir/next.html", HttpReply::Page("<p>next"));

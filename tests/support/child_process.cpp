@@ -43,8 +43,12 @@ struct Pipe {
   ::_exit(127);
 }
 
-// Feeds the input and drains both outputs until the child closes them.
-void Exchange(int input, std::string_view data, int out, int err, ChildResult& result) {
+// Feeds the input and drains both outputs until the child closes them; sends the signal of
+// `options` once the output asks for it.
+void Exchange(pid_t child, const ChildOptions& options, int input, int out, int err,
+              ChildResult& result) {
+  const std::string_view data = options.Input;
+  bool signalSent = options.Signal == 0;
   std::size_t written = 0;
   pollfd fds[3] = {{out, POLLIN, 0}, {err, POLLIN, 0}, {input, POLLOUT, 0}};
   if (data.empty()) {
@@ -59,6 +63,10 @@ void Exchange(int input, std::string_view data, int out, int err, ChildResult& r
       const ssize_t got = ::read(fds[i].fd, buffer, sizeof buffer);
       if (got > 0) {
         (i == 0 ? result.Out : result.Err).append(buffer, static_cast<std::size_t>(got));
+        if (!signalSent && result.Out.find(options.SignalAfterOutput) != std::string::npos) {
+          ::kill(child, options.Signal);
+          signalSent = true;
+        }
       } else if (got == 0 || errno != EINTR) {
         ::close(fds[i].fd);
         fds[i].fd = -1;
@@ -104,7 +112,7 @@ ChildResult RunChild(const std::vector<std::string>& argv, const ChildOptions& o
   ::close(out.Write);
   ::close(err.Write);
   ChildResult result;
-  Exchange(in.Write, options.Input, out.Read, err.Read, result);
+  Exchange(pid, options, in.Write, out.Read, err.Read, result);
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }

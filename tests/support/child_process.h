@@ -19,6 +19,10 @@ struct ChildOptions {
   std::string Input;
   /// The child's working directory; empty keeps the current one.
   std::string WorkingDirectory;
+  /// When not zero, this signal is sent to the child once its standard output holds
+  /// `SignalAfterOutput`.
+  int Signal = 0;
+  std::string SignalAfterOutput;
 };
 
 struct ChildResult {

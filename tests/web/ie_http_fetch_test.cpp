@@ -257,6 +257,35 @@ TEST_F(IEHTTPFetch, ErrorInOnPacketReadLeavesFetch) {
   EXPECT_THROW(Http.Fetch(Server.Url("/page.html")), std::runtime_error);
 }
 
+TEST_F(IEHTTPFetch, OnWaitRunsWhileNothingArrivesAndEndsTheFetchByThrowing) {
+  TTransferLimits limits;
+  limits.StallSeconds = 30;
+  Http.SetTransferLimits(limits);
+  HttpReply stalled = HttpReply::InPieces({"<p>first"}, 0ms);
+  stalled.End = HttpReply::Ending::Stall;
+  Server.Serve("/stalled", stalled);
+  testsupport::SilentLoopbackListener silent;
+  const std::string addresses[] = {Server.Url("/stalled"),
+                                   "http://127.0.0.1:" + std::to_string(silent.Port()) + "/"};
+  for (const std::string& address : addresses) {
+    SCOPED_TRACE(address);
+    int waits = 0;
+    Http.OnWait = [&waits](TIEHTTP&) {
+      if (++waits == 5) throw EIEHTTPAborted();
+    };
+    EXPECT_THROW(Http.Fetch(address), EIEHTTPAborted);
+    EXPECT_EQ(waits, 5);
+    EXPECT_EQ(Http.Response().Size(), 0u);
+  }
+  // A fetch that is not stopped calls it too, and ends as before.
+  Server.Serve("/page.html", HttpReply::Page(kPage));
+  int waits = 0;
+  Http.OnWait = [&waits](TIEHTTP&) { ++waits; };
+  Http.Fetch(Server.Url("/page.html"));
+  EXPECT_EQ(Http.Response().Bytes(), kPage);
+  EXPECT_GT(waits, 0);
+}
+
 TEST_F(IEHTTPFetch, FileAddressIsReadAndInflated) {
   const auto path = std::filesystem::temp_directory_path() / "zendrik_fetch_test.html";
   for (const std::string& contents : {kPage, kSignature + ZlibStream(kPage)}) {
