@@ -1,18 +1,14 @@
 #include "app/start_up.h"
 
 #include "app/host_functions.h"
-#include "script/compiler/default_compiler.h"
 #include "script/dbus/dbus_automation.h"
-#include "script/library/standard_package.h"
-#include "script/library/system_scope.h"
+#include "script/script_engine.h"
 
 namespace zendrik {
 
 void StartUp() {
   static const bool done = [] {
-    DefaultCompiler();
-    RegisterSystemMembers();
-    RegisterStandardPackage();
+    RegisterScriptEngine();
     RegisterHostFunctions();
     InstallDBusAutomation();
     return true;

@@ -4,10 +4,10 @@
 
 #include "base/ascii.h"
 #include "script/library/introspector_registry.h"
+#include "script/library/member_access.h"
 #include "script/runtime/conversions.h"
 #include "script/runtime/engine.h"
 #include "script/runtime/errors.h"
-#include "script/runtime/member_access.h"
 
 namespace zendrik {
 

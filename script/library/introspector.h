@@ -10,6 +10,7 @@
 
 #include "script/library/field_info.h"
 #include "script/runtime/access_kind.h"
+#include "script/runtime/member_resolver.h"
 
 class QObject;
 
@@ -20,7 +21,7 @@ class TCtxScript;
 /// Exposes the members of the instances of one class (and of the classes derived from it) to
 /// scripts. `MemberHandle` is the introspector's own note of a member found by name, kept by
 /// the caller so that a second access can skip the search; 0 means none yet.
-class TCtxIntrospector {
+class TCtxIntrospector : public TCtxMemberFinder {
  public:
   explicit TCtxIntrospector(const QMetaObject& introspectedClass)
       : IntrospectedClass(&introspectedClass) {}

@@ -1,7 +1,7 @@
 // How the interpreter reaches members: the per-instruction cache, the order of the scopes for
 // unqualified names, and the search by name.
 
-#include "script/runtime/member_access.h"
+#include "script/library/member_access.h"
 
 #include "script/library/introspector.h"
 #include "script/library/introspector_registry.h"
@@ -25,7 +25,10 @@ bool StandsAside(TCtxScript& script, QObject* scope, std::string_view name) {
   return found && found->StandsAside(scope, handle);
 }
 
-}  // namespace
+// The introspector noted in an instruction's cache.
+TCtxIntrospector* CachedIn(const TCtxPCodeRec& instruction) {
+  return static_cast<TCtxIntrospector*>(instruction.CachedIntrospector);
+}
 
 bool InvokeOnObject(TCtxScript& script, TCtxPCodeRec& instruction, QObject* instance,
                     TCtxAccessKind kind) {
@@ -40,8 +43,9 @@ bool InvokeOnObject(TCtxScript& script, TCtxPCodeRec& instruction, QObject* inst
     if (!found) return false;
     instruction.CachedObject = instance;
   }
-  return instruction.CachedIntrospector->InvokeMember(script, kind, instance, instruction.Name,
-                                                      instruction.Value, instruction.Count);
+  return CachedIn(instruction)
+      ->InvokeMember(script, kind, instance, instruction.Name, instruction.Value,
+                     instruction.Count);
 }
 
 void InvokeUnqualified(TCtxScript& script, TCtxPCodeRec& instruction, TCtxAccessKind kind) {
@@ -51,8 +55,9 @@ void InvokeUnqualified(TCtxScript& script, TCtxPCodeRec& instruction, TCtxAccess
       instruction.CachedIntrospector ? instruction.CachedObject.data() : nullptr;
   if (cached && (cached == system || cached == scopes[0] || cached == scopes[1])) {
     // The cache already names this object's introspector: no need to check it again.
-    if (instruction.CachedIntrospector->InvokeMember(script, kind, cached, instruction.Name,
-                                                     instruction.Value, instruction.Count))
+    if (CachedIn(instruction)
+            ->InvokeMember(script, kind, cached, instruction.Name, instruction.Value,
+                           instruction.Count))
       return;
     RaiseMethodNotFound(instruction.Name);
   }
@@ -69,6 +74,29 @@ void InvokeUnqualified(TCtxScript& script, TCtxPCodeRec& instruction, TCtxAccess
   }
   if (passedOver && InvokeOnObject(script, instruction, passedOver, kind)) return;
   RaiseMethodNotFound(instruction.Name);
+}
+
+class TIntrospectionResolver final : public TCtxMemberResolver {
+ public:
+  void InvokeUnqualified(TCtxScript& script, TCtxPCodeRec& instruction,
+                         TCtxAccessKind kind) override {
+    zendrik::InvokeUnqualified(script, instruction, kind);
+  }
+  bool InvokeOnObject(TCtxScript& script, TCtxPCodeRec& instruction, QObject* instance,
+                      TCtxAccessKind kind) override {
+    return zendrik::InvokeOnObject(script, instruction, instance, kind);
+  }
+  bool InvokeByName(TCtxScript& script, TCtxAccessKind kind, QObject* instance,
+                    std::string_view name, std::int32_t argCount) override {
+    return zendrik::InvokeByName(script, kind, instance, name, argCount);
+  }
+};
+
+}  // namespace
+
+TCtxMemberResolver& IntrospectionResolver() {
+  static TIntrospectionResolver resolver;
+  return resolver;
 }
 
 bool InvokeByName(TCtxScript& script, TCtxAccessKind kind, QObject* instance, std::string_view name,

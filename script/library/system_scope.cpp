@@ -3,11 +3,11 @@
 #include "script/library/field_info.h"
 #include "script/library/introspector.h"
 #include "script/library/introspector_registry.h"
+#include "script/library/member_access.h"
 #include "script/library/type_info_introspectors.h"
 #include "script/runtime/conversions.h"
 #include "script/runtime/engine.h"
 #include "script/runtime/errors.h"
-#include "script/runtime/member_access.h"
 
 #include <memory>
 

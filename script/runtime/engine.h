@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "script/runtime/access_kind.h"
+#include "script/runtime/member_resolver.h"
 #include "script/runtime/value.h"
 
 namespace zendrik {
@@ -136,6 +137,9 @@ class TCtxScript : public QObject {
 
   /// The result register R; native callbacks leave their value here.
   TCtxValue Result;
+  /// How the interpreter reaches members: this resolver when a host (or a test) gives the
+  /// engine one of its own, else the one installed at start-up.
+  TCtxMemberResolver* Resolver = nullptr;
   /// The object searched after the host object and before the system scope; none by default.
   QPointer<QObject> GlobalScope;
 
@@ -239,6 +243,8 @@ class TCtxScript : public QObject {
   void AccessAutomation(const TCtxPCodeRec& instruction, TCtxAccessKind kind,
                         const TCtxValue& receiver);
   bool AppendInPlace(TCtxValue& left, std::int32_t pc);
+  /// The resolver in effect; raises when there is none.
+  TCtxMemberResolver& Members() const;
   /// Calls `OnPoll` and starts the next interval; true when the run is to end or the loop form
   /// (`fused` or not) is to change.
   [[gnu::noinline]] bool Poll(std::int32_t pc, bool fused);

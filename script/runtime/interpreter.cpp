@@ -10,7 +10,6 @@
 #include "script/runtime/engine.h"
 #include "script/runtime/errors.h"
 #include "script/runtime/fusion.h"
-#include "script/runtime/member_access.h"
 #include "script/runtime/operators.h"
 #include "script/runtime/pcode.h"
 #include "script/runtime/script_code.h"
@@ -233,6 +232,12 @@ bool TCtxScript::Poll(std::int32_t pc, bool fused) {
   return Terminated || UsesFusion() != fused;
 }
 
+TCtxMemberResolver& TCtxScript::Members() const {
+  if (Resolver) return *Resolver;
+  if (TCtxMemberResolver* installed = InstalledMemberResolver()) return *installed;
+  throw ECtxScriptError("No member resolver is installed: the engine finds no names");
+}
+
 // A callback may look at where the script is (a host saying where it stopped): the registers
 // tell it exactly, also while the loop does not follow the lines.
 void TCtxScript::EnterCall(const TCtxPCodeRec& instruction, std::int32_t at) {
@@ -436,7 +441,7 @@ void TCtxScript::IndexObject(TCtxAccessKind kind, const TCtxValue& variable) {
     QObject* object = variable.ToObject();
     if (!object)
       throw ECtxScriptError::CreateFmt("Error accessing a field or method %s of nil object", {"_"});
-    if (!InvokeByName(*this, kind, object, "_", 1)) RaiseNotAnArray();
+    if (!Members().InvokeByName(*this, kind, object, "_", 1)) RaiseNotAnArray();
   } catch (...) {
     if (State.SP >= level) DropTo(level);
     throw;
@@ -448,7 +453,7 @@ void TCtxScript::AccessUnqualified(TCtxPCodeRec& instruction, TCtxAccessKind kin
   const std::int32_t level = State.SP - instruction.Count;
   if (level < -1) throw ECtxScriptError("Stack underflow");
   try {
-    InvokeUnqualified(*this, instruction, kind);
+    Members().InvokeUnqualified(*this, instruction, kind);
   } catch (...) {
     if (State.SP >= level) DropTo(level);
     throw;
@@ -479,7 +484,8 @@ void TCtxScript::AccessObject(TCtxPCodeRec& instruction, TCtxAccessKind kind,
   if (!object)
     throw ECtxScriptError::CreateFmt("Error accessing a field or method %s of nil object",
                                      {instruction.Name.view()});
-  if (!InvokeOnObject(*this, instruction, object, kind)) RaiseMethodNotFound(instruction.Name);
+  if (!Members().InvokeOnObject(*this, instruction, object, kind))
+    RaiseMethodNotFound(instruction.Name);
 }
 
 // A member of an automation object, directly or through the by-reference flag: the server

@@ -17,7 +17,7 @@
 
 namespace zendrik {
 
-class TCtxIntrospector;
+class TCtxMemberFinder;
 
 /// The 59 operations, numbered as stored in `TCtxPCodeRec::OpCode`.
 enum class TCtxOpCode : std::uint8_t {
@@ -166,7 +166,7 @@ struct TCtxPCodeRec {
     std::uint8_t BoolValue;
   };
   QPointer<QObject> CachedObject;
-  TCtxIntrospector* CachedIntrospector = nullptr;
+  TCtxMemberFinder* CachedIntrospector = nullptr;  // opaque: the resolver's own note
 
   TCtxPCodeRec() : DoubleValue(0) {}
   explicit TCtxPCodeRec(TCtxOpCode op) : TCtxPCodeRec() { OpCode = static_cast<std::uint8_t>(op); }

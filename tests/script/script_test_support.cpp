@@ -1,6 +1,5 @@
 #include "tests/script/script_test_support.h"
 
-#include "script/compiler/default_compiler.h"
 #include "script/library/field_info.h"
 #include "script/library/introspector.h"
 #include "script/library/introspector_registry.h"
@@ -8,6 +7,7 @@
 #include "script/library/system_scope.h"
 #include "script/runtime/conversions.h"
 #include "script/runtime/errors.h"
+#include "script/script_engine.h"
 
 #include <memory>
 #include <new>
@@ -168,9 +168,7 @@ RunOutcome RunScript(TCtxScript& engine, std::string_view text, QObject* host) {
 
 void StartScriptEngineForTests() {
   static const bool started = [] {
-    DefaultCompiler();
-    RegisterSystemMembers();
-    RegisterStandardPackage();
+    RegisterScriptEngine();
     RegisterTestMembers();
     return true;
   }();

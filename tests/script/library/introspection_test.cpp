@@ -9,10 +9,10 @@
 #include "script/library/field_info.h"
 #include "script/library/introspector.h"
 #include "script/library/introspector_registry.h"
+#include "script/library/member_access.h"
 #include "script/library/system_scope.h"
 #include "script/runtime/engine.h"
 #include "script/runtime/errors.h"
-#include "script/runtime/member_access.h"
 #include "tests/script/script_test_support.h"
 
 namespace zendrik {

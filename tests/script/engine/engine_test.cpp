@@ -1,6 +1,7 @@
-// The engine as hosts and native callbacks see it: the stack contract, executions and their
+// The engine as hosts and native callbacks see it, running compiled scripts: executions and their
 // states, caches, the debug hook and termination. Behaviour that scripts can see is tested by
-// the script files of interpreter_snippets_test.cpp.
+// the script files of interpreter_snippets_test.cpp; the engine on hand-made p-code by
+// tests/script/runtime.
 
 #include "script/runtime/engine.h"
 
@@ -38,51 +39,6 @@ class Engine : public ::testing::Test {
   testsupport::TTestHost host;
   TCtxScript engine;
 };
-
-TEST_F(Engine, StartsIdleWithThirtyTwoEmptyCells) {
-  EXPECT_EQ(engine.StackSize(), 32);
-  EXPECT_EQ(engine.CurrentState().SP, -1);
-  EXPECT_EQ(engine.CurrentState().FrameBase, -1);
-  EXPECT_EQ(engine.CurrentState().TryTop, -1);
-  EXPECT_EQ(engine.RunningCode(), nullptr);
-  EXPECT_EQ(engine.SavedCount(), 0);
-  EXPECT_EQ(engine.SavedCapacity(), 10);
-  EXPECT_TRUE(engine.Result.IsUnassigned());
-  EXPECT_FALSE(engine.TraceMode());
-}
-
-TEST_F(Engine, GetParamCountsFromTheLastArgumentAndGivesNullOutside) {
-  engine.Push(TCtxValue::String("a"));
-  engine.Push(TCtxValue::String("b"));
-  engine.Push(TCtxValue::String("c"));
-  EXPECT_EQ(engine.GetParam(1).StringPayload(), "c");
-  EXPECT_EQ(engine.GetParam(3).StringPayload(), "a");
-  EXPECT_TRUE(engine.GetParam(0).IsNull());
-  EXPECT_TRUE(engine.GetParam(4).IsNull());
-  EXPECT_TRUE(engine.GetParam(-1).IsNull());
-  EXPECT_EQ(engine.Pop().StringPayload(), "c");
-  EXPECT_TRUE(engine.StackCells()[2].IsUnassigned()) << "a popped cell is cleared";
-  engine.Pop();
-  engine.Pop();
-  EXPECT_THROW(engine.Pop(), ECtxScriptError);
-}
-
-TEST_F(Engine, StackGrowsByThirtyTwoUpToOneThousandTwentyFourCells) {
-  for (int i = 0; i < 32; ++i) engine.Push(TCtxValue::Integer(i));
-  EXPECT_EQ(engine.StackSize(), 32);
-  engine.Push(TCtxValue::Integer(32));
-  EXPECT_EQ(engine.StackSize(), 64);
-  for (int i = 33; i < 1024; ++i) engine.Push(TCtxValue::Integer(i));
-  EXPECT_EQ(engine.StackSize(), 1024);
-  try {
-    engine.Push(TCtxValue::Integer(1024));
-    ADD_FAILURE() << "pushed cell 1024";
-  } catch (const ECtxScriptError& error) {
-    EXPECT_STREQ(error.what(), "Stack overflow");
-  }
-  EXPECT_EQ(engine.CurrentState().SP, 1023);
-  EXPECT_EQ(engine.GetParam(1).IntegerPayload(), 1023);
-}
 
 TEST_F(Engine, DeeplyNestedCallsOverflowTheStackAndLeaveItClean) {
   std::string text = "begin Print(";
@@ -371,34 +327,6 @@ TEST_F(Engine, AHookThatFailsOnACaughtExceptionEndsTheRun) {
       testsupport::RunScript(engine, "begin try raise 1 except Print('handler') end end;", &host);
   EXPECT_EQ(run.Error, "hook failed");
   EXPECT_TRUE(run.Printed.empty());
-}
-
-TEST_F(Engine, CodeThatJumpsOutsideItselfIsStoppedBeforeReadingThere) {
-  TCtxScriptCode code;
-  code.SetCode("begin end;");
-  code.CompileNow();
-  code.PCode()[0] = TCtxPCodeRec(TCtxOpCode::Jump);
-  code.PCode()[0].Value = 1000;
-  EXPECT_EQ(ErrorOf(code), "Instruction 1000 lies outside the code");
-  code.PCode()[0].Value = -5;
-  EXPECT_EQ(ErrorOf(code), "Instruction -5 lies outside the code");
-  code.PCode()[0] = TCtxPCodeRec(TCtxOpCode::Nop);
-  code.PCode().resize(1);  // no EXIT at the end
-  EXPECT_EQ(ErrorOf(code), "Instruction 1 lies outside the code");
-  code.PCode()[0].OpCode = 77;
-  EXPECT_EQ(ErrorOf(code), "Unsupported instruction");
-  for (const TCtxValue& cell : engine.StackCells()) EXPECT_TRUE(cell.IsUnassigned());
-}
-
-TEST_F(Engine, ASlotBeyondTheStackIsRefused) {
-  TCtxScriptCode code;
-  code.SetCode("var a; begin a := 1 end;");
-  code.CompileNow();
-  code.PCode()[2].Value = 5000;  // Result -> VAR 5000
-  ASSERT_EQ(code.PCode()[2].Operation(), TCtxOpCode::StoreVar);
-  EXPECT_EQ(ErrorOf(code), "Stack overflow");
-  code.PCode()[2].Value = -10;
-  EXPECT_EQ(ErrorOf(code), "Stack underflow");
 }
 
 }  // namespace
