@@ -17,36 +17,27 @@ namespace zendrik {
 
 namespace {
 
-TScriptHost*& CurrentHost() {
-  static TScriptHost* host = nullptr;
-  return host;
-}
-
-// Why the last Download or GetPage did not work; empty when it did.
-std::string& LastDownloadErrorText() {
-  static std::string text;
-  return text;
-}
-
-TScriptHost& Host() {
-  if (!CurrentHost()) throw ECtxScriptError("There is no window for the host functions");
-  return *CurrentHost();
+// The window of the engine that runs the script.
+TScriptHost& Host(const TCtxScript& script) {
+  auto* host = dynamic_cast<TScriptHost*>(script.HostServices);
+  if (!host) throw ECtxScriptError("There is no window for the host functions");
+  return *host;
 }
 
 void GetURL(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  script.Result = TCtxValue::String(Host().AddressFieldText());
+  script.Result = TCtxValue::String(Host(script).AddressFieldText());
 }
 
 void SetURL(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  Host().SetAddressFieldText(ToStringPlain(script.Result));
+  Host(script).SetAddressFieldText(ToStringPlain(script.Result));
 }
 
 // Notes how a fetch ended. An address that could not be opened is also one line on standard
 // error (a failure after that has shown its message), and the script goes on.
-void NoteOutcome(TFetchOutcome outcome) {
+void NoteOutcome(TScriptHost& host, TFetchOutcome outcome) {
   if (outcome.End == TFetchOutcome::TEnd::NotOpened)
     std::cerr << "zendrik: " << outcome.Error << std::endl;
-  LastDownloadErrorText() = std::move(outcome.Error);
+  host.LastDownloadError = std::move(outcome.Error);
 }
 
 // Download(Address, BaseAddress): the page at Address, resolved against BaseAddress; the
@@ -56,7 +47,8 @@ void Download(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCoun
   const std::string base = ToStringPlain(script.GetParam(1));
   const std::string address = ToStringPlain(script.GetParam(2));
   CurrentAddress() = base;
-  NoteOutcome(Host().Download(address));
+  TScriptHost& host = Host(script);
+  NoteOutcome(host, host.Download(address));
   script.Result = TCtxValue::String(CurrentAddress());
 }
 
@@ -67,16 +59,17 @@ void GetPage(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount
   CheckArgCount(argCount, 1, 2);
   if (argCount == 2) CurrentAddress() = ToStringPlain(script.GetParam(1));
   const std::string address = ToStringPlain(script.GetParam(argCount));
+  TScriptHost& host = Host(script);
   std::string body;
   if (!address.empty())
-    NoteOutcome(Host().GetPage(address, body));
+    NoteOutcome(host, host.GetPage(address, body));
   else
-    LastDownloadErrorText().clear();
+    host.LastDownloadError.clear();
   script.Result = TCtxValue::String(body);
 }
 
 void LastDownloadError(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  script.Result = TCtxValue::String(LastDownloadErrorText());
+  script.Result = TCtxValue::String(Host(script).LastDownloadError);
 }
 
 // SaveTable(FileName): a file that cannot be written is reported on standard error, and the
@@ -84,7 +77,7 @@ void LastDownloadError(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_
 void SaveTable(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
   CheckArgCount(argCount, 1, -1);
   std::string error;
-  if (!Host().SaveTable(ToStringPlain(script.GetParam(1)), error))
+  if (!Host(script).SaveTable(ToStringPlain(script.GetParam(1)), error))
     std::cerr << "zendrik: " << error << std::endl;
 }
 
@@ -100,7 +93,7 @@ void GetCell(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount
     script.Result.AssignString({});
     throw;
   }
-  script.Result.AssignString(Host().ReadCell(row, column));
+  script.Result.AssignString(Host(script).ReadCell(row, column));
 }
 
 // SetCell(Column, Row, Value). A position beyond the limits fails before anything is written,
@@ -114,17 +107,14 @@ void SetCell(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount
     throw ECtxScriptError::CreateFmt(
         "SetCell(%d, %d): a script writes at most %d columns and %d rows",
         {column, row, kMaxScriptColumns, kMaxScriptRows});
-  Host().WriteCell(row, column, text);
+  Host(script).WriteCell(row, column, text);
 }
 
-void ClearCells(TCtxScript&, TCtxAccessKind, QObject*, std::int32_t) { Host().ClearCells(); }
+void ClearCells(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+  Host(script).ClearCells();
+}
 
 }  // namespace
-
-void SetScriptHost(TScriptHost* host) {
-  CurrentHost() = host;
-  LastDownloadErrorText().clear();
-}
 
 void RegisterHostFunctions() {
   TCtxCustomIntrospector& functions =

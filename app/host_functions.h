@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "extract/extraction_driver.h"
+#include "script/runtime/engine.h"
 
 namespace zendrik {
 
@@ -13,9 +14,8 @@ inline constexpr int kMaxScriptColumns = 16'384;
 
 /// What the host functions reach in the program's one window: the address field, the
 /// extraction, the table and its grid. The window implements it; tests give a stand-in.
-class TScriptHost {
+class TScriptHost : public TCtxHostServices {
  public:
-  virtual ~TScriptHost() = default;
   /// The text of the address field `Edit1`, as bytes.
   virtual std::string AddressFieldText() const = 0;
   virtual void SetAddressFieldText(std::string_view text) = 0;
@@ -33,10 +33,12 @@ class TScriptHost {
   virtual void ClearCells() = 0;
   /// Saves the table as CSV; false with the reason when it cannot.
   virtual bool SaveTable(const std::string& fileName, std::string& error) = 0;
+
+  /// Why the last `Download` or `GetPage` of a script did not work; empty when it did. Kept for
+  /// `LastDownloadError`.
+  std::string LastDownloadError;
 };
 
-/// Makes `host` the window the host functions work on (null: none).
-void SetScriptHost(TScriptHost* host);
 
 /// Registers `URL`, `Download`, `SaveTable`, `GetCell`, `SetCell` and `ClearCells` on the
 /// system scope, in this order, then `GetPage` and `LastDownloadError`; once at start-up.

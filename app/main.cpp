@@ -7,14 +7,12 @@
 #include "app/command_line.h"
 #include "app/program_start.h"
 #include "app/start_up.h"
-#include "script/library/standard_package.h"
 
 // No arguments: the window. A first argument that is not an option names a script to run in
 // batch mode. Options (--help, --extract, ...) make the command-line tool, which needs no
 // display.
 int main(int argc, char** argv) {
   zendrik::StartUp();
-  zendrik::SetScriptParameters(zendrik::CommandLineParameters(argc, argv));
   if (argc <= 1) return zendrik::RunWindow(argc, argv);
   const std::string first = argv[1];
   if (first.empty() || first.front() != '-') return zendrik::RunBatch(argc, argv, first);

@@ -79,7 +79,7 @@ TMainForm::TMainForm(TMessageBoxes& boxes) : Boxes(boxes), BaseCaption_(kBaseCap
   setAcceptDrops(true);
   Memo1->viewport()->installEventFilter(this);
   Edit1->installEventFilter(this);
-  SetScriptHost(this);
+  Engine->HostServices = this;
   AboutBox = std::make_unique<TAboutBox>();
   PreviousAllocationReporter =
       SetAllocationReporter([this](std::string_view message) { ShowError(message); });
@@ -87,7 +87,6 @@ TMainForm::TMainForm(TMessageBoxes& boxes) : Boxes(boxes), BaseCaption_(kBaseCap
 }
 
 TMainForm::~TMainForm() {
-  SetScriptHost(nullptr);
   SetAllocationReporter(std::move(PreviousAllocationReporter));
 }
 

@@ -4,18 +4,25 @@
 #include <QTimer>
 
 #include <iostream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/main_form.h"
 #include "app/product_info.h"
 #include "app/stop_signals.h"
+#include "script/library/standard_package.h"
+#include "script/runtime/engine.h"
 
 namespace zendrik {
 
 int RunWindow(int& argc, char** argv) {
+  std::vector<std::string> parameters = CommandLineParameters(argc, argv);  // before Qt takes its own
   QApplication application(argc, argv);
   QApplication::setApplicationName(kApplicationTitle);
   TScreenMessageBoxes boxes;
   TMainForm window(boxes);
+  window.CtxScript1().Parameters = std::move(parameters);
   window.show();
   QTimer::singleShot(0, &window, [&window] { window.OfferRecovery(); });
   return QApplication::exec();
@@ -38,6 +45,7 @@ void KeepQtRemarksOffStandardError(QtMsgType type, const QMessageLogContext&, co
 }  // namespace
 
 int RunBatch(int& argc, char** argv, const std::string& scriptFile) {
+  std::vector<std::string> parameters = CommandLineParameters(argc, argv);  // before Qt takes its own
   const TStopSignals stopSignals;
   const bool headless = IsHeadless();
   if (headless) {
@@ -49,6 +57,7 @@ int RunBatch(int& argc, char** argv, const std::string& scriptFile) {
   TScreenMessageBoxes screen;
   THeadlessMessageBoxes console(std::cerr);
   TMainForm window(headless ? static_cast<TMessageBoxes&>(console) : screen);
+  window.CtxScript1().Parameters = std::move(parameters);
   window.Controller().WatchStopFlag(stopSignals.Flag());
   try {
     window.OpenFileWithName(scriptFile);

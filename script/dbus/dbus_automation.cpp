@@ -222,7 +222,7 @@ void TDBusAutomation::Put(TCtxScript& script, const TCtxValue& receiver, std::st
 
 void InstallDBusAutomation() {
   static TDBusAutomation server;
-  SetAutomationServer(&server);
+  InstallAutomationServer(server);
 }
 
 }  // namespace zendrik

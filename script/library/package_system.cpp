@@ -17,20 +17,15 @@ namespace zendrik {
 
 namespace {
 
-std::vector<std::string>& Parameters() {
-  static std::vector<std::string> parameters;
-  return parameters;
-}
-
 void ParamStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   const std::int32_t n = ToInteger(script.GetParam(1));
-  const std::vector<std::string>& parameters = Parameters();
+  const std::vector<std::string>& parameters = script.Parameters;
   const bool present = n >= 0 && static_cast<std::size_t>(n) < parameters.size();
   ReturnString(script, present ? parameters[static_cast<std::size_t>(n)] : std::string());
 }
 
 void ParamCount(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::size_t size = Parameters().size();
+  const std::size_t size = script.Parameters.size();
   script.Result = TCtxValue::Integer(size == 0 ? 0 : static_cast<std::int32_t>(size - 1));
 }
 
@@ -52,8 +47,9 @@ void Sleep(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
 }
 
 // The automation server, or the error that there is none, naming the call that needed it.
-TCtxAutomation& Server(std::string_view function, std::string_view name) {
-  TCtxAutomation* server = AutomationServer();
+TCtxAutomation& Server(const TCtxScript& script, std::string_view function,
+                       std::string_view name) {
+  TCtxAutomation* server = script.AutomationServer();
   if (!server)
     throw ECtxScriptError::CreateFmt(
         "%s('%s'): automation objects are not available on this platform", {function, name});
@@ -62,12 +58,12 @@ TCtxAutomation& Server(std::string_view function, std::string_view name) {
 
 void CreateOleObject(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   const std::string name = Text0(script.GetParam(1));
-  script.Result = Server("CreateOleObject", name).Create(script, name);
+  script.Result = Server(script, "CreateOleObject", name).Create(script, name);
 }
 
 void GetActiveOleObject(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   const std::string name = Text0(script.GetParam(1));
-  script.Result = Server("GetActiveOleObject", name).GetActive(script, name);
+  script.Result = Server(script, "GetActiveOleObject", name).GetActive(script, name);
 }
 
 void CreateComObject(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
@@ -87,10 +83,6 @@ constexpr TPackageFunction kFunctions[] = {
 }  // namespace
 
 std::span<const TPackageFunction> SystemFunctions() { return kFunctions; }
-
-void SetScriptParameters(std::vector<std::string> parameters) {
-  Parameters() = std::move(parameters);
-}
 
 std::vector<std::string> CommandLineParameters(int argc, char** argv) {
   std::vector<std::string> parameters(argv, argv + argc);

@@ -33,11 +33,8 @@ class TCtxPkgSysUtils : public TCtxPackage {
 /// registrations and before the host's.
 void RegisterStandardPackage();
 
-/// The command line that `ParamStr` and `ParamCount` report: element 0 is the program's path,
-/// then its arguments. Empty until set.
-void SetScriptParameters(std::vector<std::string> parameters);
 /// The command line of this process from `main`'s arguments, with the program's absolute path
-/// first when the system can tell it.
+/// first when the system can tell it: what a host gives its engine's `Parameters`.
 std::vector<std::string> CommandLineParameters(int argc, char** argv);
 
 }  // namespace zendrik

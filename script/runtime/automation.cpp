@@ -1,22 +1,18 @@
 #include "script/runtime/automation.h"
 
-#include <utility>
-
 namespace zendrik {
 
 namespace {
 
-TCtxAutomation*& Server() {
+TCtxAutomation*& Installed() {
   static TCtxAutomation* server = nullptr;
   return server;
 }
 
 }  // namespace
 
-TCtxAutomation* AutomationServer() { return Server(); }
+void InstallAutomationServer(TCtxAutomation& server) { Installed() = &server; }
 
-TCtxAutomation* SetAutomationServer(TCtxAutomation* server) {
-  return std::exchange(Server(), server);
-}
+TCtxAutomation* InstalledAutomationServer() { return Installed(); }
 
 }  // namespace zendrik

@@ -26,7 +26,8 @@ class TCtxAutomationObject {
 
 /// The server behind automation objects: it makes them (`CreateOleObject`,
 /// `GetActiveOleObject`) and answers a member access on them instead of an introspector. None
-/// is installed by default; start-up installs the platform's, tests a stand-in. `script` is
+/// is installed by default; start-up installs the platform's, and an engine may be given one of
+/// its own (a test's stand-in). `script` is
 /// the engine whose script asked: a reference among the arguments designates one of its
 /// variables, and a server that waits must give up when the script is stopped (`Terminated`).
 class TCtxAutomation {
@@ -46,10 +47,11 @@ class TCtxAutomation {
                    const TCtxValue& value) = 0;
 };
 
-/// The automation server in use, or null.
-TCtxAutomation* AutomationServer();
-/// Puts `server` in use (null: none); returns the one before.
-TCtxAutomation* SetAutomationServer(TCtxAutomation* server);
+/// Makes `server` the one engines use unless they were given one of their own; start-up calls it
+/// once.
+void InstallAutomationServer(TCtxAutomation& server);
+/// The installed server, or null.
+TCtxAutomation* InstalledAutomationServer();
 
 /// Automation calls take at most this many arguments.
 inline constexpr int kMaxAutomationArguments = 64;

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <limits>
 
+#include <utility>
+
 #include "base/ascii.h"
 #include "script/runtime/errors.h"
 
@@ -15,10 +17,14 @@ namespace zendrik {
 
 namespace {
 
-TCtxFormatSettings& CurrentSettings() {
-  static TCtxFormatSettings settings = TCtxFormatSettings::FromLocale(QLocale());
+// The settings of the user's locale, made once.
+const TCtxFormatSettings& UserSettings() {
+  static const TCtxFormatSettings settings = TCtxFormatSettings::FromLocale(QLocale());
   return settings;
 }
+
+// The settings that a running engine (or a test) put in effect on this thread.
+thread_local const TCtxFormatSettings* settingsInEffect = nullptr;
 
 // Number and boolean texts may be surrounded by spaces, tabs and line ends, but no other
 // control characters, unlike the general trimming of names and texts.
@@ -153,9 +159,14 @@ TCtxFormatSettings TCtxFormatSettings::FromLocale(const QLocale& locale) {
   return s;
 }
 
-const TCtxFormatSettings& FormatSettings() { return CurrentSettings(); }
+const TCtxFormatSettings& FormatSettings() {
+  return settingsInEffect ? *settingsInEffect : UserSettings();
+}
 
-void SetFormatSettings(TCtxFormatSettings settings) { CurrentSettings() = std::move(settings); }
+TCtxFormatsInEffect::TCtxFormatsInEffect(const TCtxFormatSettings& settings)
+    : previous_(std::exchange(settingsInEffect, &settings)) {}
+
+TCtxFormatsInEffect::~TCtxFormatsInEffect() { settingsInEffect = previous_; }
 
 namespace {
 

@@ -55,10 +55,22 @@ struct TCtxFormatSettings {
   static TCtxFormatSettings FromLocale(const QLocale& locale);
 };
 
-/// The settings in effect: taken from the user's locale (QLocale()) on first use.
+/// The settings in effect on this thread: those of the engine that runs (its `Formats`), else
+/// those of the user's locale (QLocale()), made once.
 const TCtxFormatSettings& FormatSettings();
-/// Replaces the settings in effect (tests and hosts that pin a locale).
-void SetFormatSettings(TCtxFormatSettings settings);
+
+/// Puts `settings` in effect on this thread for as long as it lives; they nest. An engine puts
+/// its own in effect while it runs; a test pins a locale with one.
+class TCtxFormatsInEffect {
+ public:
+  explicit TCtxFormatsInEffect(const TCtxFormatSettings& settings);
+  ~TCtxFormatsInEffect();
+  TCtxFormatsInEffect(const TCtxFormatsInEffect&) = delete;
+  TCtxFormatsInEffect& operator=(const TCtxFormatsInEffect&) = delete;
+
+ private:
+  const TCtxFormatSettings* previous_;
+};
 
 /// Value to 32-bit integer: floating and currency round half to even; Boolean is -1 or 0;
 /// strings are parsed; Unassigned is 0; Null and everything else raise a conversion error.

@@ -61,6 +61,7 @@ namespace {
 
 void TCtxScript::Execute(TCtxScriptCode& code, const TCtxValue& params, TCtxValue& value,
                          QObject* host) {
+  const TCtxFormatsInEffect formats(Formats);
   if (!State.Code) ErrorLine = 0;  // an outermost run starts without an error
   if (!code.Compiled()) code.SetCompiled(true);
   if (code.InstructionCount() == 0) return;

@@ -8,10 +8,12 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "script/runtime/access_kind.h"
+#include "script/runtime/conversions.h"
 #include "script/runtime/member_resolver.h"
 #include "script/runtime/value.h"
 
@@ -22,6 +24,7 @@ struct TCtxPCodeRec;
 struct TCtxFusedRun;
 enum class TCtxFusedOp : std::uint8_t;
 class TCtxScript;
+class TCtxAutomation;
 
 /// Options of the debug hook.
 enum class TCtxDebugOption : std::uint8_t { cdoStopOnException = 0, cdoStopOnBreakpoint = 1 };
@@ -60,6 +63,13 @@ using TOnCtxDebugHook = std::function<void(TCtxScript& sender, bool exception)>;
 struct TCtxFrame {
   TCtxValue* Slots;
   TCtxValue& operator[](std::int32_t slot) const { return Slots[slot]; }
+};
+
+/// What a program that embeds the engine offers its scripts besides objects (a window's table
+/// and address field, say); the host's own functions find it on the engine. Opaque here.
+class TCtxHostServices {
+ public:
+  virtual ~TCtxHostServices() = default;
 };
 
 /// The registers of one execution; saved while a nested execution runs.
@@ -140,6 +150,18 @@ class TCtxScript : public QObject {
   /// How the interpreter reaches members: this resolver when a host (or a test) gives the
   /// engine one of its own, else the one installed at start-up.
   TCtxMemberResolver* Resolver = nullptr;
+  /// The automation server: this one when the engine was given one, else the installed one.
+  TCtxAutomation* Automation = nullptr;
+  /// The automation server in effect, or null when there is none.
+  TCtxAutomation* AutomationServer() const;
+  /// The locale settings of this engine's runs (number, date and money formats): those in effect
+  /// when the engine was made, the user's locale unless a host or a test pinned others.
+  TCtxFormatSettings Formats = FormatSettings();
+  /// The command line that `ParamStr` and `ParamCount` read: the program first, then the
+  /// script's name and its arguments; empty unless the host sets it.
+  std::vector<std::string> Parameters;
+  /// What the host offers its scripts; null when it offers nothing.
+  TCtxHostServices* HostServices = nullptr;
   /// The object searched after the host object and before the system scope; none by default.
   QPointer<QObject> GlobalScope;
 

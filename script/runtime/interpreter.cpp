@@ -232,6 +232,10 @@ bool TCtxScript::Poll(std::int32_t pc, bool fused) {
   return Terminated || UsesFusion() != fused;
 }
 
+TCtxAutomation* TCtxScript::AutomationServer() const {
+  return Automation ? Automation : InstalledAutomationServer();
+}
+
 TCtxMemberResolver& TCtxScript::Members() const {
   if (Resolver) return *Resolver;
   if (TCtxMemberResolver* installed = InstalledMemberResolver()) return *installed;

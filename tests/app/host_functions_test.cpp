@@ -12,6 +12,7 @@
 #include "extract/table.h"
 #include "script/runtime/conversions.h"
 #include "script/runtime/engine.h"
+#include "tests/script/pinned_formats.h"
 
 namespace zendrik {
 namespace {
@@ -63,11 +64,9 @@ class StandInHost : public TScriptHost {
 class HostFunctions : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetScriptHost(&host);
+    engine.HostServices = &host;
     CurrentAddress().clear();
-    SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale::c()));
   }
-  void TearDown() override { SetScriptHost(nullptr); }
 
   // The value of a function script, or the message of its error.
   std::string Run(const std::string& body) {
@@ -80,6 +79,7 @@ class HostFunctions : public ::testing::Test {
     return ValueToText(value);
   }
 
+  testsupport::PinnedFormats formats_;  // before the engine, which takes the settings in effect
   StandInHost host;
   TCtxScript engine;
 };
@@ -169,7 +169,7 @@ TEST_F(HostFunctions, AnotherNumberOfArgumentsIsRefusedBeforeTheCallback) {
 }
 
 TEST_F(HostFunctions, WithoutAWindowTheFunctionsFailClearly) {
-  SetScriptHost(nullptr);
+  engine.HostServices = nullptr;
   EXPECT_EQ(Run("result := GetCell(1, 1)"), "error: There is no window for the host functions");
 }
 

@@ -114,14 +114,15 @@ inline void ExpectScriptCaseOn(TCtxScript& engine, TTestHost& host, const Script
 
 /// Runs case `c` with a test host that owns its engine, as the window owns its own: once with
 /// fused runs and once with every instruction alone, so that the two forms of the loop cannot
-/// drift apart. `prepare` makes the world the case expects before each run.
-inline void ExpectScriptCase(const ScriptCase& c, const std::function<void()>& prepare = {}) {
+/// drift apart. `prepare` makes the engine and the world what the case expects before each run.
+inline void ExpectScriptCase(const ScriptCase& c,
+                             const std::function<void(TCtxScript&)>& prepare = {}) {
   for (const bool fusion : {true, false}) {
     SCOPED_TRACE(fusion ? "with fused runs" : "every instruction alone");
-    if (prepare) prepare();
     TTestHost host;
     TCtxScript& engine = *new TCtxScript(&host);  // owned by the host
     engine.Fusion = fusion;
+    if (prepare) prepare(engine);
     ExpectScriptCaseOn(engine, host, c);
   }
 }

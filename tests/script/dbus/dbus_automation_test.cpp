@@ -26,9 +26,8 @@ class DBusAutomation : public ::testing::Test {
  protected:
   void SetUp() override {
     testsupport::StartScriptEngineForTests();
-    before_ = SetAutomationServer(&server_);
+    engine_.Automation = &server_;
   }
-  void TearDown() override { SetAutomationServer(before_); }
 
   testsupport::RunOutcome Run(std::string_view text) {
     return testsupport::RunScript(engine_, text, &host_);
@@ -40,7 +39,6 @@ class DBusAutomation : public ::testing::Test {
   }
 
   TDBusAutomation server_;
-  TCtxAutomation* before_ = nullptr;
   testsupport::TTestHost host_;
   TCtxScript engine_{&host_};
 };
@@ -48,11 +46,10 @@ class DBusAutomation : public ::testing::Test {
 TEST_F(DBusAutomation, ACallWithoutAReplyWithinTheTimeoutFailsWithTheBusNoReplyError) {
   StartTestService();
   TDBusAutomation impatient(2s);
-  SetAutomationServer(&impatient);
+  engine_.Automation = &impatient;
   const testsupport::RunOutcome run =
       Run("var t; begin t := GetActiveOleObject('org.zendrik.Test');"
           " try t.Sleep(20000) except Print(exception) end; Print(t.Add(1, 2)) end;");
-  SetAutomationServer(&server_);
   ASSERT_FALSE(run.Failed) << run.Error;
   ASSERT_EQ(run.Printed.size(), 2u);
   EXPECT_EQ(run.Printed[0].rfind("org.freedesktop.DBus.Error.NoReply: ", 0), 0u) << run.Printed[0];

@@ -35,16 +35,16 @@ class DBusScript : public ::testing::TestWithParam<Case> {
  protected:
   void SetUp() override {
     testsupport::StartScriptEngineForTests();
-    SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale::c()));
-    before_ = SetAutomationServer(&server_);
+    InstallDBusAutomation();  // the program's own server, as start-up installs it
   }
-  void TearDown() override { SetAutomationServer(before_); }
 
-  TDBusAutomation server_;
-  TCtxAutomation* before_ = nullptr;
+  const TCtxFormatSettings formats_ = TCtxFormatSettings::FromLocale(QLocale::c());
+  const TCtxFormatsInEffect inEffect_{formats_};
 };
 
-TEST_P(DBusScript, RunsAsExpected) { testsupport::ExpectScriptCase(GetParam(), EndTestService); }
+TEST_P(DBusScript, RunsAsExpected) {
+  testsupport::ExpectScriptCase(GetParam(), [](TCtxScript&) { EndTestService(); });
+}
 
 INSTANTIATE_TEST_SUITE_P(Scripts, DBusScript,
                          ::testing::ValuesIn(testsupport::ReadScriptCases(ZENDRIK_DBUS_SCRIPTS)),

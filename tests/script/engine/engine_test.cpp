@@ -131,7 +131,7 @@ TEST_F(Engine, AutomationObjectsGoToTheServerWhichThisPlatformLacks) {
   EXPECT_EQ(ErrorOf(code, automation), "Automation objects are not available on this platform");
 
   StandInAutomation server;
-  TCtxAutomation* before = SetAutomationServer(&server);
+  engine.Automation = &server;
   EXPECT_EQ(ErrorOf(code, automation), "no error");
   EXPECT_EQ(server.Calls, (std::vector<std::string>{"get Read", "call Add 3 x", "put Value 4"}));
   EXPECT_EQ(testsupport::TakePrinted(), std::vector<std::string>{"1 2"});
@@ -146,7 +146,6 @@ TEST_F(Engine, AutomationObjectsGoToTheServerWhichThisPlatformLacks) {
   TCtxScriptCode indexed;
   indexed.SetCode("procedure P(o); begin Print(o.Items[1]) end;");
   EXPECT_EQ(ErrorOf(indexed, automation), "Method not found. Method: Items");
-  SetAutomationServer(before);
 }
 
 TEST_F(Engine, ValueIsTheResultRegisterAndUntouchedWhenNothingRuns) {

@@ -14,10 +14,10 @@ using Case = testsupport::ScriptCase;
 
 class InterpreterSnippet : public ::testing::TestWithParam<Case> {
  protected:
-  void SetUp() override {
-    testsupport::StartScriptEngineForTests();
-    SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale::c()));
-  }
+  void SetUp() override { testsupport::StartScriptEngineForTests(); }
+
+  const TCtxFormatSettings formats_ = TCtxFormatSettings::FromLocale(QLocale::c());
+  const TCtxFormatsInEffect inEffect_{formats_};
 };
 
 TEST_P(InterpreterSnippet, RunsAsExpected) { testsupport::ExpectScriptCase(GetParam()); }

@@ -28,8 +28,6 @@ class LibraryScript : public ::testing::TestWithParam<Case> {
  protected:
   void SetUp() override {
     testsupport::StartScriptEngineForTests();
-    SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale::c()));
-    SetScriptParameters({"/opt/zendrik/bin/zendrik", "job.pas", "one two"});
     saved_ = fs::current_path();
     directory_ = fs::temp_directory_path() / ("zendrik_library_" + std::to_string(::getpid()));
   }
@@ -47,15 +45,19 @@ class LibraryScript : public ::testing::TestWithParam<Case> {
   void TearDown() override {
     fs::current_path(saved_);
     fs::remove_all(directory_);
-    SetScriptParameters({});
   }
 
+  const TCtxFormatSettings formats_ = TCtxFormatSettings::FromLocale(QLocale::c());
+  const TCtxFormatsInEffect inEffect_{formats_};
   fs::path saved_;
   fs::path directory_;
 };
 
 TEST_P(LibraryScript, RunsAsExpected) {
-  testsupport::ExpectScriptCase(GetParam(), [this] { MakeDirectory(); });
+  testsupport::ExpectScriptCase(GetParam(), [this](TCtxScript& engine) {
+    engine.Parameters = {"/opt/zendrik/bin/zendrik", "job.pas", "one two"};
+    MakeDirectory();
+  });
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, LibraryScript,

@@ -9,14 +9,14 @@
 #include "script/library/date_time.h"
 #include "script/runtime/conversions.h"
 #include "script/runtime/errors.h"
+#include "tests/script/pinned_formats.h"
 
 namespace zendrik {
 namespace {
 
 class StandardPackageDates : public ::testing::Test {
  protected:
-  void SetUp() override { SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale::c())); }
-  void TearDown() override { SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale::c())); }
+  testsupport::PinnedFormats formats_;
 };
 
 double At(int y, int m, int d, int h = 0, int n = 0, int s = 0, int z = 0) {
@@ -62,7 +62,7 @@ TEST_F(StandardPackageDates, FormatDateTimeMatchesFreePascalPatterns) {
 }
 
 TEST_F(StandardPackageDates, GermanLocaleGivesNamesSeparatorsAndFieldOrder) {
-  SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale(QLocale::German, QLocale::Germany)));
+  formats_.Use(QLocale(QLocale::German, QLocale::Germany));
   const double d = At(2024, 3, 5, 13, 5, 9);
   EXPECT_EQ(FormatDateTimeText("dddd, d. mmmm yyyy", d), "Dienstag, 5. März 2024");
   EXPECT_EQ(FormatDateTimeText("dd/mm/yy hh:nn", d), "05.03.24 13:05");
@@ -74,8 +74,7 @@ TEST_F(StandardPackageDates, GermanLocaleGivesNamesSeparatorsAndFieldOrder) {
   EXPECT_EQ(ParseTime("13:05:09,5"), *EncodeTimeValue(13, 5, 9, 5));
   EXPECT_EQ(ParseDate("3/5/2024"), At(2024, 5, 3));  // day first, whatever the separator
   EXPECT_EQ(ParseDate("2024-03"), std::nullopt);
-  SetFormatSettings(
-      TCtxFormatSettings::FromLocale(QLocale(QLocale::English, QLocale::UnitedStates)));
+  formats_.Use(QLocale(QLocale::English, QLocale::UnitedStates));
   EXPECT_EQ(ParseDate("3/5/24"), At(2024, 3, 5));  // month first
   EXPECT_EQ(ParseTime("1:05 PM"), *EncodeTimeValue(13, 5, 0, 0));
   EXPECT_EQ(ParseTime("13:05 PM"), std::nullopt);
@@ -84,11 +83,11 @@ TEST_F(StandardPackageDates, GermanLocaleGivesNamesSeparatorsAndFieldOrder) {
 TEST_F(StandardPackageDates, ShortDatesKeepTheirCenturyInEveryLocale) {
   for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany),
                                 QLocale(QLocale::English, QLocale::UnitedStates), QLocale::c()}) {
-    SetFormatSettings(TCtxFormatSettings::FromLocale(locale));
+    formats_.Use(locale);
     for (const double d : {At(1950, 3, 5), At(2080, 12, 31), At(1, 1, 1), At(99, 7, 4)})
       EXPECT_EQ(ParseDate(ShortDateText(d)), d) << locale.name().toStdString() << " " << d;
   }
-  SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale(QLocale::German, QLocale::Germany)));
+  formats_.Use(QLocale(QLocale::German, QLocale::Germany));
   EXPECT_EQ(FormatSettings().ShortDateFormat, "dd.MM.yyyy");
 }
 

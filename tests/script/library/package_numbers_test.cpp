@@ -9,14 +9,14 @@
 #include "script/library/format_directives.h"
 #include "script/library/format_picture.h"
 #include "script/runtime/conversions.h"
+#include "tests/script/pinned_formats.h"
 
 namespace zendrik {
 namespace {
 
 class StandardPackageNumbers : public ::testing::Test {
  protected:
-  void SetUp() override { SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale::c())); }
-  void TearDown() override { SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale::c())); }
+  testsupport::PinnedFormats formats_;
 };
 
 std::string Outcome(std::string_view format, std::vector<TCtxValue> values) {
@@ -72,12 +72,11 @@ TEST_F(StandardPackageNumbers, FormatRefusesMissingValuesWrongKindsAndMalformedD
 }
 
 TEST_F(StandardPackageNumbers, FormatUsesTheSeparatorsAndMoneyFormatOfTheLocale) {
-  SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale(QLocale::German, QLocale::Germany)));
+  formats_.Use(QLocale(QLocale::German, QLocale::Germany));
   EXPECT_EQ(Outcome("%n|%f|%m|%m", {F(1234567.891), F(2.5), F(1234.5), F(-3)}),
             "1.234.567,89|2,50|1.234,50\xC2\xA0€|-3,00\xC2\xA0€");  // a no-break space
   EXPECT_EQ(FormatFloatPicture("#,##0.00", 1234567.891), "1.234.567,89");
-  SetFormatSettings(
-      TCtxFormatSettings::FromLocale(QLocale(QLocale::English, QLocale::UnitedStates)));
+  formats_.Use(QLocale(QLocale::English, QLocale::UnitedStates));
   EXPECT_EQ(Outcome("%m|%m", {TCtxValue::Currency({12345000}), F(-2)}), "$1,234.50|($2.00)");
 }
 

@@ -12,13 +12,14 @@
 #include "script/library/text_functions.h"
 #include "script/runtime/conversions.h"
 #include "script/runtime/errors.h"
+#include "tests/script/pinned_formats.h"
 
 namespace zendrik {
 namespace {
 
 class StandardPackageStrings : public ::testing::Test {
  protected:
-  void TearDown() override { SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale::c())); }
+  testsupport::PinnedFormats formats_;
 };
 
 std::string Lines(std::string text) {
@@ -80,9 +81,9 @@ TEST_F(StandardPackageStrings, LocaleCaseMappingReadsUtf8AsUtf8AndOtherBytesAsLa
 }
 
 TEST_F(StandardPackageStrings, LocaleCollationFollowsTheLocaleInEffect) {
-  SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale::c()));
+  formats_.Use(QLocale::c());
   EXPECT_GT(LocaleCompare("a", "B"), 0);  // code points
-  SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale(QLocale::German, QLocale::Germany)));
+  formats_.Use(QLocale(QLocale::German, QLocale::Germany));
   EXPECT_LT(LocaleCompare("a", "B"), 0);
   EXPECT_LT(LocaleCompare("ä", "b"), 0);
   EXPECT_NE(LocaleCompare("a", "A"), 0);

@@ -15,16 +15,16 @@
 #include "script/library/system_scope.h"
 #include "script/runtime/conversions.h"
 #include "tests/script/script_test_support.h"
+#include "tests/script/pinned_formats.h"
 
 namespace zendrik {
 namespace {
 
 class StandardPackageValues : public ::testing::Test {
  protected:
-  void SetUp() override {
-    testsupport::StartScriptEngineForTests();
-    SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale::c()));
-  }
+  void SetUp() override { testsupport::StartScriptEngineForTests(); }
+
+  testsupport::PinnedFormats formats_;
 };
 
 // What `text` writes on standard output when run, read back from a temporary file.

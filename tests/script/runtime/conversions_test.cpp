@@ -25,7 +25,7 @@ std::string Outcome(F&& f) {
 
 class Conversions : public ::testing::Test {
  protected:
-  void SetUp() override { PinCLocale(); }
+  PinnedCLocale locale_;
 };
 
 TEST_F(Conversions, ToIntegerRoundsHalfToEven) {
@@ -168,11 +168,11 @@ TEST_F(Conversions, DateTextLeavesOutMidnightAndCountsFromTheEpoch) {
 
 class LocaleConversions : public ::testing::Test {
  protected:
-  void TearDown() override { PinCLocale(); }
+  PinnedCLocale locale_;
 };
 
 TEST_F(LocaleConversions, GermanLocaleUsesCommaAndItsDatePattern) {
-  SetFormatSettings(TCtxFormatSettings::FromLocale(QLocale(QLocale::German, QLocale::Germany)));
+  locale_.Settings = TCtxFormatSettings::FromLocale(QLocale(QLocale::German, QLocale::Germany));
   EXPECT_EQ(FormatSettings().DecimalSeparator, ',');
   EXPECT_EQ(ToStringStrict(F(3.5)), "3,5");
   EXPECT_EQ(ToStringStrict(C(15000)), "1,5");
@@ -181,8 +181,8 @@ TEST_F(LocaleConversions, GermanLocaleUsesCommaAndItsDatePattern) {
   EXPECT_EQ(ToStringStrict(D(45356.5)), "05.03.2024 12:00:00");
   EXPECT_EQ(Describe(BinaryOperation(TCtxBinaryOp::Plus, S("1,5"), I(1))), "Floating 2,5");
 
-  SetFormatSettings(
-      TCtxFormatSettings::FromLocale(QLocale(QLocale::English, QLocale::UnitedStates)));
+  locale_.Settings =
+      TCtxFormatSettings::FromLocale(QLocale(QLocale::English, QLocale::UnitedStates));
   EXPECT_EQ(ToStringStrict(D(45356.5441550926)), "3/5/2024 1:03:35 PM");
 }
 

@@ -41,7 +41,7 @@ struct BinaryCase {
 
 class Operators : public ::testing::Test {
  protected:
-  void SetUp() override { PinCLocale(); }
+  PinnedCLocale locale_;
   void Check(const std::vector<BinaryCase>& cases) {
     for (const BinaryCase& c : cases) {
       EXPECT_EQ(Apply(c.left, c.op, c.right), c.expected)
@@ -192,7 +192,7 @@ TEST_F(Operators, ErrorClassCodesAreRefusedOnEitherSide) {
 }
 
 TEST(UnaryOperators, NegateAndNotFollowTheKind) {
-  PinCLocale();
+  const PinnedCLocale locale;
   struct Case {
     TCtxValue operand;
     const char* negated;
@@ -228,7 +228,7 @@ TEST(UnaryOperators, NegateAndNotFollowTheKind) {
 }
 
 TEST(ConditionalJumps, JumpIfNotTreatsEveryIntegerButMinusOneAsFalse) {
-  PinCLocale();
+  const PinnedCLocale locale;
   struct Case {
     TCtxValue r;
     bool ifResult;

@@ -12,7 +12,7 @@ namespace zendrik {
 namespace {
 
 TEST(PCodeListing, EveryOperationListsItsTemplateWithTheOperands) {
-  testing::PinCLocale();
+  const testing::PinnedCLocale locale;
   const char* const expected[kCtxOpCodeCount] = {
       "NOP",
       "+ BREAK POINT AT 7",
@@ -90,7 +90,7 @@ TEST(PCodeListing, EveryOperationListsItsTemplateWithTheOperands) {
 }
 
 TEST(PCodeListing, OperandEdgesListAsWritten) {
-  testing::PinCLocale();
+  const testing::PinnedCLocale locale;
   TCtxPCodeRec zero;
   EXPECT_EQ(ListInstruction(zero), "NOP");
 
@@ -134,14 +134,12 @@ TEST(PCodeListing, OperandEdgesListAsWritten) {
 }
 
 TEST(PCodeListing, DoubleOperandUsesTheLocaleDecimalSeparator) {
-  TCtxFormatSettings german =
+  const TCtxFormatSettings german =
       TCtxFormatSettings::FromLocale(QLocale(QLocale::German, QLocale::Germany));
-  SetFormatSettings(german);
+  const TCtxFormatsInEffect inEffect(german);
   TCtxPCodeRec rec(TCtxOpCode::LoadDouble);
   rec.DoubleValue = 2.5;
-  const std::string listed = ListInstruction(rec);
-  testing::PinCLocale();
-  EXPECT_EQ(listed, "Result <- DOUBLE 2,50");
+  EXPECT_EQ(ListInstruction(rec), "Result <- DOUBLE 2,50");
 }
 
 TEST(PCodeRecord, CopiesShareTheNameAndKeepTheCache) {

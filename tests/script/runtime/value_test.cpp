@@ -221,7 +221,7 @@ TEST(ScriptErrors, FormattedMessagesAndRaisedValuesCarryTheirText) {
       ECtxScriptError::CreateFmt("SPRT = %d, saved_SPTR = %d.", {std::int64_t{3}, std::int64_t{-1}})
           .what(),
       "SPRT = 3, saved_SPTR = -1.");
-  PinCLocale();
+  const PinnedCLocale locale;
   const EVariantException raised(I(42));
   EXPECT_STREQ(raised.what(), "42");
   EXPECT_EQ(raised.Value().TypeCode(), 3);

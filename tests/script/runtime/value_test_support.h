@@ -41,12 +41,20 @@ inline std::string Describe(const TCtxValue& v) {
   return std::string(KindName(v)) + " " + ValueToText(v);
 }
 
-/// Pins the conversion settings to a C-like locale with numeric date patterns.
-inline void PinCLocale() {
-  TCtxFormatSettings s = TCtxFormatSettings::FromLocale(QLocale::c());
-  s.ShortDateFormat = "dd.MM.yyyy";
-  s.LongTimeFormat = "hh:mm:ss";
-  SetFormatSettings(s);
-}
+/// A C-like locale with numeric date patterns in effect for as long as it lives.
+class PinnedCLocale {
+ public:
+  PinnedCLocale() {
+    Settings.ShortDateFormat = "dd.MM.yyyy";
+    Settings.LongTimeFormat = "hh:mm:ss";
+  }
+  PinnedCLocale(const PinnedCLocale&) = delete;
+  PinnedCLocale& operator=(const PinnedCLocale&) = delete;
+
+  TCtxFormatSettings Settings = TCtxFormatSettings::FromLocale(QLocale::c());
+
+ private:
+  TCtxFormatsInEffect inEffect_{Settings};
+};
 
 }  // namespace zendrik::testing
