@@ -1,8 +1,6 @@
 #include <QObject>
 #include <QPointer>
 
-#include <unordered_map>
-#include <vector>
 
 #include "base/ascii.h"
 #include "script/library/field_info.h"
@@ -14,46 +12,43 @@ namespace zendrik {
 
 namespace {
 
-// A member handle is 32 bits: components found are kept here, guarded, and the handle is their
-// position plus one.
-class FoundComponents {
- public:
-  std::int32_t HandleOf(QObject* component) {
-    const auto [entry, added] = Positions.try_emplace(component, Components.size());
-    if (added)
-      Components.emplace_back(component);
-    else
-      Components[entry->second] = component;  // perhaps a new object at an old address
-    return static_cast<std::int32_t>(entry->second + 1);
-  }
-  QObject* At(std::int32_t handle) const {
-    if (handle < 1 || std::size_t(handle) > Components.size()) return nullptr;
-    return Components[std::size_t(handle) - 1].data();
-  }
-
- private:
-  std::vector<QPointer<QObject>> Components;
-  std::unordered_map<const QObject*, std::size_t> Positions;
-};
-
-FoundComponents& Found() {
-  static FoundComponents found;
-  return found;
-}
-
 // A top-level window: a widget without a parent (the engine knows widgets only as objects).
 bool IsWindow(const QObject& object) { return object.isWidgetType() && !object.parent(); }
 
-QObject* OwnedComponent(QObject& owner, std::string_view name) {
-  if (name.empty()) return nullptr;
-  const Qt::FindChildOptions depth =
-      IsWindow(owner) ? Qt::FindChildrenRecursively : Qt::FindDirectChildrenOnly;
-  for (QObject* child : owner.findChildren<QObject*>(QString(), depth)) {
-    const QByteArray childName = child->objectName().toUtf8();
-    if (SameText(std::string_view(childName.constData(), std::size_t(childName.size())), name))
-      return child;
+// Whether an object's name is `name`, ASCII case ignored, without making a copy of it.
+bool Named(const QObject& object, std::string_view name) {
+  const QString objectName = object.objectName();
+  if (objectName.size() != static_cast<qsizetype>(name.size())) {
+    // A name beyond ASCII has another length in UTF-8 than in UTF-16.
+    if (objectName.isEmpty() || name.size() < static_cast<std::size_t>(objectName.size()))
+      return false;
+    const QByteArray bytes = objectName.toUtf8();
+    return SameText(std::string_view(bytes.constData(), std::size_t(bytes.size())), name);
+  }
+  for (qsizetype i = 0; i < objectName.size(); ++i) {
+    const char16_t c = objectName[i].unicode();
+    if (c >= 0x80) {
+      const QByteArray bytes = objectName.toUtf8();
+      return SameText(std::string_view(bytes.constData(), std::size_t(bytes.size())), name);
+    }
+    if (AsciiUpper(static_cast<char>(c)) != AsciiUpper(name[std::size_t(i)])) return false;
+  }
+  return true;
+}
+
+// The component `name` of `owner`, searched afresh each time: a component may be destroyed and
+// another take its name, and nothing found is kept between accesses.
+QObject* OwnedComponent(const QObject& owner, std::string_view name, bool recursively) {
+  for (QObject* child : owner.children()) {
+    if (Named(*child, name)) return child;
+    if (recursively)
+      if (QObject* found = OwnedComponent(*child, name, true)) return found;
   }
   return nullptr;
+}
+
+QObject* OwnedComponent(const QObject& owner, std::string_view name) {
+  return name.empty() ? nullptr : OwnedComponent(owner, name, IsWindow(owner));
 }
 
 }  // namespace
@@ -63,20 +58,17 @@ TCtxComponentIntrospector::TCtxComponentIntrospector()
 
 bool TCtxComponentIntrospector::FindMember(TCtxScript&, QObject* instance, std::string_view name,
                                            std::int32_t& memberHandle) {
-  QObject* component = OwnedComponent(*instance, name);
-  if (!component) return false;
-  memberHandle = Found().HandleOf(component);
+  if (!OwnedComponent(*instance, name)) return false;
+  memberHandle = 1;  // found; the component itself is looked up at each access
   return true;
 }
 
 bool TCtxComponentIntrospector::InvokeMember(TCtxScript& script, TCtxAccessKind kind,
                                              QObject* instance, std::string_view name,
                                              std::int32_t& memberHandle, std::int32_t argCount) {
-  QObject* component = Found().At(memberHandle);
-  if (!component) {
-    if (!FindMember(script, instance, name, memberHandle)) return false;
-    component = Found().At(memberHandle);
-  }
+  QObject* component = OwnedComponent(*instance, name);
+  if (!component) return false;
+  memberHandle = 1;
   switch (kind) {
     case TCtxAccessKind::akGet: script.Result = TCtxValue::Object(component); return true;
     case TCtxAccessKind::akGetIndexed:
