@@ -24,11 +24,11 @@ TScriptHost& Host(const TCtxScript& script) {
   return *host;
 }
 
-void GetURL(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+void GetURL(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs&) {
   script.Result = TCtxValue::String(Host(script).AddressFieldText());
 }
 
-void SetURL(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+void SetURL(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs&) {
   Host(script).SetAddressFieldText(ToStringPlain(script.Result));
 }
 
@@ -42,10 +42,10 @@ void NoteOutcome(TScriptHost& host, TFetchOutcome outcome) {
 
 // Download(Address, BaseAddress): the page at Address, resolved against BaseAddress; the
 // address fetched is the result.
-void Download(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
-  CheckArgCount(argCount, 2, -1);
-  const std::string base = ToStringPlain(script.GetParam(1));
-  const std::string address = ToStringPlain(script.GetParam(2));
+void Download(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  CheckArgCount(args.Count(), 2, -1);
+  const std::string base = ToStringPlain(args[1]);
+  const std::string address = ToStringPlain(args[0]);
   CurrentAddress() = base;
   TScriptHost& host = Host(script);
   NoteOutcome(host, host.Download(address));
@@ -55,10 +55,10 @@ void Download(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCoun
 // GetPage(URL [, BaseAddress]): the body of the page at URL as bytes, resolved against
 // BaseAddress when given (as Download does), else against the page fetched last; empty when it
 // could not be fetched. The table stays as it is.
-void GetPage(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
-  CheckArgCount(argCount, 1, 2);
-  if (argCount == 2) CurrentAddress() = ToStringPlain(script.GetParam(1));
-  const std::string address = ToStringPlain(script.GetParam(argCount));
+void GetPage(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  CheckArgCount(args.Count(), 1, 2);
+  if (args.Count() == 2) CurrentAddress() = ToStringPlain(args[1]);
+  const std::string address = ToStringPlain(args[0]);
   TScriptHost& host = Host(script);
   std::string body;
   if (!address.empty())
@@ -68,27 +68,27 @@ void GetPage(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount
   script.Result = TCtxValue::String(body);
 }
 
-void LastDownloadError(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+void LastDownloadError(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs&) {
   script.Result = TCtxValue::String(Host(script).LastDownloadError);
 }
 
 // SaveTable(FileName): a file that cannot be written is reported on standard error, and the
 // script goes on.
-void SaveTable(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
-  CheckArgCount(argCount, 1, -1);
+void SaveTable(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  CheckArgCount(args.Count(), 1, -1);
   std::string error;
-  if (!Host(script).SaveTable(ToStringPlain(script.GetParam(1)), error))
+  if (!Host(script).SaveTable(ToStringPlain(args[0]), error))
     std::cerr << "zendrik: " << error << std::endl;
 }
 
 // GetCell(Column, Row).
-void GetCell(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
-  CheckArgCount(argCount, 2, -1);
+void GetCell(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  CheckArgCount(args.Count(), 2, -1);
   // The result is the empty text until the cell is read, also when a position fails to convert.
   std::int32_t row, column;
   try {
-    row = ToInteger(script.GetParam(1));
-    column = ToInteger(script.GetParam(2));
+    row = ToInteger(args[1]);
+    column = ToInteger(args[0]);
   } catch (...) {
     script.Result.AssignString({});
     throw;
@@ -98,11 +98,11 @@ void GetCell(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount
 
 // SetCell(Column, Row, Value). A position beyond the limits fails before anything is written,
 // so that a mistyped row does not fill memory with empty rows.
-void SetCell(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
-  CheckArgCount(argCount, 3, -1);
-  const std::string text = ToStringPlain(script.GetParam(1));
-  const std::int32_t row = ToInteger(script.GetParam(2));
-  const std::int32_t column = ToInteger(script.GetParam(3));
+void SetCell(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  CheckArgCount(args.Count(), 3, -1);
+  const std::string text = ToStringPlain(args[2]);
+  const std::int32_t row = ToInteger(args[1]);
+  const std::int32_t column = ToInteger(args[0]);
   if (row > kMaxScriptRows || column > kMaxScriptColumns)
     throw ECtxScriptError::CreateFmt(
         "SetCell(%d, %d): a script writes at most %d columns and %d rows",
@@ -110,7 +110,7 @@ void SetCell(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount
   Host(script).WriteCell(row, column, text);
 }
 
-void ClearCells(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+void ClearCells(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs&) {
   Host(script).ClearCells();
 }
 

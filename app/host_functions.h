@@ -39,7 +39,6 @@ class TScriptHost : public TCtxHostServices {
   std::string LastDownloadError;
 };
 
-
 /// Registers `URL`, `Download`, `SaveTable`, `GetCell`, `SetCell` and `ClearCells` on the
 /// system scope, in this order, then `GetPage` and `LastDownloadError`; once at start-up.
 /// `LastDownloadError` is empty after a Download or GetPage that worked, else why it did not

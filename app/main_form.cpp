@@ -86,9 +86,7 @@ TMainForm::TMainForm(TMessageBoxes& boxes) : Boxes(boxes), BaseCaption_(kBaseCap
   Edit1->setFocus();
 }
 
-TMainForm::~TMainForm() {
-  SetAllocationReporter(std::move(PreviousAllocationReporter));
-}
+TMainForm::~TMainForm() { SetAllocationReporter(std::move(PreviousAllocationReporter)); }
 
 void TMainForm::CentreOnScreen() {
   if (const QScreen* display = screen())

@@ -17,7 +17,8 @@
 namespace zendrik {
 
 int RunWindow(int& argc, char** argv) {
-  std::vector<std::string> parameters = CommandLineParameters(argc, argv);  // before Qt takes its own
+  std::vector<std::string> parameters =
+      CommandLineParameters(argc, argv);  // before Qt takes its own
   QApplication application(argc, argv);
   QApplication::setApplicationName(kApplicationTitle);
   TScreenMessageBoxes boxes;
@@ -45,7 +46,8 @@ void KeepQtRemarksOffStandardError(QtMsgType type, const QMessageLogContext&, co
 }  // namespace
 
 int RunBatch(int& argc, char** argv, const std::string& scriptFile) {
-  std::vector<std::string> parameters = CommandLineParameters(argc, argv);  // before Qt takes its own
+  std::vector<std::string> parameters =
+      CommandLineParameters(argc, argv);  // before Qt takes its own
   const TStopSignals stopSignals;
   const bool headless = IsHeadless();
   if (headless) {

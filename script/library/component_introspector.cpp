@@ -1,7 +1,6 @@
 #include <QObject>
 #include <QPointer>
 
-
 #include "base/ascii.h"
 #include "script/library/field_info.h"
 #include "script/library/type_info_introspectors.h"

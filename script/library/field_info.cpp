@@ -23,16 +23,16 @@ void TCtxMethodFieldInfo::InvokeField(TCtxScript& script, TCtxAccessKind kind, Q
                                       std::int32_t argCount) {
   if (kind != TCtxAccessKind::akGet || (ParamCount >= 0 && ParamCount != argCount))
     RaiseUnableToInvoke(Name);
-  Callback(script, TCtxAccessKind::akGet, instance, argCount);
+  Callback(script, TCtxAccessKind::akGet, instance, TCtxArgs(script, argCount));
 }
 
 void TCtxPropFieldInfo::InvokeField(TCtxScript& script, TCtxAccessKind kind, QObject* instance,
                                     std::int32_t argCount) {
   CheckArgCount(argCount, 0, -1);
   if (kind == TCtxAccessKind::akGet)
-    Getter(script, kind, instance, argCount);
+    Getter(script, kind, instance, TCtxArgs(script, argCount));
   else if (kind == TCtxAccessKind::akSet && Setter)
-    Setter(script, kind, instance, argCount);
+    Setter(script, kind, instance, TCtxArgs(script, argCount));
   else
     RaiseUnableToInvoke(Name);
 }

@@ -12,12 +12,14 @@ class QObject;
 namespace zendrik {
 
 class TCtxScript;
+class TCtxArgs;
 
 /// A native callback: the engine, the access kind, the instance on which the member was found
-/// (the system scope object for global functions) and the number of arguments, which lie on
-/// the engine's stack (`GetParam`). A value-producing callback leaves its value in `Result`.
+/// (the system scope object for global functions) and its arguments, which lie on the engine's
+/// stack, indexed from the first as written (`args.Count()` of them). A value-producing callback
+/// leaves its value in `Result`.
 using TCtxNativeCallback = void (*)(TCtxScript& script, TCtxAccessKind kind, QObject* instance,
-                                    std::int32_t argCount);
+                                    const TCtxArgs& args);
 
 [[noreturn]] void RaiseArgCount(bool tooFew);
 

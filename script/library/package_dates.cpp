@@ -21,86 +21,86 @@ double DateArg(const TCtxValue& value) {
 
 void ReturnDate(TCtxScript& script, double value) { script.Result = TCtxValue::Date(value); }
 
-void FormatDateTime(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg pattern(script.GetParam(2));
-  ReturnString(script, FormatDateTimeText(pattern, DateArg(script.GetParam(1))));
+void FormatDateTime(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg pattern(args[0]);
+  ReturnString(script, FormatDateTimeText(pattern, DateArg(args[1])));
 }
 
-void EncodeDate(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::int32_t year = ToInteger(Arg(script, 3, 1));
-  const std::int32_t month = ToInteger(Arg(script, 3, 2));
-  const std::int32_t day = ToInteger(Arg(script, 3, 3));
+void EncodeDate(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::int32_t year = ToInteger(args[0]);
+  const std::int32_t month = ToInteger(args[1]);
+  const std::int32_t day = ToInteger(args[2]);
   const std::optional<double> date = EncodeDateValue(year, month, day);
   if (!date) throw ECtxScriptError("Invalid argument to date encode");
   ReturnDate(script, *date);
 }
 
-void EncodeTime(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::int32_t hour = ToInteger(Arg(script, 4, 1));
-  const std::int32_t minute = ToInteger(Arg(script, 4, 2));
-  const std::int32_t second = ToInteger(Arg(script, 4, 3));
-  const std::int32_t millisecond = ToInteger(Arg(script, 4, 4));
+void EncodeTime(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::int32_t hour = ToInteger(args[0]);
+  const std::int32_t minute = ToInteger(args[1]);
+  const std::int32_t second = ToInteger(args[2]);
+  const std::int32_t millisecond = ToInteger(args[3]);
   const std::optional<double> time = EncodeTimeValue(hour, minute, second, millisecond);
   if (!time) throw ECtxScriptError("Invalid argument to time encode");
   ReturnDate(script, *time);
 }
 
-void DayOfWeek(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  script.Result = TCtxValue::Integer(DayOfWeekOf(DateArg(script.GetParam(1))));
+void DayOfWeek(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  script.Result = TCtxValue::Integer(DayOfWeekOf(DateArg(args[0])));
 }
 
-void Date(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+void Date(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs&) {
   ReturnDate(script, std::trunc(NowValue()));
 }
 
-void Time(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+void Time(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs&) {
   ReturnDate(script, TimeOfDay(NowValue()));
 }
 
-void Now(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+void Now(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs&) {
   ReturnDate(script, NowValue());
 }
 
-void IncMonth(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const double date = DateArg(script.GetParam(2));
-  ReturnDate(script, IncMonthValue(date, ToInteger(script.GetParam(1))));
+void IncMonth(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const double date = DateArg(args[0]);
+  ReturnDate(script, IncMonthValue(date, ToInteger(args[1])));
 }
 
-void IsLeapYearFn(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  script.Result = TCtxValue::Boolean(IsLeapYear(ToInteger(script.GetParam(1))));
+void IsLeapYearFn(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  script.Result = TCtxValue::Boolean(IsLeapYear(ToInteger(args[0])));
 }
 
-void DateToStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnString(script, ShortDateText(DateArg(script.GetParam(1))));
+void DateToStr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnString(script, ShortDateText(DateArg(args[0])));
 }
 
-void TimeToStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnString(script, LongTimeText(DateArg(script.GetParam(1))));
+void TimeToStr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnString(script, LongTimeText(DateArg(args[0])));
 }
 
 // The short date, then the long time unless the time is midnight.
-void DateTimeToStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnString(script, FormatDateTimeText("c", DateArg(script.GetParam(1))));
+void DateTimeToStr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnString(script, FormatDateTimeText("c", DateArg(args[0])));
 }
 
 template <std::optional<double> (*Parse)(std::string_view)>
-void ReadDate(TCtxScript& script, const char* message) {
-  const TTextArg text(script.GetParam(1));
+void ReadDate(TCtxScript& script, const TCtxArgs& args, const char* message) {
+  const TTextArg text(args[0]);
   const std::optional<double> value = Parse(text);
   if (!value) throw ECtxScriptError::CreateFmt(message, {text.View()});
   ReturnDate(script, *value);
 }
 
-void StrToDate(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReadDate<ParseDate>(script, "'%s' is not a valid date");
+void StrToDate(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReadDate<ParseDate>(script, args, "'%s' is not a valid date");
 }
 
-void StrToTime(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReadDate<ParseTime>(script, "'%s' is not a valid time");
+void StrToTime(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReadDate<ParseTime>(script, args, "'%s' is not a valid time");
 }
 
-void StrToDateTime(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReadDate<ParseDateTime>(script, "'%s' is not a valid date and time");
+void StrToDateTime(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReadDate<ParseDateTime>(script, args, "'%s' is not a valid date and time");
 }
 
 constexpr TPackageFunction kFunctions[] = {

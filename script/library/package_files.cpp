@@ -24,9 +24,9 @@ namespace zendrik {
 
 namespace {
 
-// Argument j as a file name.
-std::string Name(const TCtxScript& script, std::int32_t count, std::int32_t j = 1) {
-  return std::string(TTextArg(Arg(script, count, j)).View());
+// Argument k (0 is the first) as a file name.
+std::string Name(const TCtxArgs& args, std::int32_t k = 0) {
+  return std::string(TTextArg(args[k]).View());
 }
 
 void ReturnBoolean(TCtxScript& script, bool value) { script.Result = TCtxValue::Boolean(value); }
@@ -43,35 +43,35 @@ bool IsFile(const std::string& name) {
 }
 
 // A packed time of -1 is the time of no file: its conversion fails.
-void FileAge(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::optional<TFileFacts> facts = FileFactsOf(Name(script, 1));
+void FileAge(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::optional<TFileFacts> facts = FileFactsOf(Name(args));
   script.Result = TCtxValue::Date(PackedFileTimeToDate(facts ? facts->Time : 0xFFFFFFFFu));
 }
 
-void FileExists(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnBoolean(script, IsFile(Name(script, 1)));
+void FileExists(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnBoolean(script, IsFile(Name(args)));
 }
 
-void FileGetAttr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::optional<TFileFacts> facts = FileFactsOf(Name(script, 1));
+void FileGetAttr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::optional<TFileFacts> facts = FileFactsOf(Name(args));
   script.Result = TCtxValue::Integer(facts ? facts->Attr : -1);
 }
 
-void FileSetAttr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::string name = Name(script, 2);
-  const std::int32_t attr = ToInteger(Arg(script, 2, 2));
+void FileSetAttr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::string name = Name(args);
+  const std::int32_t attr = ToInteger(args[1]);
   script.Result = TCtxValue::Integer(SetReadOnly(name, (attr & faReadOnly) != 0));
 }
 
-void DeleteFile(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::string name = Name(script, 1);
+void DeleteFile(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::string name = Name(args);
   ReturnBoolean(script, IsSystemName(name) && ::unlink(name.c_str()) == 0);
 }
 
 // Renaming never replaces an existing file: its data would be lost without a word.
-void RenameFile(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::string from = Name(script, 2, 1);
-  const std::string to = Name(script, 2, 2);
+void RenameFile(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::string from = Name(args);
+  const std::string to = Name(args, 1);
   if (!IsSystemName(from) || !IsSystemName(to)) return ReturnBoolean(script, false);
   int result = ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
   if (result != 0 && (errno == EINVAL || errno == ENOSYS)) {  // a file system without it
@@ -100,10 +100,10 @@ TSearchRecObj* HeldSearch(TCtxScript& script, const TCtxValue& reference, std::s
 // FindFirst(Path, Attr, @F). The value stored in F owns the search: FindClose ends it, and so
 // does overwriting the last variable that holds it (a second FindFirst into F) or the end of
 // the run.
-void FindFirst(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::string pattern = Name(script, 3, 1);
-  const std::int32_t attr = ToInteger(Arg(script, 3, 2));
-  const TCtxValue reference = Arg(script, 3, 3);
+void FindFirst(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::string pattern = Name(args);
+  const std::int32_t attr = ToInteger(args[1]);
+  const TCtxValue reference = args[2];
   (void)script.ReadReference(reference);  // a variable, before anything is searched
   auto search = std::make_unique<TSearchRecObj>();
   const int code = search->Start(pattern, attr);
@@ -112,51 +112,51 @@ void FindFirst(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   script.Result = TCtxValue::Integer(code);
 }
 
-void FindNext(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  TSearchRecObj* search = HeldSearch(script, script.GetParam(1), "FindNext", false);
+void FindNext(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  TSearchRecObj* search = HeldSearch(script, args[0], "FindNext", false);
   script.Result = TCtxValue::Integer(search->Next());
 }
 
-void FindClose(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TCtxValue reference = script.GetParam(1);
+void FindClose(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TCtxValue reference = args[0];
   std::unique_ptr<TSearchRecObj> ended(HeldSearch(script, reference, "FindClose", true));
   ended.reset();
   script.WriteReference(reference, TCtxValue::Object(nullptr));
 }
 
-void ChangeFileExt(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg name(Arg(script, 2, 1));
-  const TTextArg extension(Arg(script, 2, 2));
+void ChangeFileExt(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg name(args[0]);
+  const TTextArg extension(args[1]);
   ReturnString(script, ChangeFileExtOf(name, extension));
 }
 
 template <std::string_view (*Part)(std::string_view) noexcept>
-void NamePart(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnString(script, Part(TTextArg(script.GetParam(1))));
+void NamePart(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnString(script, Part(TTextArg(args[0])));
 }
 
-void ExpandFileName(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnString(script, ExpandFileNameIn(TTextArg(script.GetParam(1)), CurrentDirectory()));
+void ExpandFileName(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnString(script, ExpandFileNameIn(TTextArg(args[0]), CurrentDirectory()));
 }
 
-void ExtractRelativePath(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+void ExtractRelativePath(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
   const std::string directory = CurrentDirectory();
-  const std::string base = ExpandFileNameIn(TTextArg(Arg(script, 2, 1)), directory);
-  const std::string destination = ExpandFileNameIn(TTextArg(Arg(script, 2, 2)), directory);
+  const std::string base = ExpandFileNameIn(TTextArg(args[0]), directory);
+  const std::string destination = ExpandFileNameIn(TTextArg(args[1]), directory);
   ReturnString(script, RelativePath(base, destination));
 }
 
 // There are no short names here: an existing path is its own.
-void ExtractShortPathName(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::string name = Name(script, 1);
+void ExtractShortPathName(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::string name = Name(args);
   struct stat info {};
   const bool exists = IsSystemName(name) && ::stat(name.c_str(), &info) == 0;
   ReturnString(script, exists ? name : std::string());
 }
 
-void FileSearch(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::string name = Name(script, 2, 1);
-  const TTextArg directories(Arg(script, 2, 2));
+void FileSearch(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::string name = Name(args);
+  const TTextArg directories(args[1]);
   if (IsFile(name)) return ReturnString(script, name);
   std::string_view list = directories;
   while (!list.empty()) {
@@ -170,43 +170,42 @@ void FileSearch(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
   ReturnString(script, "");
 }
 
-void GetCurrentDir(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+void GetCurrentDir(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs&) {
   ReturnString(script, CurrentDirectory());
 }
 
 // A directory call on the name of argument 1: true when it succeeds.
 template <int (*Call)(const char*)>
-void DirectoryCall(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::string name = Name(script, 1);
+void DirectoryCall(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::string name = Name(args);
   ReturnBoolean(script, IsSystemName(name) && Call(name.c_str()) == 0);
 }
 
 int MakeDirectory(const char* name) { return ::mkdir(name, 0777); }
 
-void IsPathDelimiter(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg text(Arg(script, 2, 1));
-  const std::int32_t index = ToInteger(Arg(script, 2, 2));
+void IsPathDelimiter(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg text(args[0]);
+  const std::int32_t index = ToInteger(args[1]);
   const std::string_view s = text;
   ReturnBoolean(script, index >= 1 && static_cast<std::size_t>(index) <= s.size() &&
                             IsPathSeparator(s[static_cast<std::size_t>(index) - 1]));
 }
 
-void IncludeTrailingBackslash(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnString(script, IncludeTrailingDelimiter(TTextArg(script.GetParam(1))));
+void IncludeTrailingBackslash(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnString(script, IncludeTrailingDelimiter(TTextArg(args[0])));
 }
 
 // File names are compared as the file system does: case counts.
-void AnsiCompareFileName(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  script.Result =
-      TCtxValue::Integer(LocaleCompare(TTextArg(script.GetParam(2)), TTextArg(script.GetParam(1))));
+void AnsiCompareFileName(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  script.Result = TCtxValue::Integer(LocaleCompare(TTextArg(args[0]), TTextArg(args[1])));
 }
 
-void AnsiLowerCaseFileName(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnString(script, LocaleLowerCase(TTextArg(script.GetParam(1))));
+void AnsiLowerCaseFileName(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnString(script, LocaleLowerCase(TTextArg(args[0])));
 }
 
-void AnsiUpperCaseFileName(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnString(script, LocaleUpperCase(TTextArg(script.GetParam(1))));
+void AnsiUpperCaseFileName(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnString(script, LocaleUpperCase(TTextArg(args[0])));
 }
 
 constexpr TPackageFunction kFunctions[] = {

@@ -13,57 +13,57 @@ namespace zendrik {
 
 namespace {
 
-void IntToStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnString(script, std::to_string(ToInteger(script.GetParam(1))));
+void IntToStr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnString(script, std::to_string(ToInteger(args[0])));
 }
 
-void IntToHex(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::int32_t value = ToInteger(script.GetParam(2));
-  const std::int32_t digits = ToInteger(script.GetParam(1));
+void IntToHex(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::int32_t value = ToInteger(args[0]);
+  const std::int32_t digits = ToInteger(args[1]);
   if (digits > 0 && static_cast<std::size_t>(digits) > kStringResultLimit)
     throw ECtxScriptError("Format string too long");
   ReturnString(script, HexText(value, digits));
 }
 
-void StrToInt(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg text(script.GetParam(1));
+void StrToInt(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg text(args[0]);
   const std::optional<std::int32_t> value = ParseInteger(text);
   if (!value) throw ECtxScriptError::CreateFmt("'%s' is not a valid integer value", {text.View()});
   script.Result = TCtxValue::Integer(*value);
 }
 
-void StrToIntDef(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg text(script.GetParam(2));
-  const std::int32_t fallback = ToInteger(script.GetParam(1));
+void StrToIntDef(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg text(args[0]);
+  const std::int32_t fallback = ToInteger(args[1]);
   script.Result = TCtxValue::Integer(ParseInteger(text).value_or(fallback));
 }
 
 // Format(Fmt, Values...): one to four values.
-void Format(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
-  CheckArgCount(argCount, 2, 5);
-  const TTextArg format(Arg(script, argCount, 1));
+void Format(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  CheckArgCount(args.Count(), 2, 5);
+  const TTextArg format(args[0]);
   std::vector<TCtxValue> values;
-  values.reserve(static_cast<std::size_t>(argCount - 1));
-  for (std::int32_t j = 2; j <= argCount; ++j) values.push_back(Arg(script, argCount, j));
+  values.reserve(static_cast<std::size_t>(args.Count() - 1));
+  for (std::int32_t k = 1; k < args.Count(); ++k) values.push_back(args[k]);
   ReturnString(script, FormatText(format, values));
 }
 
-void FloatToStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnString(script, FloatToText(ToFloating(script.GetParam(1))));
+void FloatToStr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnString(script, FloatToText(ToFloating(args[0])));
 }
 
-void CurrToStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnString(script, CurrencyToText(ToCurrency(script.GetParam(1))));
+void CurrToStr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnString(script, CurrencyToText(ToCurrency(args[0])));
 }
 
-void FormatFloat(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg picture(script.GetParam(2));
-  ReturnString(script, FormatFloatPicture(picture, ToFloating(script.GetParam(1))));
+void FormatFloat(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg picture(args[0]);
+  ReturnString(script, FormatFloatPicture(picture, ToFloating(args[1])));
 }
 
-void FormatCurr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg picture(script.GetParam(2));
-  ReturnString(script, FormatCurrPicture(picture, ToCurrency(script.GetParam(1))));
+void FormatCurr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg picture(args[0]);
+  ReturnString(script, FormatCurrPicture(picture, ToCurrency(args[1])));
 }
 
 double ParseFloatOrRaise(std::string_view text) {
@@ -72,13 +72,13 @@ double ParseFloatOrRaise(std::string_view text) {
   return *value;
 }
 
-void StrToFloat(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  script.Result = TCtxValue::Floating(ParseFloatOrRaise(TTextArg(script.GetParam(1))));
+void StrToFloat(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  script.Result = TCtxValue::Floating(ParseFloatOrRaise(TTextArg(args[0])));
 }
 
 // Read in decimal, so that every amount of the currency range is read exactly.
-void StrToCurr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg text(script.GetParam(1));
+void StrToCurr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg text(args[0]);
   const std::optional<TCtxCurrency> value = ParseCurrency(text);
   if (!value)
     throw ECtxScriptError::CreateFmt("'%s' is not a valid floating point value", {text.View()});

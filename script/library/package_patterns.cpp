@@ -11,34 +11,34 @@ namespace zendrik {
 namespace {
 
 // RegExMatch(S, Pattern).
-void RegExMatch(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg text(Arg(script, 2, 1));
-  const TRegExPattern pattern(TTextArg(Arg(script, 2, 2)));
+void RegExMatch(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg text(args[0]);
+  const TRegExPattern pattern{TTextArg(args[1])};
   script.Result = TCtxValue::Boolean(pattern.Matches(text));
 }
 
 // RegExFind(S, Pattern, Group).
-void RegExFind(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg text(Arg(script, 3, 1));
-  const TRegExPattern pattern(TTextArg(Arg(script, 3, 2)));
-  ReturnString(script, pattern.Find(text, ToInteger(Arg(script, 3, 3))));
+void RegExFind(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg text(args[0]);
+  const TRegExPattern pattern{TTextArg(args[1])};
+  ReturnString(script, pattern.Find(text, ToInteger(args[2])));
 }
 
 // RegExFindAll(S, Pattern, Group): an array from index 0, empty when nothing matches.
-void RegExFindAll(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg text(Arg(script, 3, 1));
-  const TRegExPattern pattern(TTextArg(Arg(script, 3, 2)));
+void RegExFindAll(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg text(args[0]);
+  const TRegExPattern pattern{TTextArg(args[1])};
   std::vector<TCtxValue> found;
-  for (const std::string& piece : pattern.FindAll(text, ToInteger(Arg(script, 3, 3))))
+  for (const std::string& piece : pattern.FindAll(text, ToInteger(args[2])))
     found.push_back(TCtxValue::String(piece));
   script.Result = TCtxValue::Array(TCtxArray(0, std::move(found)));
 }
 
 // RegExReplace(S, Pattern, Replacement).
-void RegExReplace(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg text(Arg(script, 3, 1));
-  const TRegExPattern pattern(TTextArg(Arg(script, 3, 2)));
-  const TTextArg replacement(Arg(script, 3, 3));
+void RegExReplace(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg text(args[0]);
+  const TRegExPattern pattern{TTextArg(args[1])};
+  const TTextArg replacement(args[2]);
   ReturnString(script, pattern.Replace(text, replacement, kStringResultLimit));
 }
 

@@ -17,62 +17,60 @@ using TNull = TTextArg::TNull;
 
 void ReturnInteger(TCtxScript& script, int value) { script.Result = TCtxValue::Integer(value); }
 
-void UpperCaseFn(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnString(script, UpperCase(TTextArg(script.GetParam(1))));
+void UpperCaseFn(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnString(script, UpperCase(TTextArg(args[0])));
 }
 
-void LowerCaseFn(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnString(script, LowerCase(TTextArg(script.GetParam(1))));
+void LowerCaseFn(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnString(script, LowerCase(TTextArg(args[0])));
 }
 
-void CompareStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnInteger(script, CompareBytes(TTextArg(script.GetParam(2)), TTextArg(script.GetParam(1))));
+void CompareStr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnInteger(script, CompareBytes(TTextArg(args[0]), TTextArg(args[1])));
 }
 
-void CompareText(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnInteger(script,
-                CompareBytesNoCase(TTextArg(script.GetParam(2)), TTextArg(script.GetParam(1))));
+void CompareText(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnInteger(script, CompareBytesNoCase(TTextArg(args[0]), TTextArg(args[1])));
 }
 
-void SameTextFn(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  script.Result =
-      TCtxValue::Boolean(SameText(TTextArg(script.GetParam(2)), TTextArg(script.GetParam(1))));
+void SameTextFn(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  script.Result = TCtxValue::Boolean(SameText(TTextArg(args[0]), TTextArg(args[1])));
 }
 
-void AnsiUpperCase(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnString(script, LocaleUpperCase(TTextArg(script.GetParam(1))));
+void AnsiUpperCase(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnString(script, LocaleUpperCase(TTextArg(args[0])));
 }
 
-void AnsiLowerCase(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnString(script, LocaleLowerCase(TTextArg(script.GetParam(1))));
+void AnsiLowerCase(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnString(script, LocaleLowerCase(TTextArg(args[0])));
 }
 
-int AnsiCompare(const TCtxScript& script, bool caseSensitive) {
-  const TTextArg a(script.GetParam(2));
-  const TTextArg b(script.GetParam(1));
+int AnsiCompare(const TCtxArgs& args, bool caseSensitive) {
+  const TTextArg a(args[0]);
+  const TTextArg b(args[1]);
   return caseSensitive ? LocaleCompare(a, b) : LocaleCompareNoCase(a, b);
 }
 
-void AnsiCompareStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnInteger(script, AnsiCompare(script, true));
+void AnsiCompareStr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnInteger(script, AnsiCompare(args, true));
 }
 
-void AnsiSameStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  script.Result = TCtxValue::Boolean(AnsiCompare(script, true) == 0);
+void AnsiSameStr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  script.Result = TCtxValue::Boolean(AnsiCompare(args, true) == 0);
 }
 
-void AnsiCompareText(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnInteger(script, AnsiCompare(script, false));
+void AnsiCompareText(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnInteger(script, AnsiCompare(args, false));
 }
 
-void AnsiSameText(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  script.Result = TCtxValue::Boolean(AnsiCompare(script, false) == 0);
+void AnsiSameText(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  script.Result = TCtxValue::Boolean(AnsiCompare(args, false) == 0);
 }
 
 // A trimmed string that lost nothing is the argument itself, shared rather than copied.
 template <std::string_view (*Trimmer)(std::string_view) noexcept>
-void TrimFn(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TCtxValue& value = script.GetParam(1);
+void TrimFn(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TCtxValue& value = args[0];
   const TTextArg text(value);
   const std::string_view trimmed = Trimmer(text);
   if (value.Is(TCtxType::String) && trimmed.size() == text.View().size())
@@ -81,33 +79,33 @@ void TrimFn(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
     ReturnString(script, trimmed);
 }
 
-void QuotedStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnString(script, QuoteText(TTextArg(script.GetParam(1)), "'"));
+void QuotedStr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnString(script, QuoteText(TTextArg(args[0]), "'"));
 }
 
 // The quote is the first character of the second argument, whole even when it takes several
 // bytes; an empty one leaves nothing to quote with.
-void AnsiQuotedStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg text(script.GetParam(2));
-  const TTextArg quotes(script.GetParam(1), TNull::IsEmpty);
+void AnsiQuotedStr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg text(args[0]);
+  const TTextArg quotes(args[1], TNull::IsEmpty);
   const std::string_view quote = quotes.View().substr(0, FirstCharacterLength(quotes));
   if (quote.empty())
     throw ECtxScriptError("AnsiQuotedStr needs a quote character, not an empty text");
   ReturnString(script, QuoteText(text, quote));
 }
 
-void AdjustLineBreaks(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  ReturnString(script, AdjustLineBreaksText(TTextArg(script.GetParam(1))));
+void AdjustLineBreaks(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  ReturnString(script, AdjustLineBreaksText(TTextArg(args[0])));
 }
 
-void IsValidIdent(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  script.Result = TCtxValue::Boolean(IsValidIdentText(TTextArg(script.GetParam(1))));
+void IsValidIdent(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  script.Result = TCtxValue::Boolean(IsValidIdentText(TTextArg(args[0])));
 }
 
-void IsDelimiter(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg delimiters(Arg(script, 3, 1));
-  const TTextArg text(Arg(script, 3, 2));
-  const std::int32_t index = ToInteger(Arg(script, 3, 3));
+void IsDelimiter(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg delimiters(args[0]);
+  const TTextArg text(args[1]);
+  const std::int32_t index = ToInteger(args[2]);
   const std::string_view s = text;
   const bool inside = index >= 1 && static_cast<std::size_t>(index) <= s.size();
   script.Result =
@@ -115,9 +113,9 @@ void IsDelimiter(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
                                        std::string_view::npos);
 }
 
-void LastDelimiter(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg delimiters(Arg(script, 2, 1));
-  const TTextArg text(Arg(script, 2, 2));
+void LastDelimiter(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg delimiters(args[0]);
+  const TTextArg text(args[1]);
   const std::size_t at =
       delimiters.View().empty() ? std::string_view::npos : text.View().find_last_of(delimiters);
   ReturnInteger(script, at == std::string_view::npos ? 0 : static_cast<int>(at + 1));
@@ -125,23 +123,23 @@ void LastDelimiter(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
 
 // A byte position: UTF-8 sequences cannot match inside one another, so a byte search finds
 // whole characters.
-void AnsiPos(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg sub(Arg(script, 2, 1));
-  const TTextArg text(Arg(script, 2, 2));
+void AnsiPos(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg sub(args[0]);
+  const TTextArg text(args[1]);
   const std::size_t at = sub.View().empty() ? std::string_view::npos : text.View().find(sub);
   ReturnInteger(script, at == std::string_view::npos ? 0 : static_cast<int>(at + 1));
 }
 
-void StringReplace(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg text(Arg(script, 3, 1));
-  const TTextArg from(Arg(script, 3, 2));
-  const TTextArg to(Arg(script, 3, 3));
+void StringReplace(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg text(args[0]);
+  const TTextArg from(args[1]);
+  const TTextArg to(args[2]);
   ReturnString(script, ReplaceAllNoCase(text, from, to));
 }
 
-void WrapText(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg line(Arg(script, 2, 1), TNull::IsEmpty);
-  const std::int32_t maxCol = ToInteger(Arg(script, 2, 2));
+void WrapText(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg line(args[0], TNull::IsEmpty);
+  const std::int32_t maxCol = ToInteger(args[1]);
   ReturnString(script, WrapLines(line, maxCol));
 }
 

@@ -19,11 +19,6 @@ namespace zendrik {
 /// script that asks for more gets an error rather than all of the machine's memory.
 inline constexpr std::size_t kStringResultLimit = std::size_t{256} << 20;
 
-/// The script's argument `j` (1 is the first as written) of a call with `count` arguments.
-inline const TCtxValue& Arg(const TCtxScript& script, std::int32_t count, std::int32_t j) {
-  return script.GetParam(count - j + 1);
-}
-
 /// The text of an argument (the strict conversion, or the plain one that reads Null as empty):
 /// a view of a string argument itself, or the converted text of any other kind, held here. Valid
 /// while the argument stays on the stack.

@@ -17,14 +17,14 @@ namespace zendrik {
 
 namespace {
 
-void ParamStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::int32_t n = ToInteger(script.GetParam(1));
+void ParamStr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::int32_t n = ToInteger(args[0]);
   const std::vector<std::string>& parameters = script.Parameters;
   const bool present = n >= 0 && static_cast<std::size_t>(n) < parameters.size();
   ReturnString(script, present ? parameters[static_cast<std::size_t>(n)] : std::string());
 }
 
-void ParamCount(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+void ParamCount(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs&) {
   const std::size_t size = script.Parameters.size();
   script.Result = TCtxValue::Integer(size == 0 ? 0 : static_cast<std::int32_t>(size - 1));
 }
@@ -32,10 +32,10 @@ void ParamCount(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
 // Sleep(Milliseconds): waits in short slices, letting pending events through when there is an
 // application (so that a window stays alive and its Stop reaches the engine), and returns as
 // soon as the run is to end.
-void Sleep(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+void Sleep(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
   using TClock = std::chrono::steady_clock;
   constexpr std::chrono::milliseconds kSlice{10};
-  const std::int32_t milliseconds = ToInteger(script.GetParam(1));
+  const std::int32_t milliseconds = ToInteger(args[0]);
   const TClock::time_point end =
       TClock::now() + std::chrono::milliseconds(std::max(milliseconds, 0));
   for (;;) {
@@ -47,8 +47,7 @@ void Sleep(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
 }
 
 // The automation server, or the error that there is none, naming the call that needed it.
-TCtxAutomation& Server(const TCtxScript& script, std::string_view function,
-                       std::string_view name) {
+TCtxAutomation& Server(const TCtxScript& script, std::string_view function, std::string_view name) {
   TCtxAutomation* server = script.AutomationServer();
   if (!server)
     throw ECtxScriptError::CreateFmt(
@@ -56,18 +55,18 @@ TCtxAutomation& Server(const TCtxScript& script, std::string_view function,
   return *server;
 }
 
-void CreateOleObject(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::string name = Text0(script.GetParam(1));
+void CreateOleObject(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::string name = Text0(args[0]);
   script.Result = Server(script, "CreateOleObject", name).Create(script, name);
 }
 
-void GetActiveOleObject(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::string name = Text0(script.GetParam(1));
+void GetActiveOleObject(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::string name = Text0(args[0]);
   script.Result = Server(script, "GetActiveOleObject", name).GetActive(script, name);
 }
 
-void CreateComObject(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::string classId = Text0(script.GetParam(1));  // the argument is still converted
+void CreateComObject(TCtxScript&, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::string classId = Text0(args[0]);  // the argument is still converted
   throw ECtxScriptError::CreateFmt(
       "CreateComObject('%s'): class identifiers name no objects on this platform; "
       "CreateOleObject takes the name of a D-Bus service",

@@ -22,52 +22,52 @@ std::string_view Slice(std::string_view text, std::int32_t index, std::int32_t c
 [[noreturn]] void RaiseStringTooLong() { throw ECtxScriptError("String too long"); }
 
 // Copy(S, Index, Count).
-void Copy(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg text(Arg(script, 3, 1));
-  const std::int32_t index = ToInteger(Arg(script, 3, 2));
-  const std::int32_t count = ToInteger(Arg(script, 3, 3));
+void Copy(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg text(args[0]);
+  const std::int32_t index = ToInteger(args[1]);
+  const std::int32_t count = ToInteger(args[2]);
   ReturnString(script, Slice(text, index, count));
 }
 
 // Delete(@S, Index, Count): nothing for an index outside the text or a count below 1.
-void Delete(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TCtxValue reference = Arg(script, 3, 1);
+void Delete(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TCtxValue reference = args[0];
   std::string text = Text0(script.ReadReference(reference));
-  const std::int32_t index = ToInteger(Arg(script, 3, 2));
-  const std::int32_t count = ToInteger(Arg(script, 3, 3));
+  const std::int32_t index = ToInteger(args[1]);
+  const std::int32_t count = ToInteger(args[2]);
   if (index >= 1 && static_cast<std::size_t>(index) <= text.size() && count > 0)
     text.erase(static_cast<std::size_t>(index) - 1, static_cast<std::size_t>(count));
   script.WriteReference(reference, TCtxValue::String(text));
 }
 
 // Insert(Source, @S, Index): an index below 1 inserts at the start, one past the end appends.
-void Insert(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg source(Arg(script, 3, 1));
-  const TCtxValue reference = Arg(script, 3, 2);
+void Insert(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg source(args[0]);
+  const TCtxValue reference = args[1];
   std::string text = Text0(script.ReadReference(reference));
-  const std::int32_t index = ToInteger(Arg(script, 3, 3));
+  const std::int32_t index = ToInteger(args[2]);
   if (text.size() + source.View().size() > kStringResultLimit) RaiseStringTooLong();
   const std::size_t at = std::min(static_cast<std::size_t>(std::max(index, 1) - 1), text.size());
   text.insert(at, source.View());
   script.WriteReference(reference, TCtxValue::String(text));
 }
 
-void Chr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::int32_t code = ToInteger(script.GetParam(1));
+void Chr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::int32_t code = ToInteger(args[0]);
   if (code < 0 || code > 255) throw ECtxScriptError("Range check error");
   ReturnString(script, std::string(1, static_cast<char>(code)));
 }
 
-void Ord(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg text(script.GetParam(1));
+void Ord(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg text(args[0]);
   if (text.View().empty()) throw ECtxScriptError("Ord of an empty text");
   script.Result = TCtxValue::Integer(static_cast<unsigned char>(text.View().front()));
 }
 
 // SplitString(S, Delimiters): the pieces between any of the delimiter bytes, empty ones too.
-void SplitString(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TTextArg text(Arg(script, 2, 1));
-  const TTextArg delimiters(Arg(script, 2, 2));
+void SplitString(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TTextArg text(args[0]);
+  const TTextArg delimiters(args[1]);
   std::vector<TCtxValue> pieces;
   std::string_view rest = text;
   for (;;) {
@@ -81,9 +81,9 @@ void SplitString(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
 }
 
 // JoinStrings(A, Separator): the text of every element (Null as empty), separated.
-void JoinStrings(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TCtxValue& array = Arg(script, 2, 1);
-  const TTextArg separator(Arg(script, 2, 2));
+void JoinStrings(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TCtxValue& array = args[0];
+  const TTextArg separator(args[1]);
   if (!array.IsArray()) throw EVariantError("Variant is not an array");
   std::string joined;
   bool first = true;

@@ -20,11 +20,11 @@ namespace {
 constexpr std::int32_t kAnyCount = std::numeric_limits<std::int32_t>::max();
 
 // Each argument's text, then the line end when asked, each flushed as it is written.
-void WriteArguments(TCtxScript& script, std::int32_t argCount, bool lineEnd) {
-  CheckArgCount(argCount, 1, 256);
-  for (std::int32_t j = 1; j <= argCount; ++j) {
-    const TCtxValue& value = Arg(script, argCount, j);
-    const bool last = j == argCount;
+void WriteArguments(const TCtxArgs& args, bool lineEnd) {
+  CheckArgCount(args.Count(), 1, 256);
+  for (std::int32_t k = 0; k < args.Count(); ++k) {
+    const TCtxValue& value = args[k];
+    const bool last = k == args.Count() - 1;
     bool written = true;
     if (!value.IsUnassigned() && !value.IsNull()) {
       const TTextArg text(value);
@@ -38,63 +38,63 @@ void WriteArguments(TCtxScript& script, std::int32_t argCount, bool lineEnd) {
   }
 }
 
-void Write(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
-  WriteArguments(script, argCount, false);
+void Write(TCtxScript&, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  WriteArguments(args, false);
 }
 
-void Writeln(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
-  WriteArguments(script, argCount, true);
+void Writeln(TCtxScript&, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  WriteArguments(args, true);
 }
 
 // The last argument, replaced by every other that compares strictly `op` to it.
-void Extreme(TCtxScript& script, std::int32_t argCount, TCtxCompareOp op) {
-  CheckArgCount(argCount, 2, kAnyCount);
-  const TCtxValue* best = &script.GetParam(1);
-  for (std::int32_t n = 2; n <= argCount; ++n) {
-    const TCtxValue& candidate = script.GetParam(n);
+void Extreme(TCtxScript& script, const TCtxArgs& args, TCtxCompareOp op) {
+  CheckArgCount(args.Count(), 2, kAnyCount);
+  const TCtxValue* best = &args.Last();
+  for (std::int32_t k = args.Count() - 2; k >= 0; --k) {
+    const TCtxValue& candidate = args[k];
     if (Compare(op, candidate, *best)) best = &candidate;
   }
   script.Result = *best;
 }
 
-void Min(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
-  Extreme(script, argCount, TCtxCompareOp::Less);
+void Min(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  Extreme(script, args, TCtxCompareOp::Less);
 }
 
-void Max(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
-  Extreme(script, argCount, TCtxCompareOp::Greater);
+void Max(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  Extreme(script, args, TCtxCompareOp::Greater);
 }
 
-void Sin(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  script.Result = TCtxValue::Floating(std::sin(ToFloating(script.GetParam(1))));
+void Sin(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  script.Result = TCtxValue::Floating(std::sin(ToFloating(args[0])));
 }
 
-void Cos(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  script.Result = TCtxValue::Floating(std::cos(ToFloating(script.GetParam(1))));
+void Cos(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  script.Result = TCtxValue::Floating(std::cos(ToFloating(args[0])));
 }
 
-void VarToStr(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TCtxValue& value = script.GetParam(1);
+void VarToStr(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TCtxValue& value = args[0];
   if (value.IsString())
     script.Result = TCtxValue::String(value.SharedString());
   else
     script.Result = TCtxValue::String(Text0(value));
 }
 
-void VarToStrEx(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  script.Result = TCtxValue::String(ValueToText(script.GetParam(1), script.StackCells()));
+void VarToStrEx(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  script.Result = TCtxValue::String(ValueToText(args[0], script.StackCells()));
 }
 
-void VarArrayCreate(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::int32_t high = ToInteger(script.GetParam(1));
+void VarArrayCreate(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::int32_t high = ToInteger(args[0]);
   script.Result = TCtxValue::Array(TCtxArray({TCtxArrayBounds{0, high}}));
 }
 
-void VarArrayOf(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
-  CheckArgCount(argCount, 1, kAnyCount);
+void VarArrayOf(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  CheckArgCount(args.Count(), 1, kAnyCount);
   std::vector<TCtxValue> elements;
-  elements.reserve(static_cast<std::size_t>(argCount));
-  for (std::int32_t j = 1; j <= argCount; ++j) elements.push_back(Arg(script, argCount, j));
+  elements.reserve(static_cast<std::size_t>(args.Count()));
+  for (std::int32_t k = 0; k < args.Count(); ++k) elements.push_back(args[k]);
   script.Result = TCtxValue::Array(TCtxArray(0, std::move(elements)));
 }
 
@@ -127,9 +127,9 @@ TCtxArray Redimensioned(const TCtxArray& array, std::int32_t high) {
   return copy;
 }
 
-void VarArrayRedim(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TCtxValue& array = script.GetParam(2);
-  const std::int32_t count = ToInteger(script.GetParam(1));
+void VarArrayRedim(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TCtxValue& array = args[0];
+  const std::int32_t count = ToInteger(args[1]);
   if (!array.IsArray() || array.ArrayPayload().DimensionCount() == 0)
     throw EVariantError("Variant is not an array");
   if (count == std::numeric_limits<std::int32_t>::min())
@@ -139,37 +139,36 @@ void VarArrayRedim(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
 
 // The bounds of dimension Dim (from 1) of an array, so that a script can walk an array it was
 // given (by SplitString, RegExFindAll, ...).
-const TCtxArrayBounds& BoundsArg(const TCtxScript& script) {
-  const TCtxValue& array = script.GetParam(2);
-  const std::int32_t dimension = ToInteger(script.GetParam(1));
+const TCtxArrayBounds& BoundsArg(const TCtxArgs& args) {
+  const TCtxValue& array = args[0];
+  const std::int32_t dimension = ToInteger(args[1]);
   if (!array.IsArray()) throw EVariantError("Variant is not an array");
   if (dimension < 1 || dimension > array.ArrayPayload().DimensionCount())
     throw EVariantError(std::string(kVariantIndexOutOfBounds));
   return array.ArrayPayload().Bounds(dimension - 1);
 }
 
-void VarArrayLowBound(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  script.Result = TCtxValue::Integer(BoundsArg(script).Low);
+void VarArrayLowBound(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  script.Result = TCtxValue::Integer(BoundsArg(args).Low);
 }
 
-void VarArrayHighBound(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  script.Result = TCtxValue::Integer(BoundsArg(script).High);
+void VarArrayHighBound(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  script.Result = TCtxValue::Integer(BoundsArg(args).High);
 }
 
-// Length takes its argument off the stack itself.
-void Length(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TCtxValue value = script.Pop();
+void Length(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TCtxValue& value = args[0];
   const std::size_t length = value.IsString() ? value.StringPayload().size() : Text0(value).size();
   constexpr auto kLargest = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
   script.Result = TCtxValue::Integer(static_cast<std::int32_t>(std::min(length, kLargest)));
 }
 
 // SetLength(@S, N): the variable's text cut to N characters or extended with blanks.
-void SetLength(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TCtxValue reference = script.GetParam(2);
+void SetLength(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TCtxValue reference = args[0];
   const TCtxValue current =
       script.ReadReference(reference);  // nothing is read from a non-reference
-  const std::int32_t length = ToInteger(script.GetParam(1));
+  const std::int32_t length = ToInteger(args[1]);
   if (length > 0 && static_cast<std::size_t>(length) > kStringResultLimit)
     throw ECtxScriptError("String too long");
   std::string text = Text0(current);

@@ -79,19 +79,19 @@ TSearchRecObj& Search(QObject* instance) {
   return *search;
 }
 
-void SearchName(TCtxScript& script, TCtxAccessKind, QObject* instance, std::int32_t) {
+void SearchName(TCtxScript& script, TCtxAccessKind, QObject* instance, const TCtxArgs&) {
   script.Result = TCtxValue::String(Search(instance).Name);
 }
 
-void SearchAttr(TCtxScript& script, TCtxAccessKind, QObject* instance, std::int32_t) {
+void SearchAttr(TCtxScript& script, TCtxAccessKind, QObject* instance, const TCtxArgs&) {
   script.Result = TCtxValue::Integer(Search(instance).Attr);
 }
 
-void SearchTime(TCtxScript& script, TCtxAccessKind, QObject* instance, std::int32_t) {
+void SearchTime(TCtxScript& script, TCtxAccessKind, QObject* instance, const TCtxArgs&) {
   script.Result = TCtxValue::Date(PackedFileTimeToDate(Search(instance).Time));
 }
 
-void SearchSize(TCtxScript& script, TCtxAccessKind, QObject* instance, std::int32_t) {
+void SearchSize(TCtxScript& script, TCtxAccessKind, QObject* instance, const TCtxArgs&) {
   script.Result = TCtxValue::Integer(Search(instance).Size);
 }
 

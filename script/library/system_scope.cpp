@@ -17,8 +17,8 @@ namespace {
 
 // Evaluate(Text): the text as an expression in the frame of the running code, so that it sees
 // the script's variables and host.
-void Evaluate(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::string text = ToStringPlain(script.Pop());
+void Evaluate(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::string text = ToStringPlain(args[0]);
   TCtxValue value;
   script.EvaluateText(text, script.RunningCode(), value);
   script.Result = std::move(value);
@@ -34,7 +34,7 @@ bool OwnsObject(const QObject& owner, const QObject* object) {
 // The system scope, an object that owns the running engine (the main window) and an object
 // owned by another (a window's component) are refused: destroying them would pull the engine
 // or the window apart while the script runs.
-void Free(TCtxScript& script, TCtxAccessKind, QObject* instance, std::int32_t) {
+void Free(TCtxScript& script, TCtxAccessKind, QObject* instance, const TCtxArgs&) {
   if (instance == &SystemScope()) RaiseUnableToInvoke("Free");
   const std::string_view name = ClassDisplayName(*instance->metaObject());
   if (OwnsObject(*instance, &script))
@@ -45,14 +45,15 @@ void Free(TCtxScript& script, TCtxAccessKind, QObject* instance, std::int32_t) {
 }
 
 // Invoke(Args..., Name): member Name of the instance, called with the other arguments.
-void Invoke(TCtxScript& script, TCtxAccessKind kind, QObject* instance, std::int32_t argCount) {
-  CheckArgCount(argCount, 1, 255);
+void Invoke(TCtxScript& script, TCtxAccessKind kind, QObject* instance, const TCtxArgs& args) {
+  CheckArgCount(args.Count(), 1, 255);
+  // The name comes off the stack, so that the other arguments lie on top for the member.
   const std::string name = ToStringStrict(script.Pop());
-  if (!InvokeByName(script, kind, instance, name, argCount - 1))
+  if (!InvokeByName(script, kind, instance, name, args.Count() - 1))
     throw ECtxScriptError::CreateFmt("Method not found. Method: %s", {name});
 }
 
-void Self(TCtxScript& script, TCtxAccessKind, QObject* instance, std::int32_t) {
+void Self(TCtxScript& script, TCtxAccessKind, QObject* instance, const TCtxArgs&) {
   script.Result = TCtxValue::Object(instance);
 }
 

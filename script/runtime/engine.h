@@ -87,9 +87,10 @@ struct TCtxScriptState {
 
 /// The script engine: compiles script texts through the compiler registry and runs their
 /// p-code on a stack of script values. Native callbacks (host functions, the standard package,
-/// the system members) read their arguments with `GetParam`, may `Pop` them, and leave their
-/// value in `Result`. A callback may start a nested execution on the same engine (`Evaluate`),
-/// which suspends the running one and resumes it when it ends. One thread; nothing is locked.
+/// the system members) read their arguments through a `TCtxArgs` view of the stack (or
+/// `GetParam`, counting from the last), may `Pop` them, and leave their value in `Result`. A
+/// callback may start a nested execution on the same engine (`Evaluate`), which suspends the
+/// running one and resumes it when it ends. One thread; nothing is locked.
 class TCtxScript : public QObject {
   Q_OBJECT
   Q_PROPERTY(bool TraceInto MEMBER TraceInto)
@@ -297,6 +298,22 @@ class TCtxScript : public QObject {
   std::int32_t PollCountdown = kPollInterval;
 };
 
+/// The arguments of a native call as the script wrote them: `args[0]` is the first. A view of the
+/// engine's stack (argument k is `GetParam(Count() - k)`), valid while the callback runs; an
+/// index outside the arguments reads Null, as `GetParam` does below the stack.
+class TCtxArgs {
+ public:
+  TCtxArgs(const TCtxScript& script, std::int32_t count) : script_(script), count_(count) {}
+  std::int32_t Count() const { return count_; }
+  const TCtxValue& operator[](std::int32_t k) const;
+  /// The last argument.
+  const TCtxValue& Last() const { return (*this)[count_ - 1]; }
+
+ private:
+  const TCtxScript& script_;
+  std::int32_t count_;
+};
+
 // The stack operations the run loop uses on every instruction, defined here to be inlined.
 
 inline void TCtxScript::Push(const TCtxValue& value) {
@@ -315,6 +332,10 @@ inline const TCtxValue& TCtxScript::GetParam(std::int32_t n) const {
   const std::int64_t cell = std::int64_t{State.SP} - n + 1;
   if (n < 1 || cell < 0) return NullParam();
   return Stack[static_cast<std::size_t>(cell)];
+}
+
+inline const TCtxValue& TCtxArgs::operator[](std::int32_t k) const {
+  return k < 0 || k >= count_ ? script_.GetParam(0) : script_.GetParam(count_ - k);
 }
 
 inline TCtxValue& TCtxScript::Slot(std::int32_t slot) {

@@ -23,76 +23,76 @@ std::vector<std::string>& Printed() {
 }
 
 // Print(Args...): one line of the arguments' text forms.
-void Print(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t argCount) {
+void Print(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
   std::string line;
-  for (std::int32_t k = argCount; k >= 1; --k) {
+  for (std::int32_t k = 0; k < args.Count(); ++k) {
     if (!line.empty()) line += ' ';
-    line += ValueToText(script.GetParam(k), script.StackCells());
+    line += ValueToText(args[k], script.StackCells());
   }
   Printed().push_back(line);
 }
 
 // PopMore(x): pops two cells although it is given one argument.
-void PopMore(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+void PopMore(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs&) {
   script.Pop();
   script.Pop();
 }
 
 // Fail(Message): raises an engine error with that message.
-void Fail(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  throw ECtxScriptError(ToStringPlain(script.GetParam(1)));
+void Fail(TCtxScript&, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  throw ECtxScriptError(ToStringPlain(args[0]));
 }
 
 // Swap(var a, var b): exchanges two variables through their references.
-void Swap(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const TCtxValue a = script.ReadReference(script.GetParam(2));
-  script.WriteReference(script.GetParam(2), script.ReadReference(script.GetParam(1)));
-  script.WriteReference(script.GetParam(1), a);
+void Swap(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const TCtxValue a = script.ReadReference(args[0]);
+  script.WriteReference(args[0], script.ReadReference(args[1]));
+  script.WriteReference(args[1], a);
 }
 
 // MakeArray(Count): an array of Count Unassigned elements from index 0.
-void MakeArray(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  const std::int32_t count = ToInteger(script.GetParam(1));
+void MakeArray(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  const std::int32_t count = ToInteger(args[0]);
   script.Result = TCtxValue::Array(TCtxArray({TCtxArrayBounds{0, count - 1}}));
 }
 
 // Traced: the running execution's TraceMode.
-void Traced(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+void Traced(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs&) {
   script.Result = TCtxValue::Boolean(script.TraceMode());
 }
 
 // NoMemory: fails as an allocation does when memory has run out.
-void NoMemory(TCtxScript&, TCtxAccessKind, QObject*, std::int32_t) { throw std::bad_alloc(); }
+void NoMemory(TCtxScript&, TCtxAccessKind, QObject*, const TCtxArgs&) { throw std::bad_alloc(); }
 
 // NewHost: a free-standing host object, for Free and qualified calls.
-void NewHost(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
+void NewHost(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs&) {
   script.Result =
       TCtxValue::Object(std::make_unique<TTestHost>().release());  // the script frees it
 }
 
 TTestHost& Host(QObject* instance) { return static_cast<TTestHost&>(*instance); }
 
-void GetCaption(TCtxScript& script, TCtxAccessKind, QObject* instance, std::int32_t) {
+void GetCaption(TCtxScript& script, TCtxAccessKind, QObject* instance, const TCtxArgs&) {
   script.Result = TCtxValue::String(Host(instance).Caption);
 }
 
-void SetCaption(TCtxScript& script, TCtxAccessKind, QObject* instance, std::int32_t) {
+void SetCaption(TCtxScript& script, TCtxAccessKind, QObject* instance, const TCtxArgs&) {
   Host(instance).Caption = ToStringPlain(script.Result);
 }
 
-void Twice(TCtxScript& script, TCtxAccessKind, QObject*, std::int32_t) {
-  script.Result = TCtxValue::Integer(ToInteger(script.GetParam(1)) * 2);
+void Twice(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  script.Result = TCtxValue::Integer(ToInteger(args[0]) * 2);
 }
 
-void Items(TCtxScript& script, TCtxAccessKind, QObject* instance, std::int32_t) {
+void Items(TCtxScript& script, TCtxAccessKind, QObject* instance, const TCtxArgs&) {
   script.Result = TCtxValue::Object(instance);
 }
 
 // "_": the host's default indexed member, over its cells.
 void DefaultMember(TCtxScript& script, TCtxAccessKind kind, QObject* instance,
-                   std::int32_t argCount) {
-  CheckArgCount(argCount, 1, -1);
-  const std::int32_t index = ToInteger(script.GetParam(1));
+                   const TCtxArgs& args) {
+  CheckArgCount(args.Count(), 1, -1);
+  const std::int32_t index = ToInteger(args[0]);
   if (index < 0 || index >= static_cast<std::int32_t>(Host(instance).Cells.size()))
     throw ECtxScriptError("Index out of range");
   TCtxValue& cell = Host(instance).Cells[static_cast<std::size_t>(index)];
@@ -102,7 +102,7 @@ void DefaultMember(TCtxScript& script, TCtxAccessKind kind, QObject* instance,
     cell = script.Result;
 }
 
-void Owned(TCtxScript& script, TCtxAccessKind, QObject* instance, std::int32_t) {
+void Owned(TCtxScript& script, TCtxAccessKind, QObject* instance, const TCtxArgs&) {
   script.Result = TCtxValue::Object(instance->findChild<QObject*>("Owned"));
 }
 
@@ -119,7 +119,7 @@ class DefaultMemberIntrospector : public TCtxIntrospector {
   bool InvokeMember(TCtxScript& script, TCtxAccessKind kind, QObject* instance,
                     std::string_view name, std::int32_t& handle, std::int32_t argCount) override {
     if (!FindMember(script, instance, name, handle)) return false;
-    DefaultMember(script, kind, instance, argCount);
+    DefaultMember(script, kind, instance, TCtxArgs(script, argCount));
     return true;
   }
 };

@@ -40,8 +40,8 @@ std::vector<std::string>& Calls() {
   static std::vector<std::string> calls;
   return calls;
 }
-void First(TCtxScript&, TCtxAccessKind, QObject*, std::int32_t) { Calls().push_back("first"); }
-void Second(TCtxScript&, TCtxAccessKind, QObject*, std::int32_t) { Calls().push_back("second"); }
+void First(TCtxScript&, TCtxAccessKind, QObject*, const TCtxArgs&) { Calls().push_back("first"); }
+void Second(TCtxScript&, TCtxAccessKind, QObject*, const TCtxArgs&) { Calls().push_back("second"); }
 
 // A class of its own per test, so that registrations do not meet those of other tests.
 class Plain : public QObject {

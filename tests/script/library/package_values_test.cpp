@@ -14,8 +14,8 @@
 #include "script/library/introspector_registry.h"
 #include "script/library/system_scope.h"
 #include "script/runtime/conversions.h"
-#include "tests/script/script_test_support.h"
 #include "tests/script/pinned_formats.h"
+#include "tests/script/script_test_support.h"
 
 namespace zendrik {
 namespace {
