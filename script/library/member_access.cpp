@@ -14,10 +14,6 @@ namespace zendrik {
 
 namespace {
 
-[[noreturn]] void RaiseMethodNotFound(std::string_view name) {
-  throw ECtxScriptError::CreateFmt("Method not found. Method: %s", {name});
-}
-
 // Whether the member `name` of `scope` stands aside for an unqualified name.
 bool StandsAside(TCtxScript& script, QObject* scope, std::string_view name) {
   std::int32_t handle = 0;
@@ -32,9 +28,7 @@ TCtxIntrospector* CachedIn(const TCtxPCodeRec& instruction) {
 
 bool InvokeOnObject(TCtxScript& script, TCtxPCodeRec& instruction, QObject* instance,
                     TCtxAccessKind kind) {
-  if (!instance)
-    throw ECtxScriptError::CreateFmt("Error accessing a field or method %s of nil object",
-                                     {instruction.Name.view()});
+  if (!instance) RaiseNilObject(instruction.Name.view());
   // The cache is keyed by the object: a destroyed one reads as nil and never matches.
   if (!instruction.CachedIntrospector || instruction.CachedObject.data() != instance) {
     TCtxIntrospector* found =

@@ -1,6 +1,5 @@
 #include "script/library/standard_package.h"
 
-#include <map>
 #include <string_view>
 
 #include "base/ascii.h"
@@ -16,51 +15,18 @@ namespace zendrik {
 
 namespace {
 
-// The order in which the package registers its functions.
-constexpr std::string_view kRegistrationOrder[] = {
-    "write", "writeln", "Min", "Max", "Sin", "Cos", "VarToStr", "VarToStrEx", "FormatFloat",
-    "FormatDateTime", "CreateOleObject", "GetActiveOleObject", "CreateComObject", "VarArrayCreate",
-    "VarArrayOf", "VarArrayRedim", "UpperCase", "LowerCase", "CompareStr", "CompareText",
-    "SameText", "AnsiUpperCase", "AnsiLowerCase", "AnsiCompareStr", "AnsiSameStr",
-    "AnsiCompareText", "AnsiSameText", "Trim", "TrimLeft", "TrimRight", "QuotedStr",
-    "AnsiQuotedStr", "AdjustLineBreaks", "IsValidIdent", "IntToStr", "IntToHex", "StrToInt",
-    "StrToIntDef",
-    // files
-    "FileAge", "FileExists", "FileGetAttr", "FileSetAttr", "DeleteFile", "RenameFile", "FindFirst",
-    "FindNext", "FindClose", "ChangeFileExt", "ExtractFilePath", "ExtractFileDir",
-    "ExtractFileDrive", "ExtractFileName", "ExtractFileExt", "ExpandFileName", "ExpandUNCFileName",
-    "ExtractRelativePath", "ExtractShortPathName", "FileSearch", "GetCurrentDir", "SetCurrentDir",
-    "CreateDir", "RemoveDir",
-    // numbers
-    "Format", "FloatToStr", "CurrToStr", "FormatCurr", "StrToFloat", "StrToCurr",
-    // dates
-    "EncodeDate", "EncodeTime", "DayOfWeek", "Date", "Time", "Now", "IncMonth", "IsLeapYear",
-    "DateToStr", "TimeToStr", "DateTimeToStr", "StrToDate", "StrToTime", "StrToDateTime",
-    //
-    "IsPathDelimiter", "IsDelimiter", "IncludeTrailingBackslash", "ExcludeTrailingBackslash",
-    "LastDelimiter", "AnsiCompareFileName", "AnsiLowerCaseFileName", "AnsiUpperCaseFileName",
-    "AnsiPos", "StringReplace", "WrapText", "ParamStr", "ParamCount", "SetLength", "Length",
-    // the tools for scraping, after the functions above
-    "Copy", "Pos", "Delete", "Insert", "Chr", "Ord", "SplitString", "JoinStrings", "RegExMatch",
-    "RegExFind", "RegExFindAll", "RegExReplace", "Sleep", "VarArrayLowBound", "VarArrayHighBound"};
-
+// Every function of every family, family by family: the tables are the one list of the
+// package's names. A name is registered once; a second one would be a fault of the tables.
 void RegisterFunctions(TCtxCustomIntrospector& package) {
-  std::map<std::string_view, const TPackageFunction*> byName;
   for (const auto family :
        {ValueFunctions(), StringFunctions(), NumberFunctions(), FileFunctions(), DateFunctions(),
         SystemFunctions(), TextToolFunctions(), PatternFunctions()})
-    for (const TPackageFunction& function : family) byName.emplace(function.Name, &function);
-  for (const std::string_view name : kRegistrationOrder) {
-    const auto found = byName.find(name);
-    if (found == byName.end())
-      throw ECtxScriptError::CreateFmt("The standard package has no function %s", {name});
-    const TPackageFunction& function = *found->second;
-    package.AddMethod(std::string(function.Name), function.Callback, function.ParamCount);
-    byName.erase(found);
-  }
-  if (!byName.empty())
-    throw ECtxScriptError::CreateFmt("The standard package does not register %s",
-                                     {byName.begin()->first});
+    for (const TPackageFunction& function : family) {
+      if (package.IndexOfMember(function.Name) >= 0)
+        throw ECtxScriptError::CreateFmt("The standard package has two functions %s",
+                                         {function.Name});
+      package.AddMethod(std::string(function.Name), function.Callback, function.ParamCount);
+    }
 }
 
 void RegisterConstants(TCtxCustomIntrospector& package) {

@@ -49,8 +49,7 @@ void Invoke(TCtxScript& script, TCtxAccessKind kind, QObject* instance, const TC
   CheckArgCount(args.Count(), 1, 255);
   // The name comes off the stack, so that the other arguments lie on top for the member.
   const std::string name = ToStringStrict(script.Pop());
-  if (!InvokeByName(script, kind, instance, name, args.Count() - 1))
-    throw ECtxScriptError::CreateFmt("Method not found. Method: %s", {name});
+  if (!InvokeByName(script, kind, instance, name, args.Count() - 1)) RaiseMethodNotFound(name);
 }
 
 void Self(TCtxScript& script, TCtxAccessKind, QObject* instance, const TCtxArgs&) {

@@ -56,6 +56,14 @@ const ECtxScriptError& OutOfMemoryError() {
   return error;
 }
 
+void RaiseMethodNotFound(std::string_view name) {
+  throw ECtxScriptError::CreateFmt("Method not found. Method: %s", {name});
+}
+
+void RaiseNilObject(std::string_view name) {
+  throw ECtxScriptError::CreateFmt("Error accessing a field or method %s of nil object", {name});
+}
+
 void RaiseInvalidOperation() { throw EVariantError(std::string(kInvalidVariantOperation)); }
 
 void RaiseInvalidConversion() { throw EVariantError(std::string(kInvalidVariantConversion)); }

@@ -63,6 +63,11 @@ inline constexpr std::string_view kOutOfMemory = "Out of memory";
 const TCtxValue& OutOfMemoryValue();
 const ECtxScriptError& OutOfMemoryError();
 
+/// "Method not found. Method: %s": no scope or receiver answers to `name`.
+[[noreturn]] void RaiseMethodNotFound(std::string_view name);
+/// "Error accessing a field or method %s of nil object": a member `name` of a nil object.
+[[noreturn]] void RaiseNilObject(std::string_view name);
+
 [[noreturn]] void RaiseInvalidOperation();
 [[noreturn]] void RaiseInvalidConversion();
 

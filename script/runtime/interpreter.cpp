@@ -23,10 +23,6 @@ using Kind = TCtxAccessKind;
 
 [[noreturn]] void RaiseUnsupported() { throw ECtxScriptError("Unsupported instruction"); }
 
-[[noreturn]] void RaiseMethodNotFound(std::string_view name) {
-  throw ECtxScriptError::CreateFmt("Method not found. Method: %s", {name});
-}
-
 [[noreturn]] void RaiseNotAnArray() { throw ECtxScriptError("Variable is not an array"); }
 
 TCtxAccessKind AccessKindOf(Op op) {
@@ -443,8 +439,7 @@ void TCtxScript::IndexObject(TCtxAccessKind kind, const TCtxValue& variable) {
   const std::int32_t level = State.SP - 1;
   try {
     QObject* object = variable.ToObject();
-    if (!object)
-      throw ECtxScriptError::CreateFmt("Error accessing a field or method %s of nil object", {"_"});
+    if (!object) RaiseNilObject("_");
     if (!Members().InvokeByName(*this, kind, object, "_", 1)) RaiseNotAnArray();
   } catch (...) {
     if (State.SP >= level) DropTo(level);
@@ -485,9 +480,7 @@ void TCtxScript::AccessObject(TCtxPCodeRec& instruction, TCtxAccessKind kind,
                               const TCtxValue& receiver) {
   if (!receiver.IsObject()) RaiseMethodNotFound(instruction.Name);
   QObject* object = receiver.ToObject();
-  if (!object)
-    throw ECtxScriptError::CreateFmt("Error accessing a field or method %s of nil object",
-                                     {instruction.Name.view()});
+  if (!object) RaiseNilObject(instruction.Name.view());
   if (!Members().InvokeOnObject(*this, instruction, object, kind))
     RaiseMethodNotFound(instruction.Name);
 }

@@ -49,7 +49,7 @@ class TwiceResolver final : public TCtxMemberResolver, public TCtxMemberFinder {
                          TCtxAccessKind kind) override {
     ++Calls;
     if (instruction.Name.view() != "Twice" || kind != TCtxAccessKind::akGet)
-      throw ECtxScriptError::CreateFmt("Method not found. Method: %s", {instruction.Name.view()});
+      RaiseMethodNotFound(instruction.Name.view());
     if (instruction.CachedIntrospector == this) ++CachedCalls;
     instruction.CachedIntrospector = this;
     script.Result = TCtxValue::Integer(ToInteger(script.GetParam(1)) * 2);
