@@ -21,8 +21,9 @@ build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 # The main job as a script, headless: reads examples/prices.html, follows a link, writes a
-# summary and saves $(BUILD_DIR)/prices.csv.
-run: build
+# summary and saves $(BUILD_DIR)/prices.csv. Only the program is built for it.
+run: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target zendrik
 	env -u DISPLAY -u WAYLAND_DISPLAY $(BUILD_DIR)/app/zendrik examples/prices.pas $(BUILD_DIR)/prices.csv
 
 test: build

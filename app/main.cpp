@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "app/batch_mode.h"
 #include "app/command_line.h"
-#include "app/program_start.h"
 #include "app/start_up.h"
+#include "app/window_mode.h"
 
 // No arguments: the window. A first argument that is not an option names a script to run in
 // batch mode. Options (--help, --extract, ...) make the command-line tool, which needs no

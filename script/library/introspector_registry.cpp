@@ -92,18 +92,4 @@ TCtxIntrospector* FindIntrospector(TCtxScript& script, QObject* instance, std::s
   return nullptr;
 }
 
-void FreeIntrospectors() {
-  Registry& registry = TheRegistry();
-  registry.Ancestries.clear();
-  for (auto head = registry.Heads.rbegin(); head != registry.Heads.rend(); ++head) {
-    for (TCtxIntrospector* i = head->second; i;) {
-      TCtxIntrospector* next = i->NextIntrospector;
-      std::erase_if(registry.Owned, [i](const auto& owned) { return owned.get() == i; });
-      i = next;
-    }
-  }
-  registry.Owned.clear();
-  registry.Heads.clear();
-}
-
 }  // namespace zendrik

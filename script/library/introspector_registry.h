@@ -25,7 +25,5 @@ TCtxIntrospector* FindClassIntrospector(std::string_view className);
 /// registration first) that has member `name`, with `memberHandle` set; null when none has.
 TCtxIntrospector* FindIntrospector(TCtxScript& script, QObject* instance, std::string_view name,
                                    std::int32_t& memberHandle);
-/// Destroys every introspector, the newest class names first.
-void FreeIntrospectors();
 
 }  // namespace zendrik

@@ -4,29 +4,10 @@
 // (output, strings, numbers and formats, variant arrays, files and searches, dates, the
 // command line), its constants, and the search object of FindFirst.
 
-#include <QObject>
-
 #include <string>
 #include <vector>
 
 namespace zendrik {
-
-/// A package of script functions; a component that a window holds so that the package is part
-/// of the program. Its registrations do not depend on any instance.
-class TCtxPackage : public QObject {
-  Q_OBJECT
-
- public:
-  using QObject::QObject;
-};
-
-/// The system-utility package.
-class TCtxPkgSysUtils : public TCtxPackage {
-  Q_OBJECT
-
- public:
-  using TCtxPackage::TCtxPackage;
-};
 
 /// Registers the package's functions and constants on the system scope and the properties of
 /// the search object (Name, Attr, Time, Size); once at start-up, after the engine's own

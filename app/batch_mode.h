@@ -4,9 +4,6 @@
 
 namespace zendrik {
 
-/// The program with no arguments: the main window, until it is closed. Returns the exit status.
-int RunWindow(int& argc, char** argv);
-
 /// True when there is no display to show windows on: neither DISPLAY nor WAYLAND_DISPLAY is set,
 /// or Qt is told to draw offscreen.
 bool IsHeadless();

@@ -1,7 +1,6 @@
-#include "app/program_start.h"
+#include "app/batch_mode.h"
 
 #include <QApplication>
-#include <QTimer>
 
 #include <iostream>
 #include <string>
@@ -15,19 +14,6 @@
 #include "script/runtime/engine.h"
 
 namespace zendrik {
-
-int RunWindow(int& argc, char** argv) {
-  std::vector<std::string> parameters =
-      CommandLineParameters(argc, argv);  // before Qt takes its own
-  QApplication application(argc, argv);
-  QApplication::setApplicationName(kApplicationTitle);
-  TScreenMessageBoxes boxes;
-  TMainForm window(boxes);
-  window.CtxScript1().Parameters = std::move(parameters);
-  window.show();
-  QTimer::singleShot(0, &window, [&window] { window.OfferRecovery(); });
-  return QApplication::exec();
-}
 
 bool IsHeadless() {
   return (qEnvironmentVariableIsEmpty("DISPLAY") &&
