@@ -72,21 +72,29 @@ void TCtxCustomIntrospector::AddConst(std::string name, const TCtxValue& value) 
   AddField(std::make_unique<TCtxConstFieldInfo>(std::move(name), value));
 }
 
+std::vector<int>::const_iterator TCtxCustomIntrospector::KeyPosition(const std::string& key) const {
+  return std::lower_bound(ByKey.begin(), ByKey.end(), key,
+                          [this](int position, const std::string& k) {
+                            return Members[std::size_t(position)].Key < k;
+                          });
+}
+
 void TCtxCustomIntrospector::AddField(std::unique_ptr<TCtxFieldInfo> field) {
   std::string key = UpperCase(field->Name);
-  const auto at = std::lower_bound(Members.begin(), Members.end(), key,
-                                   [](const Member& m, const std::string& k) { return m.Key < k; });
-  if (at != Members.end() && at->Key == key)
-    at->Field = std::move(field);
-  else
-    Members.insert(at, Member{std::move(key), std::move(field)});
+  const auto at = KeyPosition(key);
+  if (at != ByKey.end() && Members[std::size_t(*at)].Key == key) {
+    // The newest registration takes the name's place, and handles to it stay good.
+    Members[std::size_t(*at)].Field = std::move(field);
+    return;
+  }
+  ByKey.insert(at, MemberCount());
+  Members.push_back(Member{std::move(key), std::move(field)});
 }
 
 int TCtxCustomIntrospector::IndexOfMember(std::string_view name) const {
   const std::string key = UpperCase(name);
-  const auto at = std::lower_bound(Members.begin(), Members.end(), key,
-                                   [](const Member& m, const std::string& k) { return m.Key < k; });
-  return at != Members.end() && at->Key == key ? static_cast<int>(at - Members.begin()) : -1;
+  const auto at = KeyPosition(key);
+  return at != ByKey.end() && Members[std::size_t(*at)].Key == key ? *at : -1;
 }
 
 bool TCtxIntrospector::StandsAside(QObject*, std::int32_t) const { return false; }
@@ -102,13 +110,9 @@ bool TCtxCustomIntrospector::FindMember(TCtxScript&, QObject*, std::string_view 
 bool TCtxCustomIntrospector::InvokeMember(TCtxScript& script, TCtxAccessKind kind,
                                           QObject* instance, std::string_view name,
                                           std::int32_t& memberHandle, std::int32_t argCount) {
-  // A handle kept from an earlier access is checked against the name: one comparison, most
-  // often with the name as it was registered.
-  const auto Matches = [&](const Member& member) {
-    return member.Field->Name == name || SameText(member.Key, name);
-  };
-  const bool cached = memberHandle > 0 && memberHandle <= MemberCount() &&
-                      Matches(Members[std::size_t(memberHandle) - 1]);
+  // A handle is the member's place in the order of registration, which never changes: one this
+  // introspector gave out earlier is used as it is.
+  const bool cached = memberHandle > 0 && memberHandle <= MemberCount();
   if (!cached && !FindMember(script, instance, name, memberHandle)) return false;
   if (kind == TCtxAccessKind::akGetIndexed || kind == TCtxAccessKind::akSetIndexed)
     AccessArray(script, kind, instance, name, memberHandle, argCount);

@@ -67,7 +67,7 @@ class TCtxCustomIntrospector : public TCtxIntrospector {
   void AddConst(std::string name, const TCtxValue& value);
   void AddField(std::unique_ptr<TCtxFieldInfo> field);
 
-  /// Position of member `name` (case ignored), or -1.
+  /// Position of member `name` (case ignored) in the order of registration, or -1.
   int IndexOfMember(std::string_view name) const;
   TCtxFieldInfo& MemberAt(int position) const { return *Members.at(std::size_t(position)).Field; }
   int MemberCount() const { return static_cast<int>(Members.size()); }
@@ -83,7 +83,11 @@ class TCtxCustomIntrospector : public TCtxIntrospector {
     std::string Key;  // the name in upper case
     std::unique_ptr<TCtxFieldInfo> Field;
   };
-  std::vector<Member> Members;  // sorted by Key
+  /// The first place of `key` in `ByKey` at or after which it would stand.
+  std::vector<int>::const_iterator KeyPosition(const std::string& key) const;
+
+  std::vector<Member> Members;  // in the order of registration
+  std::vector<int> ByKey;       // positions in Members, sorted by Key
 };
 
 /// The name of a class as scripts and messages show it: without the namespace.

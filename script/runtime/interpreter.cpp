@@ -232,10 +232,11 @@ TCtxAutomation* TCtxScript::AutomationServer() const {
   return Automation ? Automation : InstalledAutomationServer();
 }
 
-TCtxMemberResolver& TCtxScript::Members() const {
-  if (Resolver) return *Resolver;
-  if (TCtxMemberResolver* installed = InstalledMemberResolver()) return *installed;
-  throw ECtxScriptError("No member resolver is installed: the engine finds no names");
+inline TCtxMemberResolver& TCtxScript::Members() const {
+  TCtxMemberResolver* resolver = Resolver ? Resolver : InstalledMemberResolver();
+  if (!resolver)
+    throw ECtxScriptError("No member resolver is installed: the engine finds no names");
+  return *resolver;
 }
 
 // A callback may look at where the script is (a host saying where it stopped): the registers

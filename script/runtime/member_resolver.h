@@ -43,9 +43,16 @@ class TCtxMemberResolver {
                             std::string_view name, std::int32_t argCount) = 0;
 };
 
-/// Makes `resolver` the one engines use from their creation on; start-up calls it once.
-void InstallMemberResolver(TCtxMemberResolver& resolver);
+namespace detail {
+inline TCtxMemberResolver* installedResolver = nullptr;
+}  // namespace detail
+
+/// Makes `resolver` the one engines use unless they were given their own; start-up calls it
+/// once.
+inline void InstallMemberResolver(TCtxMemberResolver& resolver) {
+  detail::installedResolver = &resolver;
+}
 /// The installed resolver, or null before start-up has installed one.
-TCtxMemberResolver* InstalledMemberResolver();
+inline TCtxMemberResolver* InstalledMemberResolver() { return detail::installedResolver; }
 
 }  // namespace zendrik
