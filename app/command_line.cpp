@@ -3,6 +3,7 @@
 #include "app/console_extraction.h"
 #include "app/extract_command.h"
 #include "app/version.h"
+#include "base/ascii.h"
 #include "extract/allocation_report.h"
 #include "script/runtime/listing.h"
 #include "script/runtime/script_code.h"
@@ -94,6 +95,10 @@ int RunCommand(const std::vector<std::string>& args, const TConsole& console) {
 }
 
 }  // namespace
+
+bool NamesPageFile(std::string_view argument) {
+  return EndsWithNoCase(argument, ".html") || EndsWithNoCase(argument, ".htm");
+}
 
 int RunCommandLine(const std::vector<std::string>& args, const TConsole& console) {
   try {

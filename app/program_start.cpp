@@ -1,6 +1,9 @@
 #include "app/program_start.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
 #include <QTimer>
 
 #include <iostream>
@@ -10,14 +13,32 @@
 
 namespace zendrik {
 
-int RunWindow(int& argc, char** argv) {
+namespace {
+
+// The desktop entry and the icons carry this name, so that task bars match the window to them.
+constexpr const char* kDesktopName = "example.zendrik.Zendrik";
+
+}  // namespace
+
+int RunWindow(int& argc, char** argv, const std::string& pageFile) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(kApplicationTitle);
+  QGuiApplication::setDesktopFileName(kDesktopName);
+  QApplication::setWindowIcon(QIcon::fromTheme(kDesktopName));
   TScreenMessageBoxes boxes;
   TMainForm window(boxes);
   window.show();
-  QTimer::singleShot(0, &window, [&window] { window.OfferRecovery(); });
+  QTimer::singleShot(0, &window, [&window, &pageFile] {
+    window.OfferRecovery();
+    if (!pageFile.empty()) ShowPageFile(window, pageFile);
+  });
   return QApplication::exec();
+}
+
+void ShowPageFile(TMainForm& window, const std::string& pageFile) {
+  const QString path = QFileInfo(QFile::decodeName(pageFile.c_str())).absoluteFilePath();
+  window.SetAddressFieldText("file://" + QFile::encodeName(path).toStdString());
+  window.ExtractDataBtnClick();
 }
 
 bool IsHeadless() {
