@@ -122,16 +122,15 @@ std::string ParseExtractRequest(const std::vector<std::string>& args, TExtractRe
     }
   }
   if (request.Addresses.empty()) return "--extract takes an address";
-  if (request.Addresses.size() > 1 && request.Output.empty())
+  if (request.Addresses.size() > 1 && !WritesIntoDirectory(request))
     return "several addresses need -o DIRECTORY/";
   return {};
 }
 
 bool WritesIntoDirectory(const TExtractRequest& request) {
   std::error_code ignored;
-  return request.Addresses.size() > 1 ||
-         (!request.Output.empty() &&
-          (request.Output.back() == '/' || std::filesystem::is_directory(request.Output, ignored)));
+  return !request.Output.empty() &&
+         (request.Output.back() == '/' || std::filesystem::is_directory(request.Output, ignored));
 }
 
 int RunExtract(const TExtractRequest& request, const TConsole& console) {

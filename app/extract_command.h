@@ -27,8 +27,9 @@ struct TExtractRequest {
 /// request, else an empty text.
 std::string ParseExtractRequest(const std::vector<std::string>& args, TExtractRequest& request);
 
-/// Whether the request writes one file per address into a directory: with several addresses,
-/// or when the output ends in '/' or names an existing directory.
+/// Whether the request writes one file per address into a directory: when the output ends in
+/// '/' or names an existing directory. Several addresses need one; a single file name after
+/// them is refused rather than taken for a directory to create.
 bool WritesIntoDirectory(const TExtractRequest& request);
 
 /// Runs the extraction and returns the exit status: 0 when every address was extracted and

@@ -103,9 +103,9 @@ TEST_F(ManyExtractions, FailuresAreReportedWrittenAndMakeTheStatusOne) {
   const std::string refused =
       "http://127.0.0.1:" + std::to_string(testsupport::UnusedLoopbackPort()) + "/";
 
-  EXPECT_EQ(Run({Server.Url("/ok"), refused, Server.Url("/cut"), "/nonexistent/page.html", "-o",
-                 Directory.string()}),
-            1);
+  EXPECT_EQ(
+      Run({Server.Url("/ok"), refused, Server.Url("/cut"), "/nonexistent/page.html", "-o", Dir()}),
+      1);
   EXPECT_EQ(LineCount(), 4u) << Err;
   EXPECT_EQ(LineFor("cannot read \"/nonexistent/page.html\""), "No such file or directory");
   const std::string cutLine = LineFor(Server.Url("/cut"));
@@ -141,7 +141,7 @@ TEST_F(ManyExtractions, LocalFilesAndCompressedPagesAreLaidOutToo) {
   Server.Serve("/zipped", HttpReply::Page(std::string(kCompressedBodySignature) +
                                           testsupport::ZlibStream("<td>unzipped</td>")));
   EXPECT_EQ(Run({(Directory / "local.html").string(), Server.Url("/zipped"), "-o",
-                 (Directory / "out").string(), "--format", "tsv"}),
+                 (Directory / "out").string() + "/", "--format", "tsv"}),
             0)
       << Err;
   const std::string localName = OutputNameForAddress((Directory / "local.html").string(), ".tsv");
@@ -160,7 +160,9 @@ TEST_F(ManyExtractions, OneAddressGoesIntoAnExistingDirectoryWithoutSlash) {
 TEST_F(ManyExtractions, AnOutputThatIsAFileIsNoDirectory) {
   fs::create_directories(Directory);
   { std::ofstream(Directory / "file") << "kept"; }
-  EXPECT_EQ(Run({"a.html", "b.html", "-o", (Directory / "file").string()}), 1);
+  EXPECT_EQ(Run({"a.html", "b.html", "-o", (Directory / "file").string()}), 2)
+      << "several addresses and one file";
+  EXPECT_EQ(Run({"a.html", "b.html", "-o", (Directory / "file").string() + "/"}), 1);
   EXPECT_TRUE(Err.starts_with("zendrik: cannot create the directory \"")) << Err;
   EXPECT_EQ(Saved("file"), "kept");
 }
@@ -187,6 +189,7 @@ TEST_F(ManyExtractions, ArgumentsThatMakeNoRequestAreUsageErrors) {
   Run({"a", "b"});
   EXPECT_TRUE(Err.starts_with("zendrik: several addresses need -o DIRECTORY/\n")) << Err;
   EXPECT_FALSE(fs::exists("d"));
+  EXPECT_FALSE(fs::exists("new.csv"));
 }
 
 TEST_F(ManyExtractions, OneAddressWritesTheChosenFormatToStandardOutput) {
