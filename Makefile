@@ -6,7 +6,7 @@ WERROR ?= OFF
 # ccache, when installed, lets rebuilds and parallel checkouts reuse compiled objects.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps configure build run test bench sanitize format format-check clean
+.PHONY: all deps configure build run test bench sanitize format format-check clean package
 
 all: build
 
@@ -28,6 +28,11 @@ run: configure
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# A Debian package of the installed files ($(BUILD_DIR)/zendrik_VERSION_ARCH.deb), its
+# dependencies worked out by dpkg-shlibdeps.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/.
 sanitize: deps

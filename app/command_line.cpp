@@ -1,25 +1,22 @@
 #include "app/command_line.h"
 
 #include "app/console_extraction.h"
-#include "app/csv_export.h"
-#include "app/file_bytes.h"
+#include "app/extract_command.h"
 #include "app/version.h"
 #include "base/ascii.h"
 #include "extract/allocation_report.h"
-#include "extract/page_walk.h"
 #include "script/runtime/listing.h"
 #include "script/runtime/script_code.h"
-#include "web/ie_http.h"
 
 #include <new>
-#include <optional>
 #include <ostream>
 
 namespace zendrik {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zendrik [--help] [--version] [--extract ADDRESS [-o FILE]] [--list SCRIPT.pas]\n"
+    "usage: zendrik [--help] [--version] [--list SCRIPT.pas]\n"
+    "       zendrik --extract ADDRESS... [-o FILE|DIR/] [--format csv|tsv|json] [--jobs N]\n"
     "       zendrik SCRIPT.pas [ARGS...]";
 
 void PrintHelp(std::ostream& out) {
@@ -28,7 +25,18 @@ void PrintHelp(std::ostream& out) {
       << "  --extract ADDRESS  lay out the page at ADDRESS as a table and write it as CSV to\n"
       << "                     standard output; ADDRESS is a web address (http://, https://,\n"
       << "                     file://, www.) or the path of a local HTML file\n"
-      << "  -o FILE            with --extract: write the CSV to FILE instead\n"
+      << "  -o FILE            with --extract: write the table to FILE instead\n"
+      << "  -o DIR/            with --extract: write one file per address into DIR (created\n"
+      << "                     when missing), named from the address; needed for several\n"
+      << "                     addresses, which are fetched concurrently; one line per address\n"
+      << "                     on standard error; the exit status is 1 if any failed\n"
+      << "  --format FORMAT    with --extract: csv (the default; every field quoted, backslash\n"
+      << "                     escapes, CR LF), tsv (tab-separated, LF; tab, CR, LF and\n"
+      << "                     backslash written as \\t \\r \\n \\\\) or json (an array of rows,\n"
+      << "                     each an array of strings; a cell that is not valid UTF-8 is read\n"
+      << "                     as Latin-1, its bytes above 127 written as \\u00XX)\n"
+      << "  --jobs N           with --extract into DIR/: at most N pages fetched at a time\n"
+      << "                     (1 to 64, default 8)\n"
       << "  --list SCRIPT.pas  compile the script and print its p-code, one instruction a line\n"
       << "  SCRIPT.pas [ARGS...]\n"
       << "                     run the script and exit (batch mode); without a display, message\n"
@@ -43,101 +51,10 @@ int UsageError(std::ostream& err, const std::string& problem) {
   return 2;
 }
 
-// Reads a file named on the command line, up to the size cap of a web page's body; false,
-// with one line naming the file and the reason, when it cannot be read.
-bool ReadInput(const std::string& path, std::string& bytes, const TConsole& console) {
-  if (std::string reason = ReadFileBytes(path, bytes, kMaxBodyBytes); !reason.empty()) {
-    console.Err << "zendrik: cannot read \"" << path << "\": " << reason << "\n";
-    return false;
-  }
-  return true;
-}
-
-bool IsWebAddress(std::string_view address) {
-  return address.find("://") != std::string_view::npos || StartsWithNoCase(address, "www.");
-}
-
-// How an extraction from the command line went.
-enum class TExtraction {
-  Done,
-  Failed,     // the failure was reported; the rows that arrived are kept
-  NotOpened,  // the address could not be opened: an empty table, reported after it is written
-};
-
-// Fetches and lays out a web address; `openFailure` receives the line that says why the
-// address could not be opened.
-TExtraction ExtractAddress(const std::string& address, TCellTable& table, const TConsole& console,
-                           std::string& openFailure) {
-  TIEHTTP http;
-  TConsoleExtractionView view(console.Err);
-  std::optional<TConsoleProgress> progress;
-  if (console.ErrIsTerminal) {
-    progress.emplace(console.Err);
-    http.OnPacketRead = [&progress](TIEHTTP& client) {
-      progress->Update(client.BytesRead(), client.BytesAnnounced());
-    };
-  }
-  TFetchOutcome outcome = DownloadIt(address, table, http, view);
-  switch (outcome.End) {
-    case TFetchOutcome::TEnd::Done: return TExtraction::Done;
-    case TFetchOutcome::TEnd::Failed:
-    case TFetchOutcome::TEnd::Stopped: return TExtraction::Failed;  // nothing stops it here
-    case TFetchOutcome::TEnd::NotOpened: break;
-  }
-  openFailure = std::move(outcome.Error);
-  return TExtraction::NotOpened;
-}
-
-// Lays out a local file. When memory runs out the table is dropped: nothing is written.
-TExtraction ExtractFile(const std::string& path, TCellTable& table, const TConsole& console) {
-  std::string body;
-  if (!ReadInput(path, body, console)) return TExtraction::Failed;
-  try {
-    ExtractPage(body, table);
-    return TExtraction::Done;
-  } catch (const TableAllocationError&) {
-    // The reporter has already printed the message.
-  } catch (const std::bad_alloc&) {
-    ReportAllocationFailure(LastFailedAllocationSize());
-  }
-  table.clearall();
-  return TExtraction::Failed;
-}
-
-bool WriteTable(TCellTable& table, const std::string& outputFile, const TConsole& console) {
-  if (outputFile.empty()) {
-    const bool written = WriteCsv(table, [&console](std::string_view chunk) {
-      console.Out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-      return static_cast<bool>(console.Out);
-    });
-    if (!written || !console.Out.flush()) {
-      console.Err << "zendrik: cannot write to standard output\n";
-      return false;
-    }
-  } else if (SaveResult saved = SaveTable(table, outputFile); !saved) {
-    console.Err << "zendrik: " << saved.Error << "\n";
-    return false;
-  }
-  return true;
-}
-
-// Writes the table even after a failed fetch: the rows that arrived are kept.
-int Extract(const std::string& address, const std::string& outputFile, const TConsole& console) {
-  TCellTable table;
-  std::string openFailure;
-  const TExtraction extraction = IsWebAddress(address)
-                                     ? ExtractAddress(address, table, console, openFailure)
-                                     : ExtractFile(address, table, console);
-  if (extraction == TExtraction::Failed && table.RowCount() == 0) return 1;
-  if (!WriteTable(table, outputFile, console)) return 1;
-  if (extraction == TExtraction::NotOpened) console.Err << "zendrik: " << openFailure << "\n";
-  return extraction == TExtraction::Done ? 0 : 1;
-}
-
 // Prints the p-code listing of a script; a compile error is one line on standard error.
 int List(const std::string& path, const TConsole& console) {
   std::string text;
-  if (!ReadInput(path, text, console)) return 1;
+  if (!ReadCommandLineFile(path, text, console.Err)) return 1;
   TCtxScriptCode code;
   code.SetCode(std::move(text));
   try {
@@ -163,9 +80,11 @@ int RunCommand(const std::vector<std::string>& args, const TConsole& console) {
     return 0;
   }
   if (command == "--extract") {
-    if (args.size() == 2) return Extract(args[1], {}, console);
-    if (args.size() == 4 && args[2] == "-o") return Extract(args[1], args[3], console);
-    return UsageError(err, "--extract takes an address and optionally -o FILE");
+    TExtractRequest request;
+    const std::string problem =
+        ParseExtractRequest(std::vector<std::string>(args.begin() + 1, args.end()), request);
+    if (!problem.empty()) return UsageError(err, problem);
+    return RunExtract(request, console);
   }
   if (command == "--list") {
     if (args.size() == 2) return List(args[1], console);
@@ -176,6 +95,10 @@ int RunCommand(const std::vector<std::string>& args, const TConsole& console) {
 }
 
 }  // namespace
+
+bool NamesPageFile(std::string_view argument) {
+  return EndsWithNoCase(argument, ".html") || EndsWithNoCase(argument, ".htm");
+}
 
 int RunCommandLine(const std::vector<std::string>& args, const TConsole& console) {
   try {

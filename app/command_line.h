@@ -2,6 +2,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zendrik {
@@ -13,6 +14,10 @@ struct TConsole {
   std::ostream& Err;
   bool ErrIsTerminal = false;
 };
+
+/// Whether the program's first argument names a page to show in the window (its name ends in
+/// ".html" or ".htm", in any case) rather than a script to run.
+bool NamesPageFile(std::string_view argument);
 
 /// Runs the program's command-line options (everything but the window) and returns the exit
 /// status: 0 on success, 1 when the work failed, 2 for a usage error.

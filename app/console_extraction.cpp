@@ -1,6 +1,13 @@
 #include "app/console_extraction.h"
 
+#include "app/file_bytes.h"
+#include "base/ascii.h"
+#include "extract/allocation_report.h"
+#include "extract/page_walk.h"
+#include "web/web_error.h"
+
 #include <cstdio>
+#include <new>
 #include <ostream>
 
 namespace zendrik {
@@ -28,6 +35,31 @@ void TConsoleProgress::Update(std::int64_t bytesRead, std::int64_t totalBytes) {
   Err << "\rzendrik: " << Megabytes(bytesRead) << " received";
   if (totalBytes > 0) Err << " of " << Megabytes(totalBytes);
   Err << "\033[K" << std::flush;
+}
+
+bool IsWebAddress(std::string_view address) {
+  return address.find("://") != std::string_view::npos || StartsWithNoCase(address, "www.");
+}
+
+bool ReadCommandLineFile(const std::string& path, std::string& bytes, std::ostream& err) {
+  if (std::string reason = ReadFileBytes(path, bytes, kMaxBodyBytes); !reason.empty()) {
+    err << "zendrik: cannot read \"" << path << "\": " << reason << "\n";
+    return false;
+  }
+  return true;
+}
+
+bool ExtractBody(std::string_view body, TCellTable& table) {
+  try {
+    ExtractPage(body, table);
+    return true;
+  } catch (const TableAllocationError&) {
+    // The reporter has already printed the message.
+  } catch (const std::bad_alloc&) {
+    ReportAllocationFailure(LastFailedAllocationSize());
+  }
+  table.clearall();
+  return false;
 }
 
 }  // namespace zendrik

@@ -5,6 +5,8 @@
 #include <chrono>
 #include <cstdint>
 #include <iosfwd>
+#include <string>
+#include <string_view>
 
 namespace zendrik {
 
@@ -36,5 +38,17 @@ class TConsoleProgress {
   std::chrono::steady_clock::time_point LastShown{};
   bool Shown = false;
 };
+
+/// Whether an address on the command line names a web page (it holds "://" or begins with
+/// "www.") rather than a local file.
+bool IsWebAddress(std::string_view address);
+
+/// Reads a file named on the command line, up to the size cap of a web page's body; false,
+/// with one line on `err` naming the file and the reason, when it cannot be read.
+bool ReadCommandLineFile(const std::string& path, std::string& bytes, std::ostream& err);
+
+/// Lays out a page body into the table. When memory runs out, the message is shown, the table
+/// is emptied and the result is false.
+bool ExtractBody(std::string_view body, TCellTable& table);
 
 }  // namespace zendrik

@@ -33,19 +33,29 @@ void AppendCsvLine(std::string& out, TCellStore& row) {
   out += "\r\n";
 }
 
-bool WriteCsv(TCellTable& table, const TChunkWriter& write) {
+bool WriteTableText(TCellTable& table, std::string_view head, const TRowAppender& appendRow,
+                    std::string_view tail, const TChunkWriter& write) {
   constexpr std::size_t flushSize = 1 << 20;
   std::string buffer;
   buffer.reserve(flushSize + 4096);
+  buffer += head;
+  unsigned index = 0;
   table.Rows.First();
   while (table.Rows.Next()) {
-    AppendCsvLine(buffer, **table.Rows.Current);
+    appendRow(buffer, **table.Rows.Current, index++);
     if (buffer.size() >= flushSize) {
       if (!write(buffer)) return false;
       buffer.clear();
     }
   }
+  buffer += tail;
   return buffer.empty() || write(buffer);
+}
+
+bool WriteCsv(TCellTable& table, const TChunkWriter& write) {
+  return WriteTableText(
+      table, "", [](std::string& out, TCellStore& row, unsigned) { AppendCsvLine(out, row); }, "",
+      write);
 }
 
 SaveResult SaveTable(TCellTable& table, const std::string& fileName) {

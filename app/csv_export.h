@@ -17,8 +17,15 @@ std::string EscapeCell(std::string_view text);
 /// CR LF. A row without cells gives an empty line.
 void AppendCsvLine(std::string& out, TCellStore& row);
 
-/// Writes the table as CSV in chunks of about a megabyte, each handed to `write`; stops and
-/// returns false as soon as `write` does.
+/// Appends one row, the `index`-th (from 0), to the text of a table file.
+using TRowAppender = std::function<void(std::string& out, TCellStore& row, unsigned index)>;
+
+/// Writes a table file in chunks of about a megabyte, each handed to `write`: `head`, every row
+/// as `appendRow` appends it, then `tail`. Stops and returns false as soon as `write` does.
+bool WriteTableText(TCellTable& table, std::string_view head, const TRowAppender& appendRow,
+                    std::string_view tail, const TChunkWriter& write);
+
+/// Writes the table as CSV by `WriteTableText`.
 bool WriteCsv(TCellTable& table, const TChunkWriter& write);
 
 /// Writes the table as CSV, one line per row, by `SaveFileBytes`: a failed save leaves any

@@ -1,6 +1,9 @@
 #include "app/window_mode.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
 #include <QTimer>
 
 #include <string>
@@ -14,17 +17,35 @@
 
 namespace zendrik {
 
-int RunWindow(int& argc, char** argv) {
+namespace {
+
+// The desktop entry and the icons carry this name, so that task bars match the window to them.
+constexpr const char* kDesktopName = "example.zendrik.Zendrik";
+
+}  // namespace
+
+int RunWindow(int& argc, char** argv, const std::string& pageFile) {
   std::vector<std::string> parameters =
       CommandLineParameters(argc, argv);  // before Qt takes its own
   QApplication application(argc, argv);
   QApplication::setApplicationName(kApplicationTitle);
+  QGuiApplication::setDesktopFileName(kDesktopName);
+  QApplication::setWindowIcon(QIcon::fromTheme(kDesktopName));
   TScreenMessageBoxes boxes;
   TMainForm window(boxes);
   window.CtxScript1().Parameters = std::move(parameters);
   window.show();
-  QTimer::singleShot(0, &window, [&window] { window.OfferRecovery(); });
+  QTimer::singleShot(0, &window, [&window, &pageFile] {
+    window.OfferRecovery();
+    if (!pageFile.empty()) ShowPageFile(window, pageFile);
+  });
   return QApplication::exec();
+}
+
+void ShowPageFile(TMainForm& window, const std::string& pageFile) {
+  const QString path = QFileInfo(QFile::decodeName(pageFile.c_str())).absoluteFilePath();
+  window.SetAddressFieldText("file://" + QFile::encodeName(path).toStdString());
+  window.ExtractDataBtnClick();
 }
 
 }  // namespace zendrik

@@ -38,6 +38,11 @@ constexpr bool StartsWithNoCase(std::string_view text, std::string_view prefix) 
   return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix);
 }
 
+/// True when `text` ends with `suffix`, ASCII case ignored.
+constexpr bool EndsWithNoCase(std::string_view text, std::string_view suffix) noexcept {
+  return text.size() >= suffix.size() && SameText(text.substr(text.size() - suffix.size()), suffix);
+}
+
 /// `text` without the blanks and control characters (bytes up to 32) at both ends.
 std::string_view Trim(std::string_view text) noexcept;
 /// `text` without the blanks and control characters at its start.

@@ -32,9 +32,12 @@ using TWaitHandler = std::function<void()>;
 
 /// Whether the address could be opened. An address is opened once the final response's
 /// headers (or the first body bytes) have arrived; redirects are followed before that.
-enum class TTransferEnd { Complete, NotOpened };
+/// `Failed` (the transfer broke off after opening) is reported by `RunTransfers` only:
+/// `RunTransfer` throws instead.
+enum class TTransferEnd { Complete, NotOpened, Failed };
 
-/// How a retrieval ended; for NotOpened, `Reason` says why (libcurl's words where it has them).
+/// How a retrieval ended; for NotOpened and Failed, `Reason` says why (libcurl's words where it
+/// has them).
 struct TTransferResult {
   TTransferEnd End = TTransferEnd::Complete;
   std::string Reason;

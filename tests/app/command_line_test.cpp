@@ -47,6 +47,13 @@ TEST(CommandLine, UnknownOptionOrMissingArgumentIsAUsageError) {
   }
 }
 
+TEST(CommandLine, PageFilesAreTheNamesEndingInHtmlOrHtm) {
+  for (const char* page : {"a.html", "dir/B.HTM", "c.Html", ".htm"})
+    EXPECT_TRUE(NamesPageFile(page)) << page;
+  for (const char* other : {"job.pas", "a.html.pas", "html", "page.xhtml.txt", "a.htmlx"})
+    EXPECT_FALSE(NamesPageFile(other)) << other;
+}
+
 constexpr const char* kWorkedPageCsv =
     "\"Prices\"\r\n\"Stock list\"\r\n\"Name\",\"Price\"\r\n\"/q/abc.html\",\"ABC\",\"12,50\"\r\n";
 
