@@ -43,9 +43,10 @@ QBoxLayout* Unspaced(QBoxLayout* layout) {
 
 }  // namespace
 
-TGridView::TGridView(QWidget& panel, const TCellTable& table, const QFont& font)
-    : Table(table), Layout_(font) {
-  QBoxLayout* column = Unspaced(new QVBoxLayout(&panel));
+TGridView::TGridView(const TCellTable& table, const QFont& font, QWidget* parent)
+    : QFrame(parent), Table(table), Layout_(font) {
+  setObjectName("Panel2");
+  QBoxLayout* column = Unspaced(new QVBoxLayout(this));
   BuildHeaderStrip(*column);
   BuildBody(*column);
   ConnectPainting();
@@ -54,11 +55,13 @@ TGridView::TGridView(QWidget& panel, const TCellTable& table, const QFont& font)
 }
 
 TGridView::~TGridView() {
-  // The surfaces outlive the view (their parent widget deletes them later): stop them from
-  // painting with it.
-  Cells->OnPaint = nullptr;
-  ColumnHeader->OnPaint = nullptr;
-  RowHeader->OnPaint = nullptr;
+  // The surfaces are deleted after the view's members, by the widget part of the view: stop
+  // them from painting with the members or sending their events to the view meanwhile.
+  for (TPaintBox* surface : {Cells, ColumnHeader, RowHeader}) {
+    surface->OnPaint = nullptr;
+    surface->removeEventFilter(this);
+  }
+  Corner->removeEventFilter(this);
 }
 
 void TGridView::BuildHeaderStrip(QBoxLayout& column) {

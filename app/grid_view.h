@@ -4,7 +4,7 @@
 #include "app/grid_layout.h"
 #include "extract/table.h"
 
-#include <QObject>
+#include <QFrame>
 
 class QAction;
 class QBoxLayout;
@@ -16,23 +16,24 @@ namespace zendrik {
 
 class TPaintBox;
 
-/// The table grid inside the grid panel: the cell surface `PaintBox1` in the scroll box
-/// `ScrollBox1`, the column header `PaintBox2` (in `ScrollBox2`, right of the corner `Panel4`
-/// in the strip `Panel3`) and the row header `PaintBox3` (in `ScrollBox3`). Only `ScrollBox1`
-/// scrolls; the headers paint with its scroll offsets and follow it.
+/// The table grid, which is the grid panel `Panel2` and owns its widgets: the cell surface
+/// `PaintBox1` in the scroll box `ScrollBox1`, the column header `PaintBox2` (in `ScrollBox2`,
+/// right of the corner `Panel4` in the strip `Panel3`) and the row header `PaintBox3` (in
+/// `ScrollBox3`). Only `ScrollBox1` scrolls; the headers paint with its scroll offsets and follow
+/// it.
 ///
 /// Cells are selected with the mouse (click, Shift+click, drag; the row numbers, the column
 /// names and the corner select whole rows, columns or everything) and by Ctrl+A, and copied
 /// to the clipboard by Ctrl+C or the cell area's context menu.
-class TGridView : public QObject {
+class TGridView : public QFrame {
   Q_OBJECT
 
  public:
   static constexpr int kHeaderHeight = 25;
   static constexpr int kRowHeaderWidth = 33;
 
-  /// Builds the grid's widgets inside `panel`, showing `table` in `font`.
-  TGridView(QWidget& panel, const TCellTable& table, const QFont& font);
+  /// The grid panel with its widgets, showing `table` in `font`.
+  TGridView(const TCellTable& table, const QFont& font, QWidget* parent = nullptr);
   ~TGridView() override;
 
   /// The table changed: measures the columns again, sizes the cell surface and repaints the

@@ -16,15 +16,15 @@
 namespace zendrik {
 
 void TMainForm::NoteRecentScript() {
-  if (ScriptFileName_.empty()) return;
-  Recent.Add(ScriptFileName_);
+  if (Document_->ScriptFileName().empty()) return;
+  Recent.Add(Document_->ScriptFileName());
   RecentMenu->Update();
 }
 
 void TMainForm::OpenScriptAsked(const std::string& fileName) {
-  if (fileName.empty() || !AskToSaveChanges("Open script")) return;
+  if (fileName.empty() || !Document_->AskToSaveChanges("Open script")) return;
   try {
-    OpenFileWithName(fileName);
+    Document_->OpenFileWithName(fileName);
   } catch (...) {
     // A script that can no longer be read leaves the list; the error is shown as usual.
     Recent.Remove(fileName);

@@ -141,28 +141,6 @@ QFileDialog& TMainForm::SaveDialog() {
   return *SaveDialog1;
 }
 
-QFileDialog& TMainForm::OpenScriptDialog() {
-  if (OpenDialog1) return *OpenDialog1;
-  OpenDialog1 = Named(new QFileDialog(this), "OpenDialog1");
-  OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-  OpenDialog1->setFileMode(QFileDialog::ExistingFile);  // the directory and the file exist
-  OpenDialog1->setNameFilter("Pascal script files (.pas) (*.pas)");
-  OpenDialog1->setDefaultSuffix("pas");
-  OpenDialog1->setSizeGripEnabled(true);
-  return *OpenDialog1;
-}
-
-QFileDialog& TMainForm::SaveScriptDialog() {
-  if (SaveDialog2) return *SaveDialog2;
-  SaveDialog2 = Named(new QFileDialog(this), "SaveDialog2");
-  SaveDialog2->setAcceptMode(QFileDialog::AcceptSave);  // asks before overwriting
-  SaveDialog2->setFileMode(QFileDialog::AnyFile);
-  SaveDialog2->setNameFilter("Pascal files (*.pas)");
-  SaveDialog2->setDefaultSuffix("pas");
-  SaveDialog2->setSizeGripEnabled(true);
-  return *SaveDialog2;
-}
-
 void TMainForm::BuildComponents(const QFont& gridFont) {
   auto* centre = new QWidget(this);
   auto* column = new QVBoxLayout(centre);
@@ -173,9 +151,8 @@ void TMainForm::BuildComponents(const QFont& gridFont) {
   Splitter1 = Named(new QSplitter(Qt::Vertical, centre), "Splitter1");
   Splitter1->setHandleWidth(kSplitterWidth);
   Splitter1->setChildrenCollapsible(false);
-  QFrame* gridPanel = Panel("Panel2", Splitter1);
-  Grid_ = std::make_unique<TGridView>(*gridPanel, Table, gridFont);
-  Splitter1->addWidget(gridPanel);
+  Grid_ = new TGridView(Table, gridFont, Splitter1);
+  Splitter1->addWidget(Grid_);
   Splitter1->addWidget(BuildLowerPanel());
   // Extra height goes to the script editor; the grid keeps its height.
   Splitter1->setStretchFactor(0, 0);

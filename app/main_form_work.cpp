@@ -17,7 +17,7 @@ const char* const kRunningText = "Running script... (Esc stops it)";
 
 }  // namespace
 
-TScriptRunResult TMainForm::RunEditorScript() { return Runner->Run(ScriptText(), this); }
+TScriptRunResult TMainForm::RunEditorScript() { return Runner->Run(Document_->ScriptText(), this); }
 
 bool TMainForm::RunScriptClick() {
   const TScriptRunResult result = RunEditorScript();
@@ -88,7 +88,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  Recovery.Remove();  // a normal close: nothing is left to recover
+  Document_->ForgetRecovery();  // a normal close: nothing is left to recover
   event->accept();
 }
 

@@ -51,7 +51,7 @@ int RunBatch(int& argc, char** argv, const std::string& scriptFile) {
   TMainForm window(headless ? static_cast<TMessageBoxes&>(console) : screen);
   window.Controller().WatchStopFlag(stopSignals.Flag());
   try {
-    window.OpenFileWithName(scriptFile);
+    window.Document().OpenFileWithName(scriptFile);
   } catch (const std::exception& error) {
     window.ShowError(error.what());
     return 1;

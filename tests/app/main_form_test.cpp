@@ -384,9 +384,9 @@ TEST_F(MainFormTest, AScriptFileReachesTheEngineAsTheBytesItHolds) {
   for (const auto& file : files) {
     const std::string path = dir.filePath(file.Name).toStdString();
     std::ofstream(path, std::ios::binary) << file.Bytes;
-    EXPECT_EQ(form.OpenFileWithName(path), 1);
-    EXPECT_EQ(form.ScriptFileName(), path);
-    EXPECT_EQ(form.ScriptText(), file.Bytes) << file.Name;
+    EXPECT_EQ(form.Document().OpenFileWithName(path), 1);
+    EXPECT_EQ(form.Document().ScriptFileName(), path);
+    EXPECT_EQ(form.Document().ScriptText(), file.Bytes) << file.Name;
     EXPECT_TRUE(form.RunScriptClick());
     const std::size_t quote = file.Bytes.find('\'') + 1;
     EXPECT_EQ(form.Table.ReadCell(1, 1),
@@ -395,11 +395,11 @@ TEST_F(MainFormTest, AScriptFileReachesTheEngineAsTheBytesItHolds) {
   // Lines end at CR, LF or CR LF and come back with CR LF.
   const std::string mixed = dir.filePath("mixed.pas").toStdString();
   std::ofstream(mixed, std::ios::binary) << "begin\rSetCell(1, 1, 'm')\nend;";
-  form.OpenFileWithName(mixed);
-  EXPECT_EQ(form.ScriptText(), "begin\r\nSetCell(1, 1, 'm')\r\nend;\r\n");
-  EXPECT_THROW(form.OpenFileWithName(dir.filePath("missing.pas").toStdString()),
+  form.Document().OpenFileWithName(mixed);
+  EXPECT_EQ(form.Document().ScriptText(), "begin\r\nSetCell(1, 1, 'm')\r\nend;\r\n");
+  EXPECT_THROW(form.Document().OpenFileWithName(dir.filePath("missing.pas").toStdString()),
                std::runtime_error);
-  EXPECT_EQ(form.ScriptFileName(), mixed);
+  EXPECT_EQ(form.Document().ScriptFileName(), mixed);
 }
 
 TEST(HeadlessMessageBoxes, EveryBoxIsOneLineAndTakesItsDefaultAnswer) {
