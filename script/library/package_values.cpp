@@ -19,6 +19,15 @@ namespace {
 
 constexpr std::int32_t kAnyCount = std::numeric_limits<std::int32_t>::max();
 
+// Writes `bytes` to standard output and tells the engine's host.
+bool WriteOut(TCtxScript& script, std::string_view bytes) {
+  // An empty text may have no bytes at all to point to, which fwrite must not be given.
+  if (bytes.empty()) return true;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+  if (written && script.OnWrite) script.OnWrite(bytes);
+  return written;
+}
+
 // Each argument's text, then the line end when asked, each flushed as it is written.
 void WriteArguments(TCtxScript& script, std::int32_t argCount, bool lineEnd) {
   CheckArgCount(argCount, 1, 256);
@@ -26,13 +35,9 @@ void WriteArguments(TCtxScript& script, std::int32_t argCount, bool lineEnd) {
     const TCtxValue& value = Arg(script, argCount, j);
     const bool last = j == argCount;
     bool written = true;
-    if (!value.IsUnassigned() && !value.IsNull()) {
-      const TTextArg text(value);
-      // An empty text may have no bytes at all to point to, which fwrite must not be given.
-      const std::string_view bytes = text.View();
-      written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
-    }
-    if (written && last && lineEnd) written = std::fputc('\n', stdout) != EOF;
+    if (!value.IsUnassigned() && !value.IsNull())
+      written = WriteOut(script, TTextArg(value).View());
+    if (written && last && lineEnd) written = WriteOut(script, "\n");
     if (!written || std::fflush(stdout) != 0)
       throw ECtxScriptError::CreateFmt("I/O error %d", {errno});
   }
