@@ -3,8 +3,8 @@
 #include "app/console_extraction.h"
 #include "app/csv_export.h"
 #include "app/file_bytes.h"
+#include "app/typed_address.h"
 #include "app/version.h"
-#include "base/ascii.h"
 #include "extract/allocation_report.h"
 #include "extract/page_walk.h"
 #include "script/runtime/listing.h"
@@ -51,10 +51,6 @@ bool ReadInput(const std::string& path, std::string& bytes, const TConsole& cons
     return false;
   }
   return true;
-}
-
-bool IsWebAddress(std::string_view address) {
-  return address.find("://") != std::string_view::npos || StartsWithNoCase(address, "www.");
 }
 
 // How an extraction from the command line went.

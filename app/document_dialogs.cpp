@@ -19,8 +19,7 @@ TDocumentPrompts::TAnswer TDocumentDialogs::Ask(const QString& caption, const QS
 }
 
 std::optional<std::string> TDocumentDialogs::ChooseFile(TFileChoice choice) {
-  QFileDialog& dialog =
-      choice == TFileChoice::OpenScript ? OpenScriptDialog() : SaveScriptDialog();
+  QFileDialog& dialog = choice == TFileChoice::OpenScript ? OpenScriptDialog() : SaveScriptDialog();
   const std::optional<QString> chosen = Boxes.ChooseFile(dialog);
   if (!chosen) return std::nullopt;
   return QFile::encodeName(*chosen).toStdString();

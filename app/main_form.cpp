@@ -4,15 +4,17 @@
 #include "app/cell_text.h"
 #include "app/csv_export.h"
 #include "app/document_dialogs.h"
-#include "app/help_page.h"
+#include "app/help_window.h"
 #include "app/ie_http_component.h"
 #include "app/product_info.h"
+#include "app/status_texts.h"
+#include "app/typed_address.h"
 #include "app/window_extraction.h"
 #include "app/window_script_host.h"
 #include "script/runtime/engine.h"
 
 #include <QApplication>
-#include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -24,7 +26,6 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
-#include <QUrl>
 #include <QWheelEvent>
 
 namespace zendrik {
@@ -87,6 +88,8 @@ TMainForm::TMainForm(TMessageBoxes& boxes) : Boxes(boxes), BaseCaption_(kBaseCap
   setAcceptDrops(true);
   Memo1->viewport()->installEventFilter(this);
   Edit1->installEventFilter(this);
+  // The top panel places its components itself: the address field stretches with it.
+  Panel1->installEventFilter(this);
   AboutBox = std::make_unique<TAboutBox>();
   PreviousAllocationReporter =
       SetAllocationReporter([this](std::string_view message) { ShowError(message); });
@@ -112,25 +115,42 @@ void TMainForm::showEvent(QShowEvent* event) {
 void TMainForm::NewTable1Click() {
   Table.clearall();
   Grid_->Refresh();
+  ShowStatus("Table emptied");
 }
 
 void TMainForm::SaveTable1Click() {
   const std::optional<QString> fileName = Boxes.ChooseFile(SaveDialog());
   if (!fileName) return;
   const SaveResult saved = zendrik::SaveTable(Table, QFile::encodeName(*fileName).toStdString());
-  if (!saved) ShowError(saved.Error);
+  if (!saved) {
+    ShowStatus("Table not saved");
+    ShowError(saved.Error);
+    return;
+  }
+  ShowStatus(
+      DisplayText(TableSavedText(Table.RowCount(), QFile::encodeName(*fileName).toStdString())));
 }
 
 void TMainForm::Exit1Click() { close(); }
 
-void TMainForm::ExtractDataBtnClick() { DownloadIt(Edit1->text().toStdString()); }
+void TMainForm::ExtractDataBtnClick() {
+  // A local file's path typed by the user opens that file; scripts' addresses stay as given.
+  DownloadIt(TypedAddress(Edit1->text().toStdString(),
+                          QFile::encodeName(QDir::currentPath()).toStdString(),
+                          QFile::encodeName(QDir::homePath()).toStdString()));
+}
+
+void TMainForm::ShowStatus(const QString& text) { statusBar()->showMessage(text); }
 
 TFetchOutcome TMainForm::DownloadIt(const std::string& address) {
   return Extraction->DownloadIt(address);
 }
 
 void TMainForm::Helpfile1Click() {
-  QDesktopServices::openUrl(HelpPageUrl(QCoreApplication::applicationDirPath()));
+  if (!Help) Help = new THelpWindow(this);
+  Help->show();
+  Help->raise();
+  Help->activateWindow();
 }
 
 void TMainForm::About1Click() { Boxes.ShowModal(*AboutBox); }
@@ -151,6 +171,7 @@ void TMainForm::TurnWheel(QWheelEvent& event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Panel1 && event->type() == QEvent::Resize) FitTopPanel();
   if ((watched == Edit1 || watched == Memo1->viewport()) && FilterDrop(*event)) return true;
   // Over the grid the wheel moves the cell area in the window's steps, not the scroll box's.
   if (event->type() == QEvent::Wheel) {

@@ -21,6 +21,7 @@
 class QAction;
 class QFileDialog;
 class QLabel;
+class QMenu;
 class QMimeData;
 class QLineEdit;
 class QPushButton;
@@ -32,7 +33,9 @@ namespace zendrik {
 class TAboutBox;
 class TCtxScript;
 class TDocumentDialogs;
+class THelpWindow;
 class TIEHTTPComponent;
+class TOutputPane;
 class TRecentScriptsMenu;
 class TWindowExtraction;
 class TWindowScriptHost;
@@ -78,9 +81,15 @@ class TMainForm : public QMainWindow {
   TCtxScript& CtxScript1() { return *Engine; }
   /// The script editor `Memo1`.
   TScriptEditor& ScriptEditor() { return *Memo1; }
-  /// Runs the editor's text with the window as host. A compile error or an error the script
-  /// does not handle is shown in an error box, and the editor's cursor goes where it happened;
-  /// a stopped run says where it stopped in the status bar; false then.
+  /// The pane below the editor that shows what scripts write.
+  TOutputPane& ScriptOutput() { return *Output; }
+  /// The help window, once it was opened; null before.
+  THelpWindow* HelpWindow() const { return Help; }
+  /// Runs the editor's text with the window as host; `ParamStr(1)` is the document's file.
+  /// What the script writes also shows in the output pane. The status bar says how the run
+  /// ended: the time it took, the line where it stopped, or the error's first line. A compile
+  /// error or an error the script does not handle is also shown in an error box, and the
+  /// editor gets the focus with its cursor where it happened and the line marked; false then.
   bool RunScriptClick();
   /// Runs the editor's text with the window as host and tells how it ended, showing nothing.
   TScriptRunResult RunEditorScript();
@@ -107,6 +116,8 @@ class TMainForm : public QMainWindow {
   void DropData(const QMimeData& data);
   /// A double-click on the cell (zero-based): extracts the page when the cell holds an address.
   void FollowCellLink(int row, int column);
+  /// File, Examples: opens a shipped example script after the question about unsaved work.
+  void OpenExample(const std::string& fileName);
 
   /// The table the window shows; the grid's widths follow it on `Grid().Refresh()`.
   TCellTable Table;
@@ -119,8 +130,7 @@ class TMainForm : public QMainWindow {
   void Exit1Click();
   /// The button, the menu command and Enter in the address field: extracts the address typed.
   void ExtractDataBtnClick();
-  /// "Help file": opens the help page in the browser (`HelpPageUrl`: the page shipped with the
-  /// program, else the online one).
+  /// "Help file" and F1: the guide to scripts in the program's own help window.
   void Helpfile1Click();
   /// "About": the information dialog.
   void About1Click();
@@ -148,6 +158,15 @@ class TMainForm : public QMainWindow {
   QWidget* BuildTopPanel();
   QWidget* BuildLowerPanel();
   void BuildMenus();
+  void BuildExamplesMenu(QMenu& file);
+  /// Keys, their tips, and the order Tab follows.
+  void BuildKeys();
+  /// The address field and the status label stretch with the window.
+  void FitTopPanel();
+  /// Shows how an operation ended in the status bar, replacing the last message.
+  void ShowStatus(const QString& text);
+  /// The status bar and the editor after a run that ended as `result` after `milliseconds`.
+  void ReportRun(const TScriptRunResult& result, qint64 milliseconds);
   /// The table save dialog `SaveDialog1`, made on first use.
   QFileDialog& SaveDialog();
   void UpdateCaption();
@@ -165,7 +184,8 @@ class TMainForm : public QMainWindow {
   TDrop AcceptableDrop(const QMimeData& data) const;
   /// Takes drags of files and links that land on the editor and the address field.
   bool FilterDrop(QEvent& event);
-  void NoteRecentScript();
+  /// Notes the document's file as recent, and says `done` (opened, saved) with its name.
+  void NoteRecentScript(const QString& done);
   void KeepForRecovery();
   void PlaceSplitter();
   void CentreOnScreen();
@@ -173,6 +193,7 @@ class TMainForm : public QMainWindow {
 
   TMessageBoxes& Boxes;
   QString BaseCaption_;
+  QWidget* Panel1 = nullptr;
   QLineEdit* Edit1 = nullptr;
   QLabel* Label2 = nullptr;
   QPushButton* ExtractDataBtn = nullptr;
@@ -180,7 +201,10 @@ class TMainForm : public QMainWindow {
   QPushButton* StopBtn = nullptr;
   QAction* Stop1 = nullptr;
   TScriptEditor* Memo1 = nullptr;
+  TOutputPane* Output = nullptr;
   QSplitter* Splitter1 = nullptr;
+  QSplitter* Splitter2 = nullptr;
+  THelpWindow* Help = nullptr;
   TGridView* Grid_ = nullptr;
   QFileDialog* SaveDialog1 = nullptr;
   TIEHTTPComponent* HttpClient = nullptr;

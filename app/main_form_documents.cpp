@@ -17,24 +17,26 @@ void TMainForm::Memo1Change() {
 }
 
 void TMainForm::Neu1Click() {
-  Guarded([this] { Document_->NewAsked(); });
+  Guarded([this] {
+    if (Document_->NewAsked()) ShowStatus("New script");
+  });
 }
 
 void TMainForm::ffnen1Click() {
   Guarded([this] {
-    if (Document_->OpenFile() == 1) NoteRecentScript();
+    if (Document_->OpenFile() == 1) NoteRecentScript("Opened ");
   });
 }
 
 void TMainForm::Speichern1Click() {
   Guarded([this] {
-    if (Document_->SaveFile()) NoteRecentScript();
+    if (Document_->SaveFile()) NoteRecentScript("Saved ");
   });
 }
 
 void TMainForm::Speichernunter1Click() {
   Guarded([this] {
-    if (Document_->SaveAs()) NoteRecentScript();
+    if (Document_->SaveAs()) NoteRecentScript("Saved ");
   });
 }
 

@@ -15,10 +15,17 @@
 
 namespace zendrik {
 
-void TMainForm::NoteRecentScript() {
+void TMainForm::NoteRecentScript(const QString& done) {
   if (Document_->ScriptFileName().empty()) return;
   Recent.Add(Document_->ScriptFileName());
   RecentMenu->Update();
+  ShowStatus(done + DisplayText(Document_->ScriptFileName()));
+}
+
+void TMainForm::OpenExample(const std::string& fileName) {
+  if (fileName.empty() || !Document_->AskToSaveChanges("Open script")) return;
+  Document_->OpenFileWithName(fileName);
+  ShowStatus("Opened the example " + Document_->FileNameOnly());
 }
 
 void TMainForm::OpenScriptAsked(const std::string& fileName) {
@@ -31,7 +38,7 @@ void TMainForm::OpenScriptAsked(const std::string& fileName) {
     RecentMenu->Update();
     throw;
   }
-  NoteRecentScript();
+  NoteRecentScript("Opened ");
 }
 
 TDrop TMainForm::AcceptableDrop(const QMimeData& data) const {

@@ -5,7 +5,13 @@
 namespace zendrik {
 
 /// The program with no arguments: the main window, until it is closed. Returns the exit status.
+/// Without a display (`HasDisplay`), or when the display cannot be opened, one line on standard
+/// error says so and what to do instead, and the status is 1.
 int RunWindow(int& argc, char** argv);
+
+/// True when windows can be shown somewhere: DISPLAY or WAYLAND_DISPLAY is set, or
+/// QT_QPA_PLATFORM names the platform to draw on.
+bool HasDisplay();
 
 /// True when there is no display to show windows on: neither DISPLAY nor WAYLAND_DISPLAY is set,
 /// or Qt is told to draw offscreen.

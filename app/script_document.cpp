@@ -26,10 +26,12 @@ TScriptDocument::TScriptDocument(TDocumentEditor& editor, TDocumentPrompts& prom
                                  TScriptRecovery recovery)
     : Editor(editor), Prompts(prompts), Recovery(std::move(recovery)) {}
 
+QString TScriptDocument::FileNameOnly() const {
+  return QFileInfo(QFile::decodeName(FileName.c_str())).fileName();
+}
+
 QString TScriptDocument::CaptionSuffix() const {
-  const QString name = FileName.empty()
-                           ? QStringLiteral("noname.pas")
-                           : QFileInfo(QFile::decodeName(FileName.c_str())).fileName();
+  const QString name = FileName.empty() ? QStringLiteral("noname.pas") : FileNameOnly();
   return " - [" + name + (Changed_ ? "*]" : "]");
 }
 
@@ -130,10 +132,10 @@ std::string TScriptDocument::KeepForRecovery() const {
 bool TScriptDocument::OfferRecovery() {
   const std::optional<TScriptRecovery::TKept> kept = Recovery.Kept();
   if (!kept) return false;
-  const TDocumentPrompts::TAnswer answer = Prompts.Ask(
-      "Restore script",
-      "A script was not saved when the program last ended. Do you want to restore it?",
-      TDocumentPrompts::TButtons::YesNo);
+  const TDocumentPrompts::TAnswer answer =
+      Prompts.Ask("Restore script",
+                  "A script was not saved when the program last ended. Do you want to restore it?",
+                  TDocumentPrompts::TButtons::YesNo);
   if (answer != TDocumentPrompts::TAnswer::Yes) {
     Recovery.Remove();
     return false;

@@ -50,6 +50,8 @@ class TScriptDocument {
 
   /// The full path of the document's script file; empty for an unnamed document.
   const std::string& ScriptFileName() const { return FileName; }
+  /// The name of the document's file without its directory; empty for an unnamed document.
+  QString FileNameOnly() const;
   /// The text was changed since the document was created, opened or saved.
   bool Changed() const { return Changed_; }
   /// What the window's caption shows after its base caption: " - [NAME]" with the file's name

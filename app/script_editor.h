@@ -24,6 +24,10 @@ class TScriptEditor : public QPlainTextEdit, public TDocumentEditor {
   /// Puts the cursor on `line` (1-based) at `column` (1-based, kept within the line) and shows
   /// it; lines outside the text go to its first or last line.
   void MoveCursorTo(int line, int column = 1);
+  /// Marks `line` (1-based) as the line of an error, until the text is next edited.
+  void MarkErrorLine(int line);
+  /// The line marked as the error's (1-based); 0 when none is.
+  int ErrorLine() const { return MarkedLine; }
   /// Width of the line-number gutter for the current number of lines.
   int GutterWidth() const;
   /// Paints the gutter (the gutter widget's paint event).
@@ -39,6 +43,7 @@ class TScriptEditor : public QPlainTextEdit, public TDocumentEditor {
 
   QWidget* Gutter;
   TScriptHighlighter* Colours;
+  int MarkedLine = 0;
 };
 
 }  // namespace zendrik

@@ -5,6 +5,8 @@
 #include "app/ie_http_component.h"
 #include "app/message_boxes.h"
 #include "app/run_controller.h"
+#include "app/status_texts.h"
+#include "extract/address_resolution.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -31,10 +33,31 @@ TFetchOutcome TWindowExtraction::DownloadIt(const std::string& address) {
   const bool started = !Work.Busy();
   const TRunController::TScope work(Work, TRunController::TWork::Download);
   TFetchOutcome outcome = zendrik::DownloadIt(address, Table, Http.Client, *this);
-  // A script's download that is stopped stops the script, which says so itself.
-  if (outcome.End == TFetchOutcome::TEnd::Stopped && started)
-    Parts.Status.showMessage("Download stopped");
+  if (!address.empty()) ReportEnd(outcome, started);
   return outcome;
+}
+
+void TWindowExtraction::ReportEnd(const TFetchOutcome& outcome, bool startedByUser) {
+  const std::string& address = CurrentAddress();
+  std::string text;
+  switch (outcome.End) {
+    case TFetchOutcome::TEnd::Done: {
+      std::size_t cells = 0;
+      for (unsigned row = 0; row < Table.RowCount(); ++row) cells += Table.Row(row).Count;
+      text = ExtractionDoneText(address, Table.RowCount(), cells, Http.Client.BytesRead());
+      break;
+    }
+    case TFetchOutcome::TEnd::NotOpened:
+      text = CouldNotOpenText(address, Http.Client.OpenFailure());
+      break;
+    case TFetchOutcome::TEnd::Failed: text = ExtractionFailedText(address, outcome.Error); break;
+    case TFetchOutcome::TEnd::Stopped:
+      // A script's download that is stopped stops the script, which says so itself.
+      if (!startedByUser) return;
+      text = "Download stopped";
+      break;
+  }
+  Parts.Status.showMessage(DisplayText(text));
 }
 
 TFetchOutcome TWindowExtraction::GetPage(const std::string& address, std::string& body) {

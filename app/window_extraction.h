@@ -20,7 +20,8 @@ class TRunController;
 /// The window's extractions: a page the user or a script asks for becomes the table in the
 /// grid, fetched by the window's HTTP client as work that Stop ends. It is the extraction's
 /// view in the window: the status label shows the address, the grid repaints, and the one
-/// failure message is a message box; the status bar counts the bytes received.
+/// failure message is a message box; the status bar counts the bytes received, then says how
+/// the extraction ended.
 class TWindowExtraction final : public TExtractionView {
  public:
   /// The window's parts an extraction shows itself in; they must outlive it.
@@ -39,7 +40,9 @@ class TWindowExtraction final : public TExtractionView {
   TWindowExtraction& operator=(const TWindowExtraction&) = delete;
 
   /// Rebuilds the table from the page at `address` (an empty address does nothing), as work
-  /// that Stop ends ("Download stopped" when it was not a script's).
+  /// that Stop ends; the status bar then says how it ended (the rows, cells and bytes; why the
+  /// address could not be opened; why the extraction failed; "Download stopped" when it was
+  /// not a script's).
   TFetchOutcome DownloadIt(const std::string& address);
   /// A script's fetch of a page's body; the table stays as it is.
   TFetchOutcome GetPage(const std::string& address, std::string& body);
@@ -51,6 +54,7 @@ class TWindowExtraction final : public TExtractionView {
 
  private:
   void ShowBytesReceived(std::int64_t bytes);
+  void ReportEnd(const TFetchOutcome& outcome, bool startedByUser);
 
   TCellTable& Table;
   TIEHTTPComponent& Http;

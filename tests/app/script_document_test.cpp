@@ -184,7 +184,9 @@ TEST_F(ScriptDocument, ChangedTextIsKeptForRecoveryAndRestoredOrForgotten) {
   EXPECT_FALSE(recovery.Kept().has_value()) << "unchanged: nothing kept";
   Write(Path("named.pas"), "begin end;\r\n");
   document.OpenFileWithName(Path("named.pas"));
-  Type("\nStra\xC3\x9F" "e");
+  Type(
+      "\nStra\xC3\x9F"
+      "e");
   EXPECT_EQ(document.KeepForRecovery(), "");
   ASSERT_TRUE(recovery.Kept().has_value());
   EXPECT_EQ(recovery.Kept()->ScriptFileName, Path("named.pas"));
