@@ -233,14 +233,15 @@ class TAccessibleCells final : public QAccessibleWidget, public QAccessibleTable
                              : range.Left == 0 && range.Right >= columnCount() - 1;
     if (!all) return whole;
     const int first = columns ? range.Left : range.Top;
-    const int last = std::min(columns ? range.Right : range.Bottom,
-                              (columns ? columnCount() : rowCount()) - 1);
+    const int last =
+        std::min(columns ? range.Right : range.Bottom, (columns ? columnCount() : rowCount()) - 1);
     for (int k = first; k <= last; ++k) whole.push_back(k);
     return whole;
   }
 
   void Forget() {
-    for (const QAccessible::Id id : std::as_const(Cells)) QAccessible::deleteAccessibleInterface(id);
+    for (const QAccessible::Id id : std::as_const(Cells))
+      QAccessible::deleteAccessibleInterface(id);
     Cells.clear();
   }
 

@@ -57,6 +57,7 @@ TGridView::TGridView(const TCellTable& table, const QFont& font, QWidget* parent
   BuildActions();
   FitHeaders();
   Cells->resize(Layout_.SurfaceSize());
+  setAccessibleName("Table grid");
   Cells->setAccessibleName("Table");
   ColumnHeader->setAccessibleName("Column names");
   RowHeader->setAccessibleName("Row numbers");
@@ -64,8 +65,7 @@ TGridView::TGridView(const TCellTable& table, const QFont& font, QWidget* parent
 
 void TGridView::FitHeaders() {
   const int height = Layout_.HeaderHeight();
-  if (HeaderStrip->height() != height || HeaderStrip->minimumHeight() != height)
-    HeaderStrip->setFixedHeight(height);
+  if (HeaderStrip->minimumHeight() != height) HeaderStrip->setFixedHeight(height);
   const int width = Layout_.RowHeaderWidth(Table.RowCount());
   if (RowHeaderBox->minimumWidth() != width) {
     RowHeaderBox->setFixedWidth(width);

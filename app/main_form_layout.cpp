@@ -60,6 +60,7 @@ QList<QKeySequence> StandardKeys(QKeySequence::StandardKey command, QKeyCombinat
 QWidget* TMainForm::BuildTopPanel() {
   QFrame* panel = Panel("Panel1", nullptr);
   Panel1 = panel;
+  panel->setAccessibleName("Address");
   panel->setFixedHeight(kTopPanelHeight);
   auto* label1 = Named(new TLabel("&URL:", panel), "Label1");
   label1->move(8, 8);
@@ -90,7 +91,9 @@ void TMainForm::FitTopPanel() {
 
 QWidget* TMainForm::BuildLowerPanel() {
   QFrame* panel = Panel("Panel5Unten", nullptr);
+  panel->setAccessibleName("Script");
   QFrame* strip = Panel("Panel6", panel);
+  strip->setAccessibleName("Script commands");
   strip->setFixedHeight(kButtonStripHeight);
   RunScript = Named(new TButton("&Run Pascal script...", strip), "RunScript");
   RunScript->setGeometry(8, 4, 161, 33);

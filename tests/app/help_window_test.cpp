@@ -54,7 +54,8 @@ TEST(HelpWindow, EveryLinkBetweenSectionsOfTheGuideFindsItsSection) {
   const QStringList names = HeadingNames(*help.Browser().document());
   const QRegularExpression link(R"(\]\(#([^)]+)\))");
   int links = 0;
-  for (const QRegularExpressionMatch& match : link.globalMatch(QString::fromUtf8(guide.readAll()))) {
+  for (const QRegularExpressionMatch& match :
+       link.globalMatch(QString::fromUtf8(guide.readAll()))) {
     EXPECT_TRUE(names.contains(match.captured(1))) << match.captured(1).toStdString();
     ++links;
   }

@@ -387,14 +387,6 @@ TEST_F(MainFormTest, AScriptFileReachesTheEngineAsTheBytesItHolds) {
     EXPECT_EQ(form.Table.ReadCell(1, 1),
               file.Bytes.substr(quote, file.Bytes.find('\'', quote) - quote));
   }
-  // Lines end at CR, LF or CR LF and come back with CR LF.
-  const std::string mixed = dir.filePath("mixed.pas").toStdString();
-  std::ofstream(mixed, std::ios::binary) << "begin\rSetCell(1, 1, 'm')\nend;";
-  form.Document().OpenFileWithName(mixed);
-  EXPECT_EQ(form.Document().ScriptText(), "begin\r\nSetCell(1, 1, 'm')\r\nend;\r\n");
-  EXPECT_THROW(form.Document().OpenFileWithName(dir.filePath("missing.pas").toStdString()),
-               std::runtime_error);
-  EXPECT_EQ(form.Document().ScriptFileName(), mixed);
 }
 
 TEST(HeadlessMessageBoxes, EveryBoxIsOneLineAndTakesItsDefaultAnswer) {

@@ -10,7 +10,8 @@ TEST(StatusTexts, AnExtractionCountsRowsCellsAndBytesInWords) {
   EXPECT_EQ(ExtractionDoneText("file:///p.html", 1, 1, 1),
             "1 row, 1 cell from file:///p.html (1 byte)");
   EXPECT_EQ(ExtractionDoneText("x", 0, 0, 0), "0 rows, 0 cells from x (0 bytes)");
-  EXPECT_EQ(ExtractionDoneText(std::string("a\0b", 3), 0, 0, 0), "0 rows, 0 cells from a\\0b (0 bytes)");
+  EXPECT_EQ(ExtractionDoneText(std::string("a\0b", 3), 0, 0, 0),
+            "0 rows, 0 cells from a\\0b (0 bytes)");
 }
 
 TEST(StatusTexts, FailuresSayTheAddressAndTheFirstLineOfTheReason) {

@@ -39,8 +39,9 @@ TEST_F(TypedAddressTest, ANameOfAnExistingFileBecomesItsFileAddress) {
 
 TEST_F(TypedAddressTest, EverythingElseStaysAsTyped) {
   for (const std::string text :
-       {"", "next.html", "sub", "sub/missing.html", "~/missing.html", "~", "http://host/sub/page.html",
-        "https://host/", "file:///etc/hostname", "www.example.com", "WWW.example.com/sub/page.html"})
+       {"", "next.html", "sub", "sub/missing.html", "~/missing.html", "~",
+        "http://host/sub/page.html", "https://host/", "file:///etc/hostname", "www.example.com",
+        "WWW.example.com/sub/page.html"})
     EXPECT_EQ(Typed(text), text) << text;
   EXPECT_EQ(TypedAddress("~/pages/saved.html", Work.string(), ""), "~/pages/saved.html")
       << "no home directory";

@@ -149,8 +149,8 @@ TEST_F(WindowAccessibilityTest, StatusMessagesAreTheStatusBarsName) {
 TEST_F(WindowAccessibilityTest, TheEditorAndTheOutputPaneArePlainText) {
   form.ScriptEditor().setPlainText("begin\n  writeln('out');\nend.");
   ASSERT_TRUE(form.RunScriptClick());
-  for (QWidget* pane : {static_cast<QWidget*>(&form.ScriptEditor()),
-                        static_cast<QWidget*>(&form.ScriptOutput())}) {
+  for (QWidget* pane :
+       {static_cast<QWidget*>(&form.ScriptEditor()), static_cast<QWidget*>(&form.ScriptOutput())}) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(pane);
     ASSERT_NE(iface, nullptr);
     EXPECT_EQ(iface->role(), QAccessible::EditableText);

@@ -78,7 +78,8 @@ TEST_F(WindowKeysTest, EveryMenuAndCommandHasItsOwnAltMnemonic) {
   for (QMenu* menu : Menus()) {
     const QString title = menu->menuAction()->text();
     ASSERT_TRUE(title.contains('&')) << title.toStdString();
-    EXPECT_TRUE(titles.insert(title[title.indexOf('&') + 1].toLower()).second) << title.toStdString();
+    EXPECT_TRUE(titles.insert(title[title.indexOf('&') + 1].toLower()).second)
+        << title.toStdString();
     std::set<QChar> keys;
     for (QAction* item : menu->actions()) {
       if (item->isSeparator() || !item->isVisible()) continue;

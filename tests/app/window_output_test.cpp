@@ -66,7 +66,8 @@ TEST_F(WindowOutputTest, ThePaneAppearsWithTheFirstOutputAndEachRunBeginsWithIts
   const QStringList lines = OutputLines();
   ASSERT_EQ(lines.size(), 7) << pane.toPlainText().toStdString();
   EXPECT_TRUE(lines[3].startsWith("--- named.pas, run at ")) << lines[3].toStdString();
-  EXPECT_EQ(lines[4], QString::fromUtf8("Stra\xC3\x9F" "e"));
+  EXPECT_EQ(lines[4], QString::fromUtf8("Stra\xC3\x9F"
+                                        "e"));
   EXPECT_TRUE(lines[5].startsWith("--- named.pas, run at ")) << "the next run, without output";
   EXPECT_EQ(lines[6], "");
 }
@@ -113,14 +114,16 @@ TEST_F(WindowOutputTest, AfterAnErrorTheEditorHasTheFocusAtTheErrorWithItsLineMa
 
 TEST_F(WindowOutputTest, ACompileErrorNamesTheScriptsFileAndParamStrIsThatFile) {
   const std::string file = dir.filePath("prices.pas").toStdString();
-  std::ofstream(file, std::ios::binary) << "begin\r\n  SetCell(1, 1, ParamStr(1));\r\n  x := ;\r\nend;";
+  std::ofstream(file, std::ios::binary)
+      << "begin\r\n  SetCell(1, 1, ParamStr(1));\r\n  x := ;\r\nend;";
   form.Document().OpenFileWithName(file);
   EXPECT_FALSE(form.RunScriptClick());
   EXPECT_EQ(boxes.Boxes.back().Text.toStdString(),
             "Error compiling prices.pas. Syntax Error: ; at line 3, pos 8");
   EXPECT_EQ(Status(), "Error compiling prices.pas. Syntax Error: ; at line 3, pos 8");
 
-  form.ScriptEditor().setPlainText("begin\n  SetCell(1, 1, ParamStr(1));\n  SetCell(2, 1, ParamCount)\nend;");
+  form.ScriptEditor().setPlainText(
+      "begin\n  SetCell(1, 1, ParamStr(1));\n  SetCell(2, 1, ParamCount)\nend;");
   ASSERT_TRUE(form.RunScriptClick());
   EXPECT_EQ(form.Table.ReadCell(1, 1), file);
   EXPECT_EQ(form.Table.ReadCell(1, 2), "1");
