@@ -3,10 +3,12 @@
 #include <QApplication>
 
 #include <iostream>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/display_start.h"
 #include "app/main_form.h"
 #include "app/product_info.h"
 #include "app/stop_signals.h"
@@ -40,7 +42,11 @@ int RunBatch(int& argc, char** argv, const std::string& scriptFile) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(KeepQtRemarksOffStandardError);
   }
+  std::optional<TDisplayStart> starting;
+  if (!headless)
+    starting.emplace("unset DISPLAY and WAYLAND_DISPLAY to run the script without a display");
   QApplication application(argc, argv);
+  starting.reset();
   QApplication::setApplicationName(kApplicationTitle);
   TScreenMessageBoxes screen;
   THeadlessMessageBoxes console(std::cerr);
@@ -48,7 +54,7 @@ int RunBatch(int& argc, char** argv, const std::string& scriptFile) {
   window.CtxScript1().Parameters = std::move(parameters);
   window.Controller().WatchStopFlag(stopSignals.Flag());
   try {
-    window.OpenFileWithName(scriptFile);
+    window.Document().OpenFileWithName(scriptFile);
   } catch (const std::exception& error) {
     window.ShowError(error.what());
     return 1;

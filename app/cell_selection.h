@@ -39,6 +39,10 @@ class TCellSelection {
   void SelectAll();
 
   TCellRange Range() const;
+  /// The cell the selection reached last (the cell clicked, or where a drag or a key move
+  /// ended), from which keys move on; (0, 0) before anything was selected.
+  int CurrentRow() const { return Row; }
+  int CurrentColumn() const { return Column; }
 
  private:
   enum class TMode { None, Cells, Rows, Columns, All };

@@ -3,7 +3,6 @@
 #include "app/console_extraction.h"
 #include "app/extract_command.h"
 #include "app/version.h"
-#include "base/ascii.h"
 #include "extract/allocation_report.h"
 #include "script/runtime/listing.h"
 #include "script/runtime/script_code.h"

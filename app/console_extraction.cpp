@@ -37,10 +37,6 @@ void TConsoleProgress::Update(std::int64_t bytesRead, std::int64_t totalBytes) {
   Err << "\033[K" << std::flush;
 }
 
-bool IsWebAddress(std::string_view address) {
-  return address.find("://") != std::string_view::npos || StartsWithNoCase(address, "www.");
-}
-
 bool ReadCommandLineFile(const std::string& path, std::string& bytes, std::ostream& err) {
   if (std::string reason = ReadFileBytes(path, bytes, kMaxBodyBytes); !reason.empty()) {
     err << "zendrik: cannot read \"" << path << "\": " << reason << "\n";

@@ -39,10 +39,6 @@ class TConsoleProgress {
   bool Shown = false;
 };
 
-/// Whether an address on the command line names a web page (it holds "://" or begins with
-/// "www.") rather than a local file.
-bool IsWebAddress(std::string_view address);
-
 /// Reads a file named on the command line, up to the size cap of a web page's body; false,
 /// with one line on `err` naming the file and the reason, when it cannot be read.
 bool ReadCommandLineFile(const std::string& path, std::string& bytes, std::ostream& err);

@@ -2,6 +2,7 @@
 
 #include "app/console_extraction.h"
 #include "app/many_extractions.h"
+#include "app/typed_address.h"
 #include "extract/extraction_driver.h"
 #include "web/ie_http.h"
 

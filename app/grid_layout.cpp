@@ -34,6 +34,15 @@ TGridLayout::TGridLayout(const QFont& font)
     AsciiAdvances[c] = qRound(exact.horizontalAdvance(QChar(c)) * 64);
 }
 
+int TGridLayout::HeaderHeight() const {
+  return std::max(kMinHeaderHeight, TextHeight_ + 2 * kTextInset + 1);
+}
+
+int TGridLayout::RowHeaderWidth(unsigned rowCount) const {
+  const int number = Metrics.horizontalAdvance(QString::number(std::max(rowCount, 1u)));
+  return std::max(kMinRowHeaderWidth, number + 2 * kTextInset + 1);
+}
+
 int TGridLayout::CellWidth(std::string_view text) const {
   return std::min(MeasureText(text) + kCellPadding, kMaxColumnWidth);
 }

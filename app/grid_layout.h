@@ -35,6 +35,9 @@ class TGridLayout {
   static constexpr int kRowGap = 4;
   /// Offset of a cell's text from the cell's left and top edges.
   static constexpr int kTextInset = 2;
+  /// The least height of the column header and width of the row header.
+  static constexpr int kMinHeaderHeight = 25;
+  static constexpr int kMinRowHeaderWidth = 33;
 
   /// Draws and measures in `font`, without kerning and without optional shaping (as plain
   /// text output does), so that a simple text is as wide as its characters.
@@ -55,6 +58,11 @@ class TGridLayout {
   /// The text height of a single space in the grid font.
   int TextHeight() const { return TextHeight_; }
   int RowPitch() const { return TextHeight_ + kRowGap; }
+  /// The column header's height: at least 25 pixels, and room for a name below its inset.
+  int HeaderHeight() const;
+  /// The row header's width for `rowCount` rows: at least 33 pixels, and room for the
+  /// longest row number after its inset.
+  int RowHeaderWidth(unsigned rowCount) const;
 
   /// Column width of one cell text: text width + 5, at most 250.
   int CellWidth(std::string_view text) const;

@@ -25,9 +25,10 @@ void DrawClipped(QPainter& painter, const QRect& clip, int x, int y, const QStri
   painter.drawText(x, y + layout.Ascent(), text);
 }
 
-// The clip of a cell's text in a row whose top is `y`: from y + 1 down to y + text height.
+// The clip of a cell's text in a row whose top is `y`: from y + 1 down to the line below the
+// row, so that the whole line of text with its descenders shows.
 QRect TextBand(int left, int y, int width, const TGridLayout& layout) {
-  return QRect(left, y + 1, width, layout.TextHeight() - 1);
+  return QRect(left, y + 1, width, layout.RowPitch() - 1);
 }
 
 void UseLinePen(QPainter& painter) {

@@ -1,5 +1,6 @@
 #include "app/grid_view.h"
 
+#include "app/grid_accessibility.h"
 #include "app/grid_painter.h"
 #include "app/paint_box.h"
 
@@ -21,6 +22,7 @@ QScrollArea* MakeScrollBox(const QString& name, QWidget* parent) {
   auto* box = new QScrollArea(parent);
   box->setObjectName(name);
   box->setFrameShape(QFrame::NoFrame);
+  box->setFocusPolicy(Qt::NoFocus);  // the cells take the focus, not their frames
   return box;
 }
 
@@ -43,31 +45,50 @@ QBoxLayout* Unspaced(QBoxLayout* layout) {
 
 }  // namespace
 
-TGridView::TGridView(QWidget& panel, const TCellTable& table, const QFont& font)
-    : Table(table), Layout_(font) {
-  QBoxLayout* column = Unspaced(new QVBoxLayout(&panel));
+TGridView::TGridView(const TCellTable& table, const QFont& font, QWidget* parent)
+    : QFrame(parent), Table(table), Layout_(font) {
+  // Before the cell surface exists: its accessible interface is made once, by the factory.
+  InstallGridAccessibility();
+  setObjectName("Panel2");
+  QBoxLayout* column = Unspaced(new QVBoxLayout(this));
   BuildHeaderStrip(*column);
   BuildBody(*column);
   ConnectPainting();
   BuildActions();
+  FitHeaders();
   Cells->resize(Layout_.SurfaceSize());
+  setAccessibleName("Table grid");
+  Cells->setAccessibleName("Table");
+  ColumnHeader->setAccessibleName("Column names");
+  RowHeader->setAccessibleName("Row numbers");
+}
+
+void TGridView::FitHeaders() {
+  const int height = Layout_.HeaderHeight();
+  if (HeaderStrip->minimumHeight() != height) HeaderStrip->setFixedHeight(height);
+  const int width = Layout_.RowHeaderWidth(Table.RowCount());
+  if (RowHeaderBox->minimumWidth() != width) {
+    RowHeaderBox->setFixedWidth(width);
+    Corner->setFixedWidth(width);
+  }
 }
 
 TGridView::~TGridView() {
-  // The surfaces outlive the view (their parent widget deletes them later): stop them from
-  // painting with it.
-  Cells->OnPaint = nullptr;
-  ColumnHeader->OnPaint = nullptr;
-  RowHeader->OnPaint = nullptr;
+  // The surfaces are deleted after the view's members, by the widget part of the view: stop
+  // them from painting with the members or sending their events to the view meanwhile.
+  for (TPaintBox* surface : {Cells, ColumnHeader, RowHeader}) {
+    surface->OnPaint = nullptr;
+    surface->removeEventFilter(this);
+  }
+  Corner->removeEventFilter(this);
 }
 
 void TGridView::BuildHeaderStrip(QBoxLayout& column) {
   auto* strip = new QFrame(column.parentWidget());
   strip->setObjectName("Panel3");
-  strip->setFixedHeight(kHeaderHeight);
+  HeaderStrip = strip;
   auto* corner = new QFrame(strip);
   corner->setObjectName("Panel4");
-  corner->setFixedWidth(kRowHeaderWidth);
   corner->setFrameStyle(QFrame::Panel | QFrame::Raised);
   Corner = corner;
   auto* line = Unspaced(new QHBoxLayout(strip));
@@ -79,9 +100,8 @@ void TGridView::BuildHeaderStrip(QBoxLayout& column) {
 void TGridView::BuildBody(QBoxLayout& column) {
   QWidget* panel = column.parentWidget();
   QBoxLayout* body = Unspaced(new QHBoxLayout);
-  QScrollArea* rowHeaderBox = MakeHeaderBox("ScrollBox3", RowHeader, panel);
-  rowHeaderBox->setFixedWidth(kRowHeaderWidth);
-  body->addWidget(rowHeaderBox);
+  RowHeaderBox = MakeHeaderBox("ScrollBox3", RowHeader, panel);
+  body->addWidget(RowHeaderBox);
 
   CellScroller = MakeScrollBox("ScrollBox1", panel);
   // Outside the cell surface the scroll box shows the workspace colour.
@@ -137,11 +157,13 @@ void TGridView::Refresh() {
   // The table was replaced or emptied: what was selected is gone.
   Selection_.Clear();
   Layout_.Rebuild(Table);
+  NotifyGridChanged(*Cells);
   Repaint();
 }
 
 void TGridView::RefreshAfterWrite(int row, int column, const TCellWriteShape& before) {
   Layout_.AfterWrite(Table, row, column, before);
+  NotifyGridChanged(*Cells);
   Repaint();
 }
 
@@ -167,6 +189,7 @@ void TGridView::Repaint() {
 
 void TGridView::RepaintNow() {
   RepaintQueued = false;
+  FitHeaders();
   Cells->resize(Layout_.SurfaceSize());
   Cells->repaint();
   ColumnHeader->repaint();

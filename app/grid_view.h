@@ -4,10 +4,11 @@
 #include "app/grid_layout.h"
 #include "extract/table.h"
 
-#include <QObject>
+#include <QFrame>
 
 class QAction;
 class QBoxLayout;
+class QKeyEvent;
 class QMouseEvent;
 class QScrollArea;
 class QWidget;
@@ -16,23 +17,23 @@ namespace zendrik {
 
 class TPaintBox;
 
-/// The table grid inside the grid panel: the cell surface `PaintBox1` in the scroll box
-/// `ScrollBox1`, the column header `PaintBox2` (in `ScrollBox2`, right of the corner `Panel4`
-/// in the strip `Panel3`) and the row header `PaintBox3` (in `ScrollBox3`). Only `ScrollBox1`
-/// scrolls; the headers paint with its scroll offsets and follow it.
+/// The table grid, which is the grid panel `Panel2` and owns its widgets: the cell surface
+/// `PaintBox1` in the scroll box `ScrollBox1`, the column header `PaintBox2` (in `ScrollBox2`,
+/// right of the corner `Panel4` in the strip `Panel3`) and the row header `PaintBox3` (in
+/// `ScrollBox3`). Only `ScrollBox1` scrolls; the headers paint with its scroll offsets and follow
+/// it.
 ///
 /// Cells are selected with the mouse (click, Shift+click, drag; the row numbers, the column
-/// names and the corner select whole rows, columns or everything) and by Ctrl+A, and copied
-/// to the clipboard by Ctrl+C or the cell area's context menu.
-class TGridView : public QObject {
+/// names and the corner select whole rows, columns or everything), by the arrow keys, Home,
+/// End, Page Up and Page Down (with Shift to extend), and by Ctrl+A, and copied to the
+/// clipboard by Ctrl+C or the cell area's context menu. The headers grow with the font and the
+/// row numbers. To assistive technology the cell surface is a table (`InstallGridAccessibility`).
+class TGridView : public QFrame {
   Q_OBJECT
 
  public:
-  static constexpr int kHeaderHeight = 25;
-  static constexpr int kRowHeaderWidth = 33;
-
-  /// Builds the grid's widgets inside `panel`, showing `table` in `font`.
-  TGridView(QWidget& panel, const TCellTable& table, const QFont& font);
+  /// The grid panel with its widgets, showing `table` in `font`.
+  TGridView(const TCellTable& table, const QFont& font, QWidget* parent = nullptr);
   ~TGridView() override;
 
   /// The table changed: measures the columns again, sizes the cell surface and repaints the
@@ -58,6 +59,8 @@ class TGridView : public QObject {
   QAction& SelectAllAction() const { return *SelectEverything; }
 
   const TGridLayout& Layout() const { return Layout_; }
+  /// The table the grid shows.
+  const TCellTable& ShownTable() const { return Table; }
   QScrollArea& ScrollBox1() const { return *CellScroller; }
   TPaintBox& PaintBox1() const { return *Cells; }
   TPaintBox& PaintBox2() const { return *ColumnHeader; }
@@ -79,12 +82,17 @@ class TGridView : public QObject {
   void SelectionChanged();
   // Mouse input on the surfaces (grid_view_input.cpp); true when the event was used.
   bool CellMouse(QMouseEvent& event);
+  bool CellKey(QKeyEvent& event);
+  /// Makes (row, column) the current cell, extending the selection with `extend`, and shows it.
+  void MoveTo(int row, int column, bool extend);
   bool RowHeaderMouse(QMouseEvent& event);
   bool ColumnHeaderMouse(QMouseEvent& event);
   /// The zero-based table row and column under a point of the cell surface; -1 for none.
   int RowAt(int y) const;
   int ColumnAt(int x) const;
   void BuildHeaderStrip(QBoxLayout& column);
+  /// The header strip's height and the row header's width, from the font and the row count.
+  void FitHeaders();
   void BuildBody(QBoxLayout& column);
   void ConnectPainting();
 
@@ -95,6 +103,8 @@ class TGridView : public QObject {
   TPaintBox* ColumnHeader = nullptr;
   TPaintBox* RowHeader = nullptr;
   QWidget* Corner = nullptr;
+  QWidget* HeaderStrip = nullptr;
+  QScrollArea* RowHeaderBox = nullptr;
   QAction* Copy = nullptr;
   QAction* SelectEverything = nullptr;
   TCellSelection Selection_;

@@ -3,14 +3,18 @@
 #include "app/about_box.h"
 #include "app/cell_text.h"
 #include "app/csv_export.h"
-#include "app/file_bytes.h"
-#include "app/help_page.h"
+#include "app/document_dialogs.h"
+#include "app/help_window.h"
 #include "app/ie_http_component.h"
 #include "app/product_info.h"
+#include "app/status_texts.h"
+#include "app/typed_address.h"
+#include "app/window_extraction.h"
+#include "app/window_script_host.h"
 #include "script/runtime/engine.h"
 
 #include <QApplication>
-#include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -22,7 +26,6 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
-#include <QUrl>
 #include <QWheelEvent>
 
 namespace zendrik {
@@ -49,12 +52,17 @@ TMainForm::TMainForm(TMessageBoxes& boxes) : Boxes(boxes), BaseCaption_(kBaseCap
       *Work, [this](std::string_view message) { ShowError(message); }, *this);
   BuildComponents(font);
   connect(Work, &TRunController::BusyChanged, this, &TMainForm::WorkBusyChanged);
+
+  DocumentDialogs = std::make_unique<TDocumentDialogs>(*this, Boxes);
+  Document_ = std::make_unique<TScriptDocument>(*Memo1, *DocumentDialogs);
+  Document_->OnStateChanged = [this] { UpdateCaption(); };
   UpdateCaption();
   RecoveryTimer = new QTimer(this);
   RecoveryTimer->setSingleShot(true);
   connect(RecoveryTimer, &QTimer::timeout, this,
           [this] { Guarded([this] { KeepForRecovery(); }); });
   connect(Memo1, &QPlainTextEdit::textChanged, this, &TMainForm::Memo1Change);
+
   resize(kWidth, kHeight);
   CentreOnScreen();
   // The grid's scroll boxes would take the wheel themselves.
@@ -63,30 +71,36 @@ TMainForm::TMainForm(TMessageBoxes& boxes) : Boxes(boxes), BaseCaption_(kBaseCap
     box->viewport()->installEventFilter(this);
     box->widget()->installEventFilter(this);
   }
+
   HttpClient = new TIEHTTPComponent("IEHTTP1", this);
-  HttpClient->Client.OnPacketRead = [this](TIEHTTP& http) {
-    ShowBytesReceived(http.BytesRead());
-    Work->TickTransfer();
-  };
-  HttpClient->Client.OnWait = [this](TIEHTTP&) { Work->TickTransfer(); };
+  Extraction = std::make_unique<TWindowExtraction>(
+      Table, *HttpClient, *Work,
+      TWindowExtraction::TParts{*this, *Label2, *Grid_, *statusBar(), Boxes});
+  Host = std::make_unique<TWindowScriptHost>(*Edit1, *Extraction, Table, *Grid_);
   Engine = new TCtxScript(this);
   Engine->setObjectName("CtxScript1");
+  Engine->HostServices = Host.get();
   Runner = std::make_unique<TScriptRunner>(*Engine, *Work);
+
   // Queued: the extraction replaces the table, which must not happen inside the grid's own
   // mouse handling.
-  connect(Grid_.get(), &TGridView::CellDoubleClicked, this, &TMainForm::FollowCellLink,
+  connect(Grid_, &TGridView::CellDoubleClicked, this, &TMainForm::FollowCellLink,
           Qt::QueuedConnection);
   setAcceptDrops(true);
   Memo1->viewport()->installEventFilter(this);
   Edit1->installEventFilter(this);
-  Engine->HostServices = this;
+  // The top panel places its components itself: the address field stretches with it.
+  Panel1->installEventFilter(this);
   AboutBox = std::make_unique<TAboutBox>();
   PreviousAllocationReporter =
       SetAllocationReporter([this](std::string_view message) { ShowError(message); });
   Edit1->setFocus();
 }
 
-TMainForm::~TMainForm() { SetAllocationReporter(std::move(PreviousAllocationReporter)); }
+TMainForm::~TMainForm() {
+  Engine->HostServices = nullptr;  // the host goes before the engine, a child of the window
+  SetAllocationReporter(std::move(PreviousAllocationReporter));
+}
 
 void TMainForm::CentreOnScreen() {
   if (const QScreen* display = screen())
@@ -105,79 +119,45 @@ void TMainForm::showEvent(QShowEvent* event) {
 void TMainForm::NewTable1Click() {
   Table.clearall();
   Grid_->Refresh();
+  ShowStatus("Table emptied");
 }
 
 void TMainForm::SaveTable1Click() {
   const std::optional<QString> fileName = Boxes.ChooseFile(SaveDialog());
   if (!fileName) return;
   const SaveResult saved = zendrik::SaveTable(Table, QFile::encodeName(*fileName).toStdString());
-  if (!saved) ShowError(saved.Error);
+  if (!saved) {
+    ShowStatus("Table not saved");
+    ShowError(saved.Error);
+    return;
+  }
+  ShowStatus(
+      DisplayText(TableSavedText(Table.RowCount(), QFile::encodeName(*fileName).toStdString())));
 }
 
 void TMainForm::Exit1Click() { close(); }
 
-void TMainForm::ExtractDataBtnClick() { DownloadIt(Edit1->text().toStdString()); }
-
-TIEHTTP& TMainForm::IEHTTP1() { return HttpClient->Client; }
-
-TFetchOutcome TMainForm::DownloadIt(const std::string& address) {
-  const bool started = !Work->Busy();
-  const TRunController::TScope work(*Work, TRunController::TWork::Download);
-  TFetchOutcome outcome = zendrik::DownloadIt(address, Table, IEHTTP1(), *this);
-  // A script's download that is stopped stops the script, which says so itself.
-  if (outcome.End == TFetchOutcome::TEnd::Stopped && started)
-    statusBar()->showMessage("Download stopped");
-  return outcome;
+void TMainForm::ExtractDataBtnClick() {
+  // A local file's path typed by the user opens that file; scripts' addresses stay as given.
+  DownloadIt(TypedAddress(Edit1->text().toStdString(),
+                          QFile::encodeName(QDir::currentPath()).toStdString(),
+                          QFile::encodeName(QDir::homePath()).toStdString()));
 }
 
-void TMainForm::ShowBytesReceived(std::int64_t bytes) {
-  // Painted when the transfer next lets events through.
-  statusBar()->showMessage(QString("%1 bytes received").arg(bytes));
+void TMainForm::ShowStatus(const QString& text) { statusBar()->showMessage(text); }
+
+TFetchOutcome TMainForm::DownloadIt(const std::string& address) {
+  return Extraction->DownloadIt(address);
 }
 
 void TMainForm::Helpfile1Click() {
-  QDesktopServices::openUrl(HelpPageUrl(QCoreApplication::applicationDirPath()));
+  if (!Help) Help = new THelpWindow(this);
+  Help->show();
+  Help->raise();
+  Help->activateWindow();
 }
 
 void TMainForm::About1Click() { Boxes.ShowModal(*AboutBox); }
-
-void TMainForm::ShowAddress(const std::string& address) { Label2->setText(DisplayText(address)); }
-
-void TMainForm::ProcessPendingMessages() { QCoreApplication::processEvents(); }
-
-void TMainForm::RepaintGrid() { Grid_->Refresh(); }
-
-void TMainForm::ReportFailure(const std::string& message) {
-  Boxes.Show(this, {QMessageBox::NoIcon, {}, DisplayText(message)});
-}
-
-std::string TMainForm::AddressFieldText() const { return Edit1->text().toStdString(); }
-
-void TMainForm::SetAddressFieldText(std::string_view text) { Edit1->setText(DisplayText(text)); }
-
-TFetchOutcome TMainForm::Download(const std::string& address) { return DownloadIt(address); }
-
-TFetchOutcome TMainForm::GetPage(const std::string& address, std::string& body) {
-  // A script's fetch: work inside the script's, which a stop ends with it.
-  const TRunController::TScope work(*Work, TRunController::TWork::Download);
-  return FetchPage(address, IEHTTP1(), *this, body);
-}
-
-std::string_view TMainForm::ReadCell(int row, int column) { return Table.ReadCell(row, column); }
-
-void TMainForm::WriteCell(int row, int column, std::string_view text) {
-  const TCellWriteShape before = Grid_->Layout().BeforeWrite(Table, row, column);
-  Table.WriteCell(row, column, text);
-  Grid_->RefreshAfterWrite(row, column, before);
-}
-
-void TMainForm::ClearCells() { NewTable1Click(); }
-
-bool TMainForm::SaveTable(const std::string& fileName, std::string& error) {
-  SaveResult saved = zendrik::SaveTable(Table, fileName);
-  error = std::move(saved.Error);
-  return saved.Ok;
-}
 
 void TMainForm::ShowError(std::string_view message) {
   Boxes.Show(this, {QMessageBox::Critical, {}, DisplayText(message)});
@@ -195,6 +175,7 @@ void TMainForm::TurnWheel(QWheelEvent& event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Panel1 && event->type() == QEvent::Resize) FitTopPanel();
   if ((watched == Edit1 || watched == Memo1->viewport()) && FilterDrop(*event)) return true;
   // Over the grid the wheel moves the cell area in the window's steps, not the scroll box's.
   if (event->type() == QEvent::Wheel) {

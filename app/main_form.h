@@ -1,13 +1,11 @@
 #pragma once
 
-#include "app/cell_text.h"
 #include "app/grid_view.h"
-#include "app/host_functions.h"
 #include "app/message_boxes.h"
 #include "app/recent_scripts.h"
 #include "app/run_controller.h"
+#include "app/script_document.h"
 #include "app/script_editor.h"
-#include "app/script_recovery.h"
 #include "app/script_run.h"
 #include "app/window_commands.h"
 #include "extract/allocation_report.h"
@@ -16,7 +14,6 @@
 
 #include <QMainWindow>
 
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -24,6 +21,7 @@
 class QAction;
 class QFileDialog;
 class QLabel;
+class QMenu;
 class QMimeData;
 class QLineEdit;
 class QPushButton;
@@ -34,20 +32,27 @@ namespace zendrik {
 
 class TAboutBox;
 class TCtxScript;
+class TDocumentDialogs;
+class THelpWindow;
 class TIEHTTPComponent;
+class TOutputPane;
 class TRecentScriptsMenu;
+class TWindowExtraction;
+class TWindowScriptHost;
 struct TDrop;
 
 /// The program's one window: the address field and the extraction button at the top, the
 /// table grid in the middle, the script editor below the splitter, and the status bar. It owns
-/// the table, the HTTP client and the script engine, and is the host of the scripts it runs.
-/// Every component carries its form name as its objectName (`Edit1`, `PaintBox1`, `Memo1`,
-/// `CtxScript1`, ...), so that it can be found by name.
+/// the table, the HTTP client and the script engine, and wires the parts that do the work: the
+/// script document (`TScriptDocument`), the extractions (`TWindowExtraction`) and the host of
+/// the host functions (`TWindowScriptHost`). Every component carries its form name as its
+/// objectName (`Edit1`, `PaintBox1`, `Memo1`, `CtxScript1`, ...), so that it can be found by
+/// name; the window is also the object whose components and properties scripts reach by name.
 ///
 /// A script run or a download is work of the run controller: meanwhile the window stays
 /// alive, Esc and Stop end the work, and the commands that would start other work or change
 /// the document are disabled (`TWindowCommands`).
-class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost {
+class TMainForm : public QMainWindow {
   Q_OBJECT
   Q_PROPERTY(QString Caption READ windowTitle WRITE setWindowTitle)
 
@@ -65,35 +70,26 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   /// The window's design-time caption, before the script document's name.
   const QString& BaseCaption() const { return BaseCaption_; }
   TGridView& Grid() { return *Grid_; }
-  /// The HTTP client `IEHTTP1` that extractions fetch with.
-  TIEHTTP& IEHTTP1();
+  /// The script document the editor holds.
+  TScriptDocument& Document() { return *Document_; }
 
   /// Rebuilds the table from the page at `address` (an empty address does nothing), as work
   /// that Stop ends ("Download stopped" when the user started it).
   TFetchOutcome DownloadIt(const std::string& address);
 
-  void ShowAddress(const std::string& address) override;
-  void ProcessPendingMessages() override;
-  void RepaintGrid() override;
-  void ReportFailure(const std::string& message) override;
-
-  // What scripts reach through the host functions.
-  std::string AddressFieldText() const override;
-  void SetAddressFieldText(std::string_view text) override;
-  TFetchOutcome Download(const std::string& address) override;
-  TFetchOutcome GetPage(const std::string& address, std::string& body) override;
-  std::string_view ReadCell(int row, int column) override;
-  void WriteCell(int row, int column, std::string_view text) override;
-  void ClearCells() override;
-  bool SaveTable(const std::string& fileName, std::string& error) override;
-
   /// The script engine `CtxScript1`.
   TCtxScript& CtxScript1() { return *Engine; }
   /// The script editor `Memo1`.
   TScriptEditor& ScriptEditor() { return *Memo1; }
-  /// Runs the editor's text with the window as host. A compile error or an error the script
-  /// does not handle is shown in an error box, and the editor's cursor goes where it happened;
-  /// a stopped run says where it stopped in the status bar; false then.
+  /// The pane below the editor that shows what scripts write.
+  TOutputPane& ScriptOutput() { return *Output; }
+  /// The help window, once it was opened; null before.
+  THelpWindow* HelpWindow() const { return Help; }
+  /// Runs the editor's text with the window as host; `ParamStr(1)` is the document's file.
+  /// What the script writes also shows in the output pane. The status bar says how the run
+  /// ended: the time it took, the line where it stopped, or the error's first line. A compile
+  /// error or an error the script does not handle is also shown in an error box, and the
+  /// editor gets the focus with its cursor where it happened and the line marked; false then.
   bool RunScriptClick();
   /// Runs the editor's text with the window as host and tells how it ended, showing nothing.
   TScriptRunResult RunEditorScript();
@@ -106,37 +102,11 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   /// The general error handler: the error's text in an error box.
   void ShowError(std::string_view message);
 
-  // The script document (main_form_documents.cpp).
-  /// The full path of the document's script file; empty for an unnamed document.
-  const std::string& ScriptFileName() const { return ScriptFileName_; }
-  /// The editor's text was changed since the document was created, opened or saved.
-  bool Changed() const { return Changed_; }
-  void SetChanged();
-  void SetUnChanged();
-  /// Handler of every change of the editor's text.
+  /// Handler of every change of the editor's text: the document is changed, and the text is
+  /// kept for recovery a little later.
   void Memo1Change();
-  /// Empties the editor: an unnamed, unchanged document.
-  void NewAll();
-  /// The open dialog; on OK the chosen file is opened. 1 when a file was opened, 0 when the
-  /// dialog was cancelled.
-  int OpenFile();
-  /// Loads the script file `name` into the editor, its lines split at CR, LF or CR LF, and
-  /// makes it the unchanged document's file. Throws std::runtime_error naming the file when
-  /// it cannot be read; the editor is then unchanged. Returns 1.
-  int OpenFileWithName(const std::string& name);
-  /// Writes the editor's lines to `ScriptFileName` (never destroying the earlier file on a
-  /// failure, which throws std::runtime_error) and clears the changed mark. Returns true.
-  bool SaveTheFile();
-  /// Saves to the document's file, asking for a name when it has none; false when that dialog
-  /// was cancelled.
-  bool SaveFile();
-  /// The question before unsaved work is dropped, asked only when the text is changed: true
-  /// when the command may go on (saved, or the answer No), false when it stops.
-  bool AskToSaveChanges(const QString& caption);
-  /// May the window close? Asks the question above with the caption "Quit".
+  /// May the window close? Asks the document's question with the caption "Quit".
   bool FormCloseQuery();
-  /// The editor's text as the script's bytes: every line followed by CR LF.
-  std::string ScriptText() const;
   /// Offers to restore text that an earlier session left unsaved (after a crash or a kill).
   void OfferRecovery();
   /// Opens a script the way the recent-scripts list and drops do: after the question about
@@ -146,6 +116,8 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   void DropData(const QMimeData& data);
   /// A double-click on the cell (zero-based): extracts the page when the cell holds an address.
   void FollowCellLink(int row, int column);
+  /// File, Examples: opens a shipped example script after the question about unsaved work.
+  void OpenExample(const std::string& fileName);
 
   /// The table the window shows; the grid's widths follow it on `Grid().Refresh()`.
   TCellTable Table;
@@ -158,12 +130,12 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   void Exit1Click();
   /// The button, the menu command and Enter in the address field: extracts the address typed.
   void ExtractDataBtnClick();
-  /// "Help file": opens the help page in the browser (`HelpPageUrl`: the page shipped with the
-  /// program, else the online one).
+  /// "Help file" and F1: the guide to scripts in the program's own help window.
   void Helpfile1Click();
   /// "About": the information dialog.
   void About1Click();
-  /// "New script", "Open script...", "Save script", "Save script as...".
+  /// "New script", "Open script...", "Save script", "Save script as...": the document's
+  /// commands, on the window's guarded path.
   void Neu1Click();
   void ffnen1Click();
   void Speichern1Click();
@@ -186,12 +158,17 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   QWidget* BuildTopPanel();
   QWidget* BuildLowerPanel();
   void BuildMenus();
-  /// The file dialogs `SaveDialog1` (tables), `OpenDialog1` and `SaveDialog2` (scripts), made on
-  /// first use: a file dialog costs a third of the window's start (icons, fonts), which a batch
-  /// run never needs.
+  void BuildExamplesMenu(QMenu& file);
+  /// Keys, their tips, and the order Tab follows.
+  void BuildKeys();
+  /// The address field and the status label stretch with the window.
+  void FitTopPanel();
+  /// Shows how an operation ended in the status bar, replacing the last message.
+  void ShowStatus(const QString& text);
+  /// The status bar and the editor after a run that ended as `result` after `milliseconds`.
+  void ReportRun(const TScriptRunResult& result, qint64 milliseconds);
+  /// The table save dialog `SaveDialog1`, made on first use.
   QFileDialog& SaveDialog();
-  QFileDialog& OpenScriptDialog();
-  QFileDialog& SaveScriptDialog();
   void UpdateCaption();
   /// Runs `command` on the one guarded path of every command (`TWindowCommands`).
   bool Guarded(const std::function<void()>& command,
@@ -207,15 +184,16 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   TDrop AcceptableDrop(const QMimeData& data) const;
   /// Takes drags of files and links that land on the editor and the address field.
   bool FilterDrop(QEvent& event);
-  void NoteRecentScript();
+  /// Notes the document's file as recent, and says `done` (opened, saved) with its name.
+  void NoteRecentScript(const QString& done);
   void KeepForRecovery();
   void PlaceSplitter();
   void CentreOnScreen();
   void TurnWheel(QWheelEvent& event);
-  void ShowBytesReceived(std::int64_t bytes);
 
   TMessageBoxes& Boxes;
   QString BaseCaption_;
+  QWidget* Panel1 = nullptr;
   QLineEdit* Edit1 = nullptr;
   QLabel* Label2 = nullptr;
   QPushButton* ExtractDataBtn = nullptr;
@@ -223,21 +201,21 @@ class TMainForm : public QMainWindow, public TExtractionView, public TScriptHost
   QPushButton* StopBtn = nullptr;
   QAction* Stop1 = nullptr;
   TScriptEditor* Memo1 = nullptr;
+  TOutputPane* Output = nullptr;
   QSplitter* Splitter1 = nullptr;
+  QSplitter* Splitter2 = nullptr;
+  THelpWindow* Help = nullptr;
+  TGridView* Grid_ = nullptr;
   QFileDialog* SaveDialog1 = nullptr;
-  QFileDialog* OpenDialog1 = nullptr;
-  QFileDialog* SaveDialog2 = nullptr;
   TIEHTTPComponent* HttpClient = nullptr;
   TCtxScript* Engine = nullptr;
-  std::string ScriptFileName_;
-  bool Changed_ = false;
-  TScriptRecovery Recovery;
   QTimer* RecoveryTimer = nullptr;
-  // How the editor's text stands for the script's bytes (see DisplayedBytes).
-  TTextEncoding ScriptEncoding = TTextEncoding::Utf8;
-  std::unique_ptr<TGridView> Grid_;
   TRunController* Work = nullptr;
   TWindowCommands* Commands = nullptr;
+  std::unique_ptr<TDocumentDialogs> DocumentDialogs;
+  std::unique_ptr<TScriptDocument> Document_;
+  std::unique_ptr<TWindowExtraction> Extraction;
+  std::unique_ptr<TWindowScriptHost> Host;
   std::unique_ptr<TScriptRunner> Runner;
   TRecentScripts Recent;
   TRecentScriptsMenu* RecentMenu = nullptr;

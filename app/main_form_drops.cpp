@@ -15,23 +15,30 @@
 
 namespace zendrik {
 
-void TMainForm::NoteRecentScript() {
-  if (ScriptFileName_.empty()) return;
-  Recent.Add(ScriptFileName_);
+void TMainForm::NoteRecentScript(const QString& done) {
+  if (Document_->ScriptFileName().empty()) return;
+  Recent.Add(Document_->ScriptFileName());
   RecentMenu->Update();
+  ShowStatus(done + DisplayText(Document_->ScriptFileName()));
+}
+
+void TMainForm::OpenExample(const std::string& fileName) {
+  if (fileName.empty() || !Document_->AskToSaveChanges("Open script")) return;
+  Document_->OpenFileWithName(fileName);
+  ShowStatus("Opened the example " + Document_->FileNameOnly());
 }
 
 void TMainForm::OpenScriptAsked(const std::string& fileName) {
-  if (fileName.empty() || !AskToSaveChanges("Open script")) return;
+  if (fileName.empty() || !Document_->AskToSaveChanges("Open script")) return;
   try {
-    OpenFileWithName(fileName);
+    Document_->OpenFileWithName(fileName);
   } catch (...) {
     // A script that can no longer be read leaves the list; the error is shown as usual.
     Recent.Remove(fileName);
     RecentMenu->Update();
     throw;
   }
-  NoteRecentScript();
+  NoteRecentScript("Opened ");
 }
 
 TDrop TMainForm::AcceptableDrop(const QMimeData& data) const {

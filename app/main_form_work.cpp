@@ -2,11 +2,18 @@
 // work runs, and closing the window during a run.
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTime>
 #include <QTimer>
 
+#include "app/cell_text.h"
 #include "app/main_form.h"
+#include "app/output_pane.h"
+#include "app/status_texts.h"
+#include "script/library/standard_package.h"
 #include "script/runtime/engine.h"
 
 namespace zendrik {
@@ -15,35 +22,76 @@ namespace {
 
 const char* const kRunningText = "Running script... (Esc stops it)";
 
+// The process's parameters for a run from the window: the program, then the document's file
+// (as batch mode has the script's file), so that a script finds the files beside it.
+std::vector<std::string> WindowRunParameters(const std::string& scriptFile) {
+  char program[] = "zendrik";
+  char* programOnly[] = {program};
+  std::vector<std::string> parameters = CommandLineParameters(1, programOnly);
+  if (!scriptFile.empty()) parameters.push_back(scriptFile);
+  return parameters;
+}
+
+// The output pane shows what a run writes, while it runs.
+class TShownOutput {
+ public:
+  TShownOutput(TCtxScript& engine, TOutputPane& pane) : Engine(engine) {
+    Engine.OnWrite = [&pane](std::string_view text) { pane.Write(text); };
+  }
+  ~TShownOutput() { Engine.OnWrite = nullptr; }
+  TShownOutput(const TShownOutput&) = delete;
+  TShownOutput& operator=(const TShownOutput&) = delete;
+
+ private:
+  TCtxScript& Engine;
+};
+
 }  // namespace
 
-TScriptRunResult TMainForm::RunEditorScript() { return Runner->Run(ScriptText(), this); }
+TScriptRunResult TMainForm::RunEditorScript() {
+  return Runner->Run(Document_->ScriptText(), this,
+                     QFile::encodeName(Document_->FileNameOnly()).toStdString());
+}
 
 bool TMainForm::RunScriptClick() {
-  const TScriptRunResult result = RunEditorScript();
+  const QString name = Document_->FileNameOnly();
+  Output->BeginRun(name.isEmpty() ? QStringLiteral("noname.pas") : name, QTime::currentTime());
+  Engine->Parameters = WindowRunParameters(Document_->ScriptFileName());
+  QElapsedTimer clock;
+  clock.start();
+  TScriptRunResult result;
+  {
+    const TShownOutput shown(*Engine, *Output);
+    result = RunEditorScript();
+  }
+  ReportRun(result, clock.elapsed());
+  return result.End == TScriptRunResult::TEnd::Done;
+}
+
+void TMainForm::ReportRun(const TScriptRunResult& result, qint64 milliseconds) {
   using TEnd = TScriptRunResult::TEnd;
   switch (result.End) {
-    case TEnd::Done: return true;
-    case TEnd::Stopped:
-      statusBar()->showMessage(QString::fromStdString(StopReport(result)));
-      return false;
+    case TEnd::Done: ShowStatus(QString::fromStdString(ScriptFinishedText(milliseconds))); return;
+    case TEnd::Stopped: ShowStatus(QString::fromStdString(StopReport(result))); return;
     case TEnd::CompileError:
-      ShowError(result.Message);
-      Memo1->MoveCursorTo(result.Line, result.Column);
-      return false;
-    case TEnd::RunError:
-      ShowError(result.Message);
-      if (result.Line > 0) Memo1->MoveCursorTo(result.Line);
-      return false;
+    case TEnd::RunError: break;
   }
-  return false;
+  ShowStatus(DisplayText(FirstLine(result.Message)));
+  ShowError(result.Message);
+  // The editor gets the focus where the error is, its line marked until the next edit.
+  if (result.Line > 0) {
+    Memo1->MoveCursorTo(result.Line, result.End == TEnd::CompileError ? result.Column : 1);
+    Memo1->MarkErrorLine(result.Line);
+  }
+  // The box has closed: the window takes the keyboard back for the editor.
+  if (isVisible()) activateWindow();
+  Memo1->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::RunFromWindow() {
   KeepForRecovery();
-  statusBar()->showMessage(kRunningText);
+  ShowStatus(kRunningText);
   RunScriptClick();
-  if (statusBar()->currentMessage() == kRunningText) statusBar()->clearMessage();
 }
 
 bool TMainForm::Guarded(const std::function<void()>& command, TWindowCommands::TKind kind) {
@@ -88,7 +136,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  Recovery.Remove();  // a normal close: nothing is left to recover
+  Document_->ForgetRecovery();  // a normal close: nothing is left to recover
   event->accept();
 }
 

@@ -1,6 +1,7 @@
 #include "app/many_extractions.h"
 
 #include "app/console_extraction.h"
+#include "app/typed_address.h"
 #include "web/body_encodings.h"
 #include "web/curl_multi.h"
 

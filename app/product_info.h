@@ -8,8 +8,6 @@ namespace zendrik {
 inline constexpr const char* kBaseCaption = "Zendrik " ZENDRIK_VERSION;
 /// The application's title: task bar, and the caption of message boxes without their own.
 inline constexpr const char* kApplicationTitle = "Zendrik";
-/// The product's online help page, opened by "Help file" when no page ships with the program.
-inline constexpr const char* kHelpAddress = "https://zendrik.example/help/";
 /// The maker's web site (button of the information dialog).
 inline constexpr const char* kMakerAddress = "https://zendrik.example/";
 

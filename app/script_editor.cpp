@@ -15,6 +15,8 @@ namespace zendrik {
 namespace {
 
 constexpr int kGutterPadding = 6;
+// The background of the line of an error.
+constexpr QRgb kErrorLineColour = 0xFFD8D8;
 
 // The strip left of the text that shows the line numbers; the editor paints it.
 class TLineNumberGutter : public QWidget {
@@ -38,7 +40,13 @@ TScriptEditor::TScriptEditor(QWidget* parent)
   QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   fixed.setPointSize(10);
   setFont(fixed);
+  Gutter->setAccessibleName("Line numbers");
   connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { UpdateGutterWidth(); });
+  connect(this, &QPlainTextEdit::textChanged, this, [this] {
+    if (MarkedLine == 0) return;
+    MarkedLine = 0;
+    setExtraSelections({});
+  });
   connect(this, &QPlainTextEdit::updateRequest, this,
           [this](const QRect& rect, int dy) { UpdateGutter(rect, dy); });
   UpdateGutterWidth();
@@ -92,6 +100,17 @@ void TScriptEditor::MoveCursorTo(int line, int column) {
                      std::clamp(column - 1, 0, static_cast<int>(block.length()) - 1));
   setTextCursor(cursor);
   ensureCursorVisible();
+}
+
+void TScriptEditor::MarkErrorLine(int line) {
+  const QTextBlock block =
+      document()->findBlockByNumber(std::clamp(line, 1, std::max(1, blockCount())) - 1);
+  QTextEdit::ExtraSelection mark;
+  mark.cursor = QTextCursor(block);
+  mark.format.setBackground(QColor::fromRgb(kErrorLineColour));
+  mark.format.setProperty(QTextFormat::FullWidthSelection, true);
+  setExtraSelections({mark});
+  MarkedLine = block.blockNumber() + 1;
 }
 
 }  // namespace zendrik

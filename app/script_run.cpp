@@ -40,7 +40,20 @@ TScriptRunner::~TScriptRunner() {
   Controller.TerminateScript = nullptr;
 }
 
-TScriptRunResult TScriptRunner::Run(std::string_view text, QObject* host) {
+namespace {
+
+// A compile error's message names the routine, and nothing for a text without a header:
+// then it names the script's file instead.
+void NameTheScript(std::string& message, std::string_view scriptName) {
+  static constexpr std::string_view kUnnamed = "Error compiling . ";
+  if (scriptName.empty() || !message.starts_with(kUnnamed)) return;
+  message = "Error compiling " + std::string(scriptName) + ". " + message.substr(kUnnamed.size());
+}
+
+}  // namespace
+
+TScriptRunResult TScriptRunner::Run(std::string_view text, QObject* host,
+                                    std::string_view scriptName) {
   using TEnd = TScriptRunResult::TEnd;
   const TRunController::TScope work(Controller, TRunController::TWork::Script);
   StopLine = 0;
@@ -69,6 +82,7 @@ TScriptRunResult TScriptRunner::Run(std::string_view text, QObject* host) {
     result.Line = scriptLine;
     result.Column = 0;
   }
+  if (result.End == TEnd::CompileError) NameTheScript(result.Message, scriptName);
   return result;
 }
 

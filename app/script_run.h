@@ -42,8 +42,9 @@ class TScriptRunner {
   TScriptRunner& operator=(const TScriptRunner&) = delete;
 
   /// Compiles and runs `text` with `host` as the scope of unqualified names. Errors do not
-  /// leave; they are described in the result.
-  TScriptRunResult Run(std::string_view text, QObject* host);
+  /// leave; they are described in the result. A compile error of a text without a routine name
+  /// names `scriptName` instead (the script's file name), when one is given.
+  TScriptRunResult Run(std::string_view text, QObject* host, std::string_view scriptName = {});
 
  private:
   TCtxScript& Engine;

@@ -199,8 +199,12 @@ void TCtxPasCompiler::ParseBody() {
   EmitValue(Op::Begin, first, SymbolCount());
   MarkLine();
   ParseBlock();
-  Expect(';');
-  // The token after the final ";" is read but never examined.
+  // A program's usual last line, "end.", ends the script as "end;" does.
+  if (Token == '.')
+    NextToken();
+  else
+    Expect(';');
+  // The token after the final ";" or "." is read but never examined.
   NextToken();
   EmitExitSequence();
 }

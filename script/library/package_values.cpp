@@ -19,31 +19,36 @@ namespace {
 
 constexpr std::int32_t kAnyCount = std::numeric_limits<std::int32_t>::max();
 
+// Writes `bytes` to standard output and tells the engine's host.
+bool WriteOut(TCtxScript& script, std::string_view bytes) {
+  // An empty text may have no bytes at all to point to, which fwrite must not be given.
+  if (bytes.empty()) return true;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+  if (written && script.OnWrite) script.OnWrite(bytes);
+  return written;
+}
+
 // Each argument's text, then the line end when asked, each flushed as it is written.
-void WriteArguments(const TCtxArgs& args, bool lineEnd) {
+void WriteArguments(TCtxScript& script, const TCtxArgs& args, bool lineEnd) {
   CheckArgCount(args.Count(), 1, 256);
   for (std::int32_t k = 0; k < args.Count(); ++k) {
     const TCtxValue& value = args[k];
     const bool last = k == args.Count() - 1;
     bool written = true;
-    if (!value.IsUnassigned() && !value.IsNull()) {
-      const TTextArg text(value);
-      // An empty text may have no bytes at all to point to, which fwrite must not be given.
-      const std::string_view bytes = text.View();
-      written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
-    }
-    if (written && last && lineEnd) written = std::fputc('\n', stdout) != EOF;
+    if (!value.IsUnassigned() && !value.IsNull())
+      written = WriteOut(script, TTextArg(value).View());
+    if (written && last && lineEnd) written = WriteOut(script, "\n");
     if (!written || std::fflush(stdout) != 0)
       throw ECtxScriptError::CreateFmt("I/O error %d", {errno});
   }
 }
 
-void Write(TCtxScript&, TCtxAccessKind, QObject*, const TCtxArgs& args) {
-  WriteArguments(args, false);
+void Write(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  WriteArguments(script, args, false);
 }
 
-void Writeln(TCtxScript&, TCtxAccessKind, QObject*, const TCtxArgs& args) {
-  WriteArguments(args, true);
+void Writeln(TCtxScript& script, TCtxAccessKind, QObject*, const TCtxArgs& args) {
+  WriteArguments(script, args, true);
 }
 
 // The last argument, replaced by every other that compares strictly `op` to it.

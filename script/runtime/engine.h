@@ -177,6 +177,9 @@ class TCtxScript : public QObject {
   /// that a host can let pending events through, or a budget can end the run with `Terminate`.
   std::function<void(TCtxScript& sender)> OnPoll;
   static constexpr std::int32_t kPollInterval = 1024;
+  /// Given each text that `write` and `writeln` wrote to standard output, just after it was
+  /// written, so that a host can also show a run's output.
+  std::function<void(std::string_view text)> OnWrite;
 
   bool TraceMode() const { return State.TraceMode; }
   void SetTraceMode(bool value) { State.TraceMode = value; }

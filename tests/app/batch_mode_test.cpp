@@ -43,7 +43,9 @@ TEST_F(BatchMode, ErrorsSayScriptLineAndColumnAsCompilersDoAndEndWithStatusOne) 
     const char* Message;
   } cases[] = {
       {"broken.pas", "begin\n  x := ;\nend;\n", ":2:8",
-       "Error compiling . Syntax Error: ; at line 2, pos 8"},
+       "Error compiling broken.pas. Syntax Error: ; at line 2, pos 8"},
+      {"named.pas", "procedure Calc;\nbegin\n  x := ;\nend;\n", ":3:8",
+       "Error compiling Calc. Syntax Error: ; at line 3, pos 8"},
       {"raise.pas", "begin\n  SetCell(1, 1, 'x');\n  raise 'gave up';\n end;\n", ":3", "gave up"},
       {"divide.pas", "var a;\nbegin\n  a := 0;\n  a := 1 div a;\nend;\n", ":4", "Division by zero"},
       {"evaluate.pas", "begin\n\n  Evaluate('1 +');\nend;\n", ":3",
@@ -58,6 +60,15 @@ TEST_F(BatchMode, ErrorsSayScriptLineAndColumnAsCompilersDoAndEndWithStatusOne) 
     EXPECT_EQ(run.ExitStatus, 1);
     EXPECT_EQ(run.Err, "zendrik: " + script + c.Where + ": " + c.Message + "\n");
   }
+}
+
+TEST_F(BatchMode, AFinalEndWithAPointEndsTheScript) {
+  const std::string script =
+      Script("dot.pas", "begin\r\n  SetCell(1, 1, 'x');\r\n  writeln('done')\r\nend.\r\n");
+  const testsupport::ChildResult run = Run({script});
+  EXPECT_EQ(run.ExitStatus, 0) << run.Err;
+  EXPECT_EQ(run.Out, "done\n");
+  EXPECT_EQ(run.Err, "");
 }
 
 TEST_F(BatchMode, SigtermAndSigintEndAnEndlessScriptThroughItsStop) {
@@ -94,6 +105,7 @@ TEST_F(BatchMode, TheBundledTableDemoRunsHeadless) {
             "\"Item\",\"Price\"\r\n\"Apples\",\"3\"\r\n"
             "\"Pears\",\"ask\",\"not a number: Invalid variant type conversion\"\r\n"
             "\"Plums\",\"4.5\"\r\n\"Total\",\"7.5\"\r\n");
+  EXPECT_EQ(run.Out, "saved table_demo.csv: 5 rows, total 7.5\n");
 }
 
 TEST_F(BatchMode, DownloadFillsTheTableAndFailuresAreLinesThatLetTheScriptGoOn) {

@@ -34,6 +34,24 @@ bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
+TEST(BundledExampleHeaders, EachExampleBeginsWithWhatItDoesAndHowToRunIt) {
+  int examples = 0;
+  for (const fs::directory_entry& entry : fs::directory_iterator(ZENDRIK_SOURCE_DIR "/examples")) {
+    if (entry.path().extension() != ".pas") continue;
+    std::string text;
+    ASSERT_EQ(ReadFileBytes(entry.path().string(), text), "");
+    const std::size_t end = text.find('}');
+    ASSERT_TRUE(text.starts_with("{ ") && end != std::string::npos) << entry.path();
+    const std::string comment = text.substr(0, end);
+    EXPECT_NE(comment.find("Run it"), std::string::npos) << entry.path();
+    EXPECT_NE(comment.find("zendrik examples/" + entry.path().filename().string()),
+              std::string::npos)
+        << entry.path();
+    ++examples;
+  }
+  EXPECT_GE(examples, 6);
+}
+
 TEST_F(BundledExamples, PricesReadsThePageFollowsALinkAndSavesASummary) {
   const testsupport::ChildResult run = RunExample("prices.pas");
   EXPECT_EQ(run.ExitStatus, 0) << run.Err;

@@ -100,7 +100,7 @@ TEST_F(GridPainterTest, SelectedCellsHaveTheirBackgroundAlsoWhenPaintedInParts) 
 
 TEST_F(GridPainterTest, TextsStayInsideTheirCellsBetweenGreyLines) {
   const QImage image = Cells(QRect(QPoint(0, 0), layout.SurfaceSize()));
-  const int pitch = layout.RowPitch(), h = layout.TextHeight();
+  const int pitch = layout.RowPitch();
   const auto whiteBetween = [&](int left, int right, int top, int bottom) {
     for (int y = top; y <= bottom; ++y)
       for (int x = left; x <= right; ++x)
@@ -109,9 +109,10 @@ TEST_F(GridPainterTest, TextsStayInsideTheirCellsBetweenGreyLines) {
   };
   EXPECT_EQ(image.pixelColor(layout.ColumnLeft(1), pitch * 3 + 1), kGrey);
   EXPECT_EQ(image.pixelColor(1, pitch), kGrey);
-  // The top line of a row, and its last lines below the text band (descenders of "gjpq").
+  // The top line of a row stays white; the text's line ends above the line below its row.
   EXPECT_TRUE(whiteBetween(0, layout.ColumnLeft(1) - 1, 0, 0));
-  EXPECT_TRUE(whiteBetween(0, layout.ColumnLeft(1) - 1, 3 * pitch + h, 4 * pitch - 1));
+  EXPECT_TRUE(whiteBetween(0, layout.ColumnLeft(1) - 1, 3 * pitch + 1, 3 * pitch + 1));
+  EXPECT_TRUE(whiteBetween(0, layout.ColumnLeft(1) - 1, 4 * pitch - 1, 4 * pitch - 1));
   // The capped column's text ends at its edge: the second row has no cell right of it.
   ASSERT_EQ(layout.ColumnWidth(2), 250);
   EXPECT_FALSE(whiteBetween(layout.ColumnLeft(2) + 2, layout.ColumnLeft(3) - 1, 1, pitch - 1));
@@ -152,6 +153,44 @@ TEST(GridPainter, EmptyTableIsOneWhitePixelWithBlankSilverHeaders) {
     QImage silver(header->size(), QImage::Format_RGB32);
     silver.fill(kSilver);
     EXPECT_EQ(*header, silver);
+  }
+}
+
+// At any font size every glyph of a cell shows whole: the row is tall enough for the font's
+// line, and nothing of it is clipped (descenders of g, j, p, q, y included). The headers grow
+// with the font too.
+TEST(GridPainter, RowsAndHeadersFitTheFontAtAnySize) {
+  for (const int points : {8, 20}) {
+    SCOPED_TRACE(points);
+    QFont font = testsupport::GridFont();
+    font.setPointSize(points);
+    TGridLayout layout(font);
+    TCellTable table;
+    Fill(table, {{"gjpqy \xC3\x85"}, {"Agy"}});
+    layout.Rebuild(table);
+    const QFontMetrics metrics(layout.Font());
+    EXPECT_EQ(layout.RowPitch(), metrics.height() + 4);
+    EXPECT_GE(layout.HeaderHeight(), std::max(25, metrics.height() + 4));
+    EXPECT_GE(layout.RowHeaderWidth(100000), metrics.horizontalAdvance("100000") + 4);
+    EXPECT_EQ(layout.RowHeaderWidth(2), std::max(33, metrics.horizontalAdvance("2") + 5));
+
+    QImage painted(layout.SurfaceSize(), QImage::Format_RGB32);
+    QImage free(layout.ColumnWidth(0), 2 * layout.RowPitch(), QImage::Format_RGB32);
+    free.fill(kWhite);
+    {
+      QPainter p(&painted);
+      PaintCellArea(p, painted.rect(), painted.size(), table, layout);
+      QPainter q(&free);
+      q.setFont(layout.Font());
+      q.drawText(2, 2 + layout.Ascent(), QString::fromUtf8("gjpqy \u00C5"));
+    }
+    // The whole line of text lies inside the first row, above the line below it ...
+    for (int y = layout.RowPitch() - 1; y < free.height(); ++y)
+      for (int x = 0; x < free.width(); ++x)
+        ASSERT_EQ(free.pixelColor(x, y), kWhite) << "ink below the row at " << x << "," << y;
+    // ... and the grid shows all of it.
+    const QRect text(0, 1, layout.ColumnWidth(0) - 1, layout.RowPitch() - 2);
+    EXPECT_EQ(painted.copy(text), free.copy(text));
   }
 }
 

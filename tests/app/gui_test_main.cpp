@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
   qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
   QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  // File, Examples finds the example scripts the build copies beside the program.
+  qputenv("XDG_DATA_DIRS", ZENDRIK_BUILD_DIR "/share");
   zendrik::StartUp();
   QApplication application(argc, argv);
   QApplication::setApplicationName(zendrik::kApplicationTitle);

@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "app/grid_painter.h"
+#include "app/help_window.h"
 #include "app/paint_box.h"
 #include "app/product_info.h"
 #include "extract/address_resolution.h"
@@ -11,7 +12,6 @@
 
 #include <QAction>
 #include <QDate>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -25,6 +25,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -36,17 +37,6 @@ namespace {
 
 using testsupport::Fill;
 using testsupport::HttpReply;
-
-// Takes the addresses the window asks the desktop to open.
-class UrlCatcher : public QObject {
-  Q_OBJECT
-
- public:
-  QList<QUrl> Opened;
-
- public slots:
-  void Open(const QUrl& url) { Opened.push_back(url); }
-};
 
 class MainFormTest : public testing::Test {
  protected:
@@ -141,12 +131,12 @@ TEST_F(MainFormTest, MenusHoldTheCommandsInOrder) {
   // Every entry is "name text"; "-" is a separator. Hidden entries (the recent-scripts list
   // while it is empty) are left out.
   const std::vector<std::vector<std::string>> expected = {
-      {"File1 File", "NewTable1 New table", "SaveTable1 Save table...", "N1 -", "Neu1 New script",
-       "ffnen1 Open script...", "Speichern1 Save script", "Speichernunter1 Save script as...",
-       "N2 -", "Exit1 Exit"},
-      {"Operations1 Operations", "Extractdata1 Extract data from website...",
-       "Runscript1 Run script...", "Stop1 Stop"},
-      {"Help1 Help", "Helpfile1 Help file", "About1 About"},
+      {"File1 &File", "NewTable1 New &table", "SaveTable1 Save ta&ble...", "N1 -",
+       "Neu1 &New script", "ffnen1 &Open script...", "Examples1 Exa&mples",
+       "Speichern1 &Save script", "Speichernunter1 Save script &as...", "N2 -", "Exit1 E&xit"},
+      {"Operations1 &Operations", "Extractdata1 &Extract data from website...",
+       "Runscript1 &Run script...", "Stop1 &Stop"},
+      {"Help1 &Help", "Helpfile1 &Help file", "About1 &About"},
   };
   const auto describe = [](const QObject& named, const QAction& action) {
     return named.objectName().toStdString() + " " +
@@ -164,9 +154,11 @@ TEST_F(MainFormTest, MenusHoldTheCommandsInOrder) {
 TEST_F(MainFormTest, StartsEmptyWithTheUnnamedCaptionAtItsSizes) {
   EXPECT_EQ(form.windowTitle(), "Zendrik 1.0 - [noname.pas]");
   EXPECT_EQ(form.size(), QSize(780, 580));
-  EXPECT_EQ(Find<QLabel>("Label1").text(), "URL:");
-  EXPECT_EQ(Find<QPushButton>("ExtractDataBtn").text(), "Extract data from website...");
-  EXPECT_EQ(Find<QPushButton>("RunScript").text(), "Run Pascal script...");
+  // Alt+U, Alt+E and Alt+R are their mnemonics.
+  EXPECT_EQ(Find<QLabel>("Label1").text(), "&URL:");
+  EXPECT_EQ(Find<QLabel>("Label1").buddy(), &Find<QLineEdit>("Edit1"));
+  EXPECT_EQ(Find<QPushButton>("ExtractDataBtn").text(), "&Extract data from website...");
+  EXPECT_EQ(Find<QPushButton>("RunScript").text(), "&Run Pascal script...");
   EXPECT_TRUE(Find<QLineEdit>("Edit1").text().isEmpty());
   EXPECT_TRUE(Find<QLabel>("Label2").text().isEmpty());
   EXPECT_TRUE(Find<QPlainTextEdit>("Memo1").toPlainText().isEmpty());
@@ -194,8 +186,9 @@ TEST_F(MainFormTest, ExtractionFillsTheGridAndShowsAddressAndBytes) {
   ASSERT_EQ(form.Table.RowCount(), 2u);
   EXPECT_EQ(form.Table.ReadCell(2, 1), "Apple");
   EXPECT_EQ(Find<QLabel>("Label2").text().toStdString(), server.Url("/dir/prices.html"));
-  EXPECT_EQ(Find<QStatusBar>("StatusBar1").currentMessage(),
-            QString("%1 bytes received").arg(page.size()));
+  EXPECT_EQ(Find<QStatusBar>("StatusBar1").currentMessage().toStdString(),
+            "2 rows, 4 cells from " + server.Url("/dir/prices.html") + " (" +
+                std::to_string(page.size()) + " bytes)");
   EXPECT_EQ(form.Grid().Layout().ColumnCount(), 2);
   EXPECT_EQ(form.Grid().PaintBox1().size(), form.Grid().Layout().SurfaceSize());
 
@@ -312,7 +305,7 @@ TEST_F(MainFormTest, HeadersPaintWithTheCellAreasScrollPosition) {
   EXPECT_EQ(shown(rows), expectedRows);
 }
 
-TEST_F(MainFormTest, AboutShowsTheYearAndHelpOpensTheHelpPage) {
+TEST_F(MainFormTest, AboutShowsTheYearAndHelpOpensTheGuideInAWindowOfItsOwn) {
   Trigger("About1");
   ASSERT_EQ(boxes.ModalDialogs.size(), 1u);
   EXPECT_EQ(boxes.ModalDialogs[0]->windowTitle(), "Info");
@@ -321,11 +314,13 @@ TEST_F(MainFormTest, AboutShowsTheYearAndHelpOpensTheHelpPage) {
   EXPECT_TRUE(texts.join("\n").contains(QString::number(QDate::currentDate().year())));
   EXPECT_FALSE(texts.join("\n").contains("YYYY"));
 
-  UrlCatcher catcher;
-  QDesktopServices::setUrlHandler("https", &catcher, "Open");
+  EXPECT_EQ(form.HelpWindow(), nullptr) << "made on first use";
   Trigger("Helpfile1");
-  QDesktopServices::unsetUrlHandler("https");
-  EXPECT_EQ(catcher.Opened, QList<QUrl>{QUrl(kHelpAddress)});
+  ASSERT_NE(form.HelpWindow(), nullptr);
+  EXPECT_TRUE(form.HelpWindow()->isVisible());
+  EXPECT_TRUE(form.HelpWindow()->Browser().toPlainText().startsWith("Scripting Zendrik"));
+  Trigger("Helpfile1");  // the same window again
+  EXPECT_EQ(form.findChildren<THelpWindow*>().size(), 1);
 }
 
 TEST_F(MainFormTest, RunScriptRunsTheEditorsTextWithTheWindowAsHost) {
@@ -384,22 +379,14 @@ TEST_F(MainFormTest, AScriptFileReachesTheEngineAsTheBytesItHolds) {
   for (const auto& file : files) {
     const std::string path = dir.filePath(file.Name).toStdString();
     std::ofstream(path, std::ios::binary) << file.Bytes;
-    EXPECT_EQ(form.OpenFileWithName(path), 1);
-    EXPECT_EQ(form.ScriptFileName(), path);
-    EXPECT_EQ(form.ScriptText(), file.Bytes) << file.Name;
+    EXPECT_EQ(form.Document().OpenFileWithName(path), 1);
+    EXPECT_EQ(form.Document().ScriptFileName(), path);
+    EXPECT_EQ(form.Document().ScriptText(), file.Bytes) << file.Name;
     EXPECT_TRUE(form.RunScriptClick());
     const std::size_t quote = file.Bytes.find('\'') + 1;
     EXPECT_EQ(form.Table.ReadCell(1, 1),
               file.Bytes.substr(quote, file.Bytes.find('\'', quote) - quote));
   }
-  // Lines end at CR, LF or CR LF and come back with CR LF.
-  const std::string mixed = dir.filePath("mixed.pas").toStdString();
-  std::ofstream(mixed, std::ios::binary) << "begin\rSetCell(1, 1, 'm')\nend;";
-  form.OpenFileWithName(mixed);
-  EXPECT_EQ(form.ScriptText(), "begin\r\nSetCell(1, 1, 'm')\r\nend;\r\n");
-  EXPECT_THROW(form.OpenFileWithName(dir.filePath("missing.pas").toStdString()),
-               std::runtime_error);
-  EXPECT_EQ(form.ScriptFileName(), mixed);
 }
 
 TEST(HeadlessMessageBoxes, EveryBoxIsOneLineAndTakesItsDefaultAnswer) {
@@ -427,5 +414,3 @@ TEST_F(MainFormTest, OutOfMemoryInTheTableShowsAnErrorBox) {
 
 }  // namespace
 }  // namespace zendrik
-
-#include "main_form_test.moc"

@@ -29,8 +29,8 @@ TEST(PageFileStart, ShowsTheLocalPageAsATableWithItsFileAddress) {
 
   EXPECT_EQ(form.findChild<QLineEdit*>("Edit1")->text().toStdString(),
             "file://" + folder + "/page.HTML");
-  EXPECT_EQ(form.ReadCell(1, 1), "one");
-  EXPECT_EQ(form.ReadCell(1, 2), "two");
+  EXPECT_EQ(form.Table.ReadCell(1, 1), "one");
+  EXPECT_EQ(form.Table.ReadCell(1, 2), "two");
   EXPECT_TRUE(boxes.Boxes.empty());
 }
 

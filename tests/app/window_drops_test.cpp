@@ -155,7 +155,8 @@ TEST_F(WindowDropsTest, ADroppedScriptOpensAfterTheQuestionAndJoinsTheRecentList
 
   boxes.Answers = {QMessageBox::No};
   Drop(*form.ScriptEditor().viewport(), *data);
-  EXPECT_EQ(form.ScriptFileName(), script) << "dropped on the editor, opened all the same";
+  EXPECT_EQ(form.Document().ScriptFileName(), script)
+      << "dropped on the editor, opened all the same";
   EXPECT_EQ(form.ScriptEditor().toPlainText(), "begin\n  SetCell(1, 1, 'd');\nend;");
   EXPECT_EQ(form.RecentScripts().Names().front(), script);
   QAction& first = *form.findChild<QAction*>("RecentScript1");
@@ -194,7 +195,7 @@ TEST_F(WindowDropsTest, ARecentScriptOpensFromTheMenuAndAMissingOneLeavesTheList
   second.trigger();
   ASSERT_EQ(boxes.Boxes.size(), 1u);
   EXPECT_EQ(boxes.Boxes[0].Icon, QMessageBox::Critical);
-  EXPECT_EQ(form.ScriptFileName(), kept);
+  EXPECT_EQ(form.Document().ScriptFileName(), kept);
   EXPECT_EQ(form.RecentScripts().Names(), std::vector<std::string>{kept});
   EXPECT_FALSE(second.isVisible());
 }
