@@ -36,7 +36,9 @@ std::string RaisedValueMessage(const TCtxValue& value) {
   try {
     text = ToStringPlain(value);
   } catch (const EVariantError&) {
-    text = ValueToText(value);
+    // An automation object has no text at all: the message says what was raised.
+    text = value.Type() == TCtxType::Automation ? "Exception raised with an automation object"
+                                                : ValueToText(value);
   }
   return text.empty() ? std::string(kEmptyRaisedValue) : text;
 }

@@ -160,6 +160,8 @@ TEST(ScriptValue, AutomationObjectTakesNoOperatorAndHasNoText) {
   EXPECT_EQ(message([&] { ValueToText(object); }), "Invalid variant type conversion");
   EXPECT_EQ(message([&] { ToStringPlain(object); }), "Invalid variant type conversion");
   EXPECT_EQ(ValueToText(TCtxValue::Automation(nullptr)), "Unassigned");
+  EXPECT_STREQ(EVariantException(object).what(), "Exception raised with an automation object")
+      << "raising one keeps the object as the value and says what it is";
 }
 
 TEST(ScriptValue, OnlyAnObjectValueTurnsIntoAnObject) {
