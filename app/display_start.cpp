@@ -18,8 +18,7 @@ TDisplayStart::TDisplayStart(const char* instead) {
 
 TDisplayStart::~TDisplayStart() { qInstallMessageHandler(Previous); }
 
-void TDisplayStart::Handle(QtMsgType type, const QMessageLogContext& context,
-                           const QString& text) {
+void TDisplayStart::Handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type != QtFatalMsg) {
     // The platform's first word on it says why (Qt's later ones say that it gave up).
     if (Reason.isEmpty() && QLatin1String(context.category).startsWith(QLatin1String("qt.qpa")))

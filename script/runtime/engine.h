@@ -230,6 +230,7 @@ class TCtxScript : public QObject {
   /// Sets the cells above `level` to Unassigned and makes `level` the top; raises "Incorrect
   /// stack restoration ..." when the stack is already below it.
   void DropTo(std::int32_t level);
+  [[noreturn]] static void RaiseIncorrectRestoration(std::int32_t top, std::int32_t level);
   TCtxValue& Slot(std::int32_t slot);
   /// The cell a reference designates; raises for a reference outside the stack.
   TCtxValue& ReferencedCell(const TCtxValue& reference);
@@ -339,6 +340,13 @@ inline const TCtxValue& TCtxScript::GetParam(std::int32_t n) const {
 
 inline const TCtxValue& TCtxArgs::operator[](std::int32_t k) const {
   return k < 0 || k >= count_ ? script_.GetParam(0) : script_.GetParam(count_ - k);
+}
+
+inline void TCtxScript::DropTo(std::int32_t level) {
+  if (State.SP < level) RaiseIncorrectRestoration(State.SP, level);
+  for (std::int32_t cell = State.SP; cell > level; --cell)
+    Stack[static_cast<std::size_t>(cell)].Clear();
+  State.SP = level;
 }
 
 inline TCtxValue& TCtxScript::Slot(std::int32_t slot) {

@@ -9,14 +9,10 @@ namespace zendrik {
 
 void TCtxScript::RaiseStackUnderflow() { throw ECtxScriptError("Stack underflow"); }
 
-namespace {
-
-[[noreturn]] void RaiseIncorrectRestoration(std::int32_t top, std::int32_t level) {
+void TCtxScript::RaiseIncorrectRestoration(std::int32_t top, std::int32_t level) {
   throw ECtxScriptError::CreateFmt(
       "Incorrect stack restoration after execute. SPRT = %d, saved_SPTR = %d.", {top, level});
 }
-
-}  // namespace
 
 void TCtxScript::ResetState() {
   State.Code = nullptr;
@@ -36,13 +32,6 @@ void TCtxScript::GrowStack(std::int32_t top) {
 const TCtxValue& TCtxScript::NullParam() {
   static const TCtxValue null = TCtxValue::Null();
   return null;
-}
-
-void TCtxScript::DropTo(std::int32_t level) {
-  if (State.SP < level) RaiseIncorrectRestoration(State.SP, level);
-  for (std::int32_t cell = State.SP; cell > level; --cell)
-    Stack[static_cast<std::size_t>(cell)].Clear();
-  State.SP = level;
 }
 
 void TCtxScript::RaiseBadCell(std::int64_t cell) {

@@ -91,6 +91,7 @@ bool JumpIfNot(Op op) { return op == Op::JumpIfNot; }
 bool Jump(Op op) { return op == Op::Jump; }
 bool Step(Op op) { return op == Op::Inc || op == Op::Dec; }
 bool Arithmetic(Op op) { return IsArithmetic(op); }
+bool CallMethod(Op op) { return op == Op::CallMethod; }
 bool Comparison(Op op) { return IsComparison(op); }
 
 // The operator of a run: its arithmetic operation or comparison.
@@ -162,6 +163,7 @@ TCtxFusedRun RunAt(const Shapes& s, std::size_t i) {
     if (const std::optional<TCtxFusedRun> jump =
             JumpToTest(s, i, F::JumpTestConst, F::JumpTestVar, 1))
       return *jump;
+  if (s.Matches(i, {CallMethod, StoreVar})) return Run(F::CallStore, 2, Op::Nop, 0, 0, value(1));
   if (s.Matches(i, {LoadVar, PushResult})) return Run(F::PushVar, 2, Op::Nop, value(0));
   if (s.Matches(i, {LoadInteger, PushResult})) return Run(F::PushConst, 2, Op::Nop, value(0));
   if (s.Matches(i, {Comparison, JumpIfNot})) return Run(F::CmpJump, 2, op(0), 0, 0, 0, value(1));
@@ -179,6 +181,7 @@ bool Sound(const Shapes& s, const TCtxFusedRun& run) {
     case F::VarOpVar: return s.IsSlot(run.A) && s.IsSlot(run.B);
     case F::VarOpConstStore: return s.IsSlot(run.A) && s.IsSlot(run.C);
     case F::VarOpVarStore: return s.IsSlot(run.A) && s.IsSlot(run.B) && s.IsSlot(run.C);
+    case F::CallStore: return s.IsSlot(run.C);
     case F::VarCmpConstJump: return s.IsSlot(run.A) && s.Inside(run.Target);
     case F::VarCmpVarJump: return s.IsSlot(run.A) && s.IsSlot(run.B) && s.Inside(run.Target);
     case F::PushCmpConstJump:

@@ -37,6 +37,7 @@ enum class TCtxFusedOp : std::uint8_t {
   // The step of a for loop: Inc or Dec A (by Delta); Jump to the test of A.
   ForStepConst,
   ForStepVar,
+  CallStore,  // CallMethod (unqualified, any count); StoreVar C
 };
 
 /// The operator of an arithmetic instruction (Plus for any other).

@@ -145,6 +145,17 @@ bool TCtxScript::RunLoop() {
       case F::JumpTestVar: pc = LoopTest<F::JumpTestVar>(run, frame, pc); break;
       case F::ForStepConst: pc = LoopTest<F::ForStepConst>(run, frame, pc); break;
       case F::ForStepVar: pc = LoopTest<F::ForStepVar>(run, frame, pc); break;
+      case F::CallStore:
+        // The call as its instruction makes it; then its value straight into the slot.
+        EnterCall(code[pc], pc);
+        AccessUnqualified(code[pc], TCtxAccessKind::akGet);
+        if (Terminated) return true;
+        ++pc;
+        if (frame.Slots) {
+          frame[run.C] = Result;
+          ++pc;
+        }
+        break;
       case F::PushCmpConstJump: {
         if (!Result.Is(TCtxType::Integer) || !RoomToPush()) {
           pc = StepRun(pc, run.Length);
