@@ -41,9 +41,10 @@ sanitize: deps
 	@cmake --build build-asan -j $(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Every workload beside its peers as one table (bench/README.md says what each one means); the
+# Google Benchmark programs in $(BUILD_DIR)/bench/ run on their own.
 bench: build
-	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b; done
-	@echo "== bench/script_bench"; ZENDRIK=$(BUILD_DIR)/app/zendrik bench/script_bench
+	@ZENDRIK=$(BUILD_DIR)/app/zendrik STAGES=$(BUILD_DIR)/bench/page_stages bench/run
 
 # The project's one format (.clang-format) over every C++ file in the repository.
 format:
