@@ -27,7 +27,7 @@ void AppendCsvLine(std::string& out, TCellStore& row) {
     if (!first) out.push_back(',');
     first = false;
     out.push_back('"');
-    AppendEscaped(out, *row.Current);
+    AppendEscaped(out, *row.Current());
     out.push_back('"');
   }
   out += "\r\n";

@@ -33,7 +33,7 @@ void AppendJsonRow(std::string& out, TCellStore& row, unsigned index) {
   while (row.Next()) {
     if (!first) out.push_back(',');
     first = false;
-    AppendJsonString(out, *row.Current);
+    AppendJsonString(out, *row.Current());
   }
   out.push_back(']');
 }
@@ -68,7 +68,7 @@ void AppendTsvLine(std::string& out, TCellStore& row) {
   while (row.Next()) {
     if (!first) out.push_back('\t');
     first = false;
-    AppendTsvCell(out, *row.Current);
+    AppendTsvCell(out, *row.Current());
   }
   out.push_back('\n');
 }

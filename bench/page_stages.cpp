@@ -61,8 +61,7 @@ TTableSize SizeOf(const TCellTable& table) {
 
 void PrintTableCost(const TCellTable& table, std::size_t heapBytes) {
   const TTableSize size = SizeOf(table);
-  std::printf(" cells=%zu text_bytes=%zu bytes_per_cell_over_text=%.2f", size.Cells,
-              size.TextBytes,
+  std::printf(" cells=%zu text_bytes=%zu bytes_per_cell_over_text=%.2f", size.Cells, size.TextBytes,
               (static_cast<double>(heapBytes) - static_cast<double>(size.TextBytes)) /
                   static_cast<double>(std::max<std::size_t>(size.Cells, 1)));
 }

@@ -1,61 +1,40 @@
 #include "extract/table.h"
 
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <new>
 
 namespace zendrik {
-namespace {
-
-struct FreeBuffer {
-  void operator()(char* buffer) const { std::free(buffer); }
-};
-using CellBuffer = std::unique_ptr<char, FreeBuffer>;
-
-// A cell buffer holds the text and a terminating NUL, nothing more. A cell never contains a
-// NUL, so one in the text ends it.
-CellBuffer NewCellBuffer(std::string_view text) {
-  text = text.substr(0, text.find('\0'));
-  CellBuffer buffer(static_cast<char*>(std::malloc(text.size() + 1)));
-  if (!buffer) FailAllocation(text.size() + 1);
-  if (!text.empty())  // an empty view may carry no address at all
-    std::memcpy(buffer.get(), text.data(), text.size());
-  buffer.get()[text.size()] = '\0';
-  return buffer;
-}
-
-}  // namespace
-
-TCellTable::~TCellTable() { clearall(); }
 
 void TCellTable::clearall() {
-  Rows.First();
-  while (Rows.Next()) {
-    std::unique_ptr<TCellStore> row(*CurRow);
-    row->First();
-    while (row->Next()) std::free(*CurCell);
-  }
   Rows.Clear();
+  CurCell = nullptr;
+  Stores.clear();
+  Shared.Slots.Clear();
+  Texts.Clear();
+  ReplacedBytes = 0;
 }
 
 void TCellTable::AppendRow() {
   // The store exists before its slot does, so that a failure leaves no empty slot behind.
-  std::unique_ptr<TCellStore> row;
   try {
-    row = std::make_unique<TCellStore>(&CurCell);
+    Stores.emplace_back(Shared);
   } catch (const std::bad_alloc&) {
     FailAllocation(sizeof(TCellStore));
   }
-  TCellStore** slot = Rows.Add();
-  *slot = row.release();  // owned by the table until clearall
+  *Rows.Add() = &Stores.back();
+}
+
+// A cell never contains a NUL, so one in the text ends it.
+char* TCellTable::CopyText(std::string_view text) {
+  if (const void* nul = text.empty() ? nullptr : std::memchr(text.data(), '\0', text.size()))
+    text = text.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - text.data()));
+  return Texts.Copy(text);
 }
 
 void TCellTable::AppendCell(std::string_view text) {
   TCellStore* row = *Rows.Select(static_cast<int>(Rows.Count) - 1);
-  CellBuffer buffer = NewCellBuffer(text);
-  char** slot = row->Add();
-  *slot = buffer.release();
+  char* copy = CopyText(text);
+  *row->Add() = copy;
 }
 
 std::string_view TCellTable::ReadCell(int row, int column) {
@@ -87,16 +66,29 @@ void TCellTable::WriteCell(int row, int column, std::string_view text) {
 void TCellTable::AppendEmptyCells(int count) {
   TCellStore* cells = *Rows.Current;
   for (; count > 0; --count) {
-    CellBuffer buffer = NewCellBuffer({});
-    char** slot = cells->Add();
-    *slot = buffer.release();
+    char* copy = Texts.Copy({});
+    *cells->Add() = copy;
   }
 }
 
 void TCellTable::ReplaceCurrentCell(std::string_view text) {
-  CellBuffer buffer = NewCellBuffer(text);
-  std::free(*CurCell);
-  *CurCell = buffer.release();
+  char* copy = CopyText(text);
+  ReplacedBytes += std::strlen(*CurCell) + 1;
+  *CurCell = copy;
+  // Texts written over again and again would fill the arena: once the replaced bytes are
+  // the larger part, the live texts move into a fresh one.
+  if (ReplacedBytes > (64 << 10) && 2 * ReplacedBytes > Texts.Used()) PackTexts();
+}
+
+// Copies every live text into a new arena; cursors point at slots, which stay where they are.
+void TCellTable::PackTexts() {
+  TTextArena packed;
+  for (unsigned r = 0; r < Rows.Count; ++r) {
+    const TCellStore& row = *Rows.At(r);
+    for (unsigned c = 0; c < row.Count; ++c) row.At(c) = packed.Copy(row.At(c));
+  }
+  Texts = std::move(packed);
+  ReplacedBytes = 0;
 }
 
 }  // namespace zendrik

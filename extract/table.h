@@ -1,25 +1,29 @@
 #pragma once
 
+#include "extract/cell_store.h"
 #include "extract/dyna_array.h"
+#include "extract/text_arena.h"
 
+#include <deque>
 #include <string_view>
 
 namespace zendrik {
 
-/// The cells of one row: each element owns a NUL-terminated text buffer of exactly length + 1
-/// bytes.
-using TCellStore = TDynaArray<char*>;
-
 /// The table every part of the shell works on: an ordered list of rows, each an ordered list of
 /// cell texts. Rows may hold different numbers of cells, or none. Texts are bytes, stored as
-/// they arrive. Addressing from outside (scripts) is 1-based.
+/// they arrive, each NUL-terminated. Addressing from outside (scripts) is 1-based.
 ///
 /// All row stores publish into the one `CurCell` variable, so it always points at the cell
 /// slot selected last, in whichever row.
+///
+/// Memory: texts are packed into the table's text arena, slots into its slot pool and row
+/// stores into one list, so a cell costs its text, its NUL and its slot, and a row its store
+/// and its place in `Rows`. A replaced text stays in the arena until the replaced bytes
+/// outweigh the live ones; then the live texts are packed anew.
 class TCellTable {
  public:
   TCellTable() = default;
-  ~TCellTable();
+  ~TCellTable() = default;
   TCellTable(const TCellTable&) = delete;
   TCellTable& operator=(const TCellTable&) = delete;
 
@@ -47,8 +51,15 @@ class TCellTable {
   TDynaArray<TCellStore*> Rows{&CurRow};
 
  private:
+  char* CopyText(std::string_view text);
   void AppendEmptyCells(int count);
   void ReplaceCurrentCell(std::string_view text);
+  void PackTexts();
+
+  TCellShared Shared{&CurCell, {}};
+  std::deque<TCellStore> Stores;
+  TTextArena Texts;
+  std::size_t ReplacedBytes = 0;
 };
 
 }  // namespace zendrik

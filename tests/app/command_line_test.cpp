@@ -157,7 +157,8 @@ TEST(CommandLine, RunningOutOfMemoryEndsWithTheMessageNotAnAbort) {
   const auto cells = directory / "zendrik_oom_cells.html";
   const auto oneLine = directory / "zendrik_oom_line.html";
   std::string manyCells;
-  for (int i = 0; i < 400000; ++i) manyCells += "<tr><td>x</td><td>y</td><td>z</td></tr>\n";
+  // Dense cells: the table needs about three times the page, more than the limit holds.
+  for (int i = 0; i < 600000; ++i) manyCells += "<tr><td>a<td>b<td>c<td>d<td>e<td>f<td>g<td>h\n";
   std::ofstream(cells) << manyCells;
   std::ofstream(oneLine) << std::string(40 << 20, 'a');
   testsupport::LoopbackHttpServer server;

@@ -77,5 +77,32 @@ TEST(CellTable, HoldsManyRowsAcrossGrowthSteps) {
   EXPECT_EQ(table.ReadCell(101, 1), "300");
 }
 
+TEST(CellTable, OverwritingCellsAgainAndAgainKeepsEveryTextAndTheCursor) {
+  TCellTable table;
+  for (int r = 1; r <= 50; ++r)
+    for (int c = 1; c <= 4; ++c)
+      table.WriteCell(r, c, "r" + std::to_string(r) + "c" + std::to_string(c));
+  // Enough replaced bytes that the table packs its texts anew, several times.
+  for (int i = 0; i < 200000; ++i) table.WriteCell(1 + i % 3, 2, std::string(1 + i % 50, 'v'));
+  EXPECT_STREQ(*table.CurCell, std::string(1 + 199999 % 50, 'v').c_str());
+  table.WriteCell(7, 3, "seven");
+  EXPECT_STREQ(*table.CurCell, "seven");
+  const TableRows rows = Contents(table);
+  EXPECT_EQ(rows[0][1], std::string(1 + 199998 % 50, 'v'));
+  EXPECT_EQ(rows[2][1], std::string(1 + 199997 % 50, 'v'));
+  EXPECT_EQ(rows[3][1], "r4c2");
+  EXPECT_EQ(rows[49][3], "r50c4");
+}
+
+TEST(CellTable, CellsAppendedToEarlierRowsStayInOrder) {
+  TCellTable table;
+  for (int r = 1; r <= 30; ++r) table.WriteCell(r, 1, std::to_string(r));
+  for (int c = 2; c <= 40; ++c)
+    for (int r = 1; r <= 30; ++r) table.WriteCell(r, c, std::to_string(r * 100 + c));
+  for (int r = 1; r <= 30; ++r)
+    for (int c = 2; c <= 40; ++c) ASSERT_EQ(table.ReadCell(r, c), std::to_string(r * 100 + c));
+  EXPECT_EQ(table.ReadCell(30, 1), "30");
+}
+
 }  // namespace
 }  // namespace zendrik
