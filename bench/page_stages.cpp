@@ -44,6 +44,12 @@ double MedianSeconds(Work&& work) {
   return times[times.size() / 2];
 }
 
+// Bytes allocated on the heap, including blocks that malloc maps on their own.
+std::size_t HeapBytes() {
+  const struct mallinfo2 info = mallinfo2();
+  return info.uordblks + info.hblkhd;
+}
+
 struct TTableSize {
   std::size_t Cells = 0;
   std::size_t TextBytes = 0;
@@ -83,9 +89,9 @@ int Extract(const char* path) {
     ExtractPage(page, table);
   });
   table.clearall();
-  const std::size_t before = mallinfo2().uordblks;
+  const std::size_t before = HeapBytes();
   ExtractPage(page, table);
-  const std::size_t heap = mallinfo2().uordblks - before;
+  const std::size_t heap = HeapBytes() - before;
   std::printf("seconds=%.6f mb_per_s=%.1f", seconds, page.size() / seconds / 1e6);
   PrintTableCost(table, heap);
   std::printf("\n");
@@ -111,14 +117,14 @@ int Csv(const char* path) {
 }
 
 int Cells(long count) {
-  const std::size_t before = mallinfo2().uordblks;
+  const std::size_t before = HeapBytes();
   TCellTable table;
   const std::string texts = "abcdefghijklmnop";
   for (long i = 0; i < count; ++i) {
     if (i % 10 == 0) table.AppendRow();
     table.AppendCell(std::string_view(texts).substr(0, 1 + i * 7 % 16));
   }
-  const std::size_t heap = mallinfo2().uordblks - before;
+  const std::size_t heap = HeapBytes() - before;
   std::printf("heap_bytes=%zu", heap);
   PrintTableCost(table, heap);
   std::printf("\n");

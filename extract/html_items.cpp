@@ -6,7 +6,7 @@
 namespace zendrik {
 
 void THTMLParam::ParseParam(std::string_view raw) {
-  ReplaceText(RawText, raw);
+  RawText = raw;
   std::string_view key = raw;
   std::string_view value;
   if (const auto equals = raw.find('='); equals != std::string_view::npos) {
@@ -15,21 +15,38 @@ void THTMLParam::ParseParam(std::string_view raw) {
   }
   if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
     value = value.substr(1, value.size() - 2);
-  ReplaceText(Value, value);
+  Value = value;
   AssignUpperCase(Key, key);
 }
 
+THTMLTag& THTMLTag::operator=(const THTMLTag& other) {
+  if (this != &other) {
+    ReplaceText(Owned, other.RawText);
+    ParseTag(Owned);
+  }
+  return *this;
+}
+
 void THTMLTag::ParseTag(std::string_view raw) {
-  ReplaceText(RawText, raw);
+  RawText = raw;
   const auto space = raw.find(' ');
   AssignUpperCase(Name, raw.substr(0, space));
-  Params.Clear();
-  if (space != std::string_view::npos) SplitParams(raw.substr(space + 1));
+  ParamList.Clear();
+  ParamsSplit = false;
+}
+
+const TReusableList<THTMLParam>& THTMLTag::Params() const {
+  if (!ParamsSplit) {
+    ParamsSplit = true;
+    if (const auto space = RawText.find(' '); space != std::string_view::npos)
+      SplitParams(RawText.substr(space + 1));
+  }
+  return ParamList;
 }
 
 // A parameter ends at a space outside double quotes; that one space is dropped, so runs of
 // spaces yield empty parameters, which are skipped.
-void THTMLTag::SplitParams(std::string_view rest) {
+void THTMLTag::SplitParams(std::string_view rest) const {
   std::size_t start = 0;
   bool inQuotes = false;
   std::size_t i = FindEither(rest, 0, ' ', '"');
@@ -40,7 +57,7 @@ void THTMLTag::SplitParams(std::string_view rest) {
       continue;
     }
     if (atEnd || !inQuotes) {
-      if (i > start) Params.Append().ParseParam(rest.substr(start, i - start));
+      if (i > start) ParamList.Append().ParseParam(rest.substr(start, i - start));
       if (atEnd) return;
       start = i + 1;
     }

@@ -94,14 +94,27 @@ void DecodeReferences(std::string_view text, std::string& out) {
   out.resize(length);
 }
 
+THTMLText& THTMLText::operator=(const THTMLText& other) {
+  if (this != &other) {
+    ReplaceText(Owned, other.RawText);
+    DecodeText(Owned);
+  }
+  return *this;
+}
+
 void THTMLText::DecodeText(std::string_view raw) {
-  ReplaceText(RawText, raw);
-  if (raw.find('&') == std::string_view::npos) {
-    FoldSpaces(raw, Text);  // nothing to decode: one pass instead of two
-    return;
+  RawText = raw;
+  switch (TextChanges(raw)) {
+    case TTextChanges::None: Text = raw; return;
+    case TTextChanges::Spaces:  // nothing to decode: one pass instead of two
+      FoldSpaces(raw, Folded);
+      Text = Folded;
+      return;
+    case TTextChanges::References: break;
   }
   FoldSpaces(raw, Folded);
-  DecodeReferences(Folded, Text);
+  DecodeReferences(Folded, Decoded);
+  Text = Decoded;
 }
 
 }  // namespace zendrik

@@ -20,10 +20,10 @@ void TPageWalk::OnTag(const THTMLTag& tag) {
     RowCounter = 1;
     Table.AppendRow();
   } else if (name == "A" || name == "AREA" || name == "LINK") {
-    for (const THTMLParam& param : tag.Params)
+    for (const THTMLParam& param : tag.Params())
       if (std::string_view(param.Key) == "HREF" && !param.Value.empty()) AddCell(param.Value);
   } else if (name == "IMG") {
-    for (const THTMLParam& param : tag.Params) {
+    for (const THTMLParam& param : tag.Params()) {
       const std::string_view key = param.Key;
       if (key == "DEST")
         AddCell(param.Value);

@@ -12,11 +12,12 @@ namespace {
 
 std::string TagToken(const THTMLTag& tag) {
   std::string token = "<" + tag.Name;
-  for (const THTMLParam& param : tag.Params) token += " [" + param.Key + "=" + param.Value + "]";
+  for (const THTMLParam& param : tag.Params())
+    token += " [" + param.Key + "=" + std::string(param.Value) + "]";
   return token + ">";
 }
 
-std::string TextToken(const THTMLText& text) { return "'" + text.Text + "'"; }
+std::string TextToken(const THTMLText& text) { return "'" + std::string(text.Text) + "'"; }
 
 // Collects the streamed items as tokens.
 class TokenSink : public THTMLItemSink {
@@ -108,11 +109,11 @@ TEST(HtmlTokenizer, TagKeepsRawTextAndParamsKeepTheirQuotes) {
   THTMLTag tag;
   tag.ParseTag("a href=\"x y\" name=\"\" Checked");
   EXPECT_EQ(tag.RawText, "a href=\"x y\" name=\"\" Checked");
-  ASSERT_EQ(tag.Params.size(), 3u);
-  EXPECT_EQ(tag.Params[0].RawText, "href=\"x y\"");
-  EXPECT_EQ(tag.Params[1].Value, "") << "a pair of quotes alone is removed";
-  EXPECT_EQ(tag.Params[2].Key, "CHECKED");
-  EXPECT_EQ(tag.Params[2].Value, "");
+  ASSERT_EQ(tag.Params().size(), 3u);
+  EXPECT_EQ(tag.Params()[0].RawText, "href=\"x y\"");
+  EXPECT_EQ(tag.Params()[1].Value, "") << "a pair of quotes alone is removed";
+  EXPECT_EQ(tag.Params()[2].Key, "CHECKED");
+  EXPECT_EQ(tag.Params()[2].Value, "");
 }
 
 TEST(HtmlTokenizer, ParamValueKeepsEverythingAfterTheFirstEquals) {
