@@ -58,18 +58,18 @@ inline std::size_t CopyRun(std::string_view text, std::size_t from, char first, 
   return pos - from;
 }
 
-/// What turning a raw text into its text must do (see THTMLText).
-enum class TTextChanges {
-  None,        // no line feed, no two spaces in a row and no '&': the text is the raw text
-  Spaces,      // line feeds or runs of spaces to fold, no references
-  References,  // an '&' to look at, perhaps also spaces to fold
+/// What turning a raw text into its text must do (see THTMLText): flags that may be combined.
+/// No flag: no line feed, no two spaces in a row and no '&', so the text is the raw text.
+enum TTextChanges : unsigned {
+  kFoldSpaces = 1,        // line feeds or runs of spaces to fold
+  kDecodeReferences = 2,  // an '&' to look at
 };
 
 /// Finds out what `text` needs in one pass, sixteen bytes at a time where the processor allows.
-inline TTextChanges TextChanges(std::string_view text) {
+inline unsigned TextChanges(std::string_view text) {
   const char* data = text.data();
   std::size_t pos = 0;
-  bool spaces = false;
+  unsigned changes = 0;
 #if defined(__SSE2__)
   const __m128i blanks = _mm_set1_epi8(' ');
   const __m128i feeds = _mm_set1_epi8('\n');
@@ -79,18 +79,19 @@ inline TTextChanges TextChanges(std::string_view text) {
   for (; pos + kScanWidth + 1 <= text.size(); pos += kScanWidth) {
     const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos));
     const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos + 1));
-    if (_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, ampersands)) != 0) return TTextChanges::References;
     const __m128i pairs =
         _mm_and_si128(_mm_cmpeq_epi8(chunk, blanks), _mm_cmpeq_epi8(after, blanks));
-    spaces |= _mm_movemask_epi8(_mm_or_si128(pairs, _mm_cmpeq_epi8(chunk, feeds))) != 0;
+    if (_mm_movemask_epi8(_mm_or_si128(pairs, _mm_cmpeq_epi8(chunk, feeds))) != 0)
+      changes |= kFoldSpaces;
+    if (_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, ampersands)) != 0) changes |= kDecodeReferences;
   }
 #endif
   for (; pos < text.size(); ++pos) {
-    if (data[pos] == '&') return TTextChanges::References;
-    spaces |=
-        data[pos] == '\n' || (data[pos] == ' ' && pos + 1 < text.size() && data[pos + 1] == ' ');
+    if (data[pos] == '&') changes |= kDecodeReferences;
+    if (data[pos] == '\n' || (data[pos] == ' ' && pos + 1 < text.size() && data[pos + 1] == ' '))
+      changes |= kFoldSpaces;
   }
-  return spaces ? TTextChanges::Spaces : TTextChanges::None;
+  return changes;
 }
 
 }  // namespace zendrik

@@ -29,8 +29,10 @@ THTMLTag& THTMLTag::operator=(const THTMLTag& other) {
 
 void THTMLTag::ParseTag(std::string_view raw) {
   RawText = raw;
-  const auto space = raw.find(' ');
-  AssignUpperCase(Name, raw.substr(0, space));
+  const std::string_view name = raw.substr(0, raw.find(' '));
+  // Written in place: names are short, and this runs for every tag of a page.
+  Name.resize(name.size());
+  for (std::size_t i = 0; i < name.size(); ++i) Name[i] = AsciiUpper(name[i]);
   ParamList.Clear();
   ParamsSplit = false;
 }

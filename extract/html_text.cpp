@@ -104,17 +104,16 @@ THTMLText& THTMLText::operator=(const THTMLText& other) {
 
 void THTMLText::DecodeText(std::string_view raw) {
   RawText = raw;
-  switch (TextChanges(raw)) {
-    case TTextChanges::None: Text = raw; return;
-    case TTextChanges::Spaces:  // nothing to decode: one pass instead of two
-      FoldSpaces(raw, Folded);
-      Text = Folded;
-      return;
-    case TTextChanges::References: break;
+  Text = raw;
+  const unsigned changes = TextChanges(raw);
+  if (changes & kFoldSpaces) {
+    FoldSpaces(Text, Folded);
+    Text = Folded;
   }
-  FoldSpaces(raw, Folded);
-  DecodeReferences(Folded, Decoded);
-  Text = Decoded;
+  if (changes & kDecodeReferences) {
+    DecodeReferences(Text, Decoded);
+    Text = Decoded;
+  }
 }
 
 }  // namespace zendrik

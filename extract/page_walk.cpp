@@ -8,35 +8,67 @@ void SplitLines(std::string_view body, std::vector<std::string>& lines) {
   ForEachLine(body, [&lines](std::string_view line) { lines.emplace_back(line); });
 }
 
+namespace {
+
+// The tags the walk acts on; every other name is `Other`.
+enum class TWalkTag { Other, Script, EndScript, Row, EndRow, Cell, EndCell, Link, Image };
+
+// Names are looked up by length first: most tags of a page are short, and most lengths have
+// one or two candidates.
+TWalkTag Classify(std::string_view name) {
+  switch (name.size()) {
+    case 1: return name == "A" ? TWalkTag::Link : TWalkTag::Other;
+    case 2:
+      if (name == "TR") return TWalkTag::Row;
+      return name == "TD" || name == "TH" ? TWalkTag::Cell : TWalkTag::Other;
+    case 3:
+      if (name == "/TR") return TWalkTag::EndRow;
+      if (name == "/TD" || name == "/TH") return TWalkTag::EndCell;
+      return name == "IMG" ? TWalkTag::Image : TWalkTag::Other;
+    case 4: return name == "AREA" || name == "LINK" ? TWalkTag::Link : TWalkTag::Other;
+    case 6: return name == "SCRIPT" ? TWalkTag::Script : TWalkTag::Other;
+    case 7: return name == "/SCRIPT" ? TWalkTag::EndScript : TWalkTag::Other;
+    default: return TWalkTag::Other;
+  }
+}
+
+}  // namespace
+
 void TPageWalk::OnTag(const THTMLTag& tag) {
-  const std::string_view name = tag.Name;  // views compare lengths before bytes
-  if (name == "SCRIPT")
+  const TWalkTag kind = Classify(tag.Name);
+  if (kind == TWalkTag::Script)
     InScript = true;
-  else if (name == "/SCRIPT")
+  else if (kind == TWalkTag::EndScript)
     InScript = false;
   if (InScript) return;
 
-  if (name == "TR") {
-    RowCounter = 1;
-    Table.AppendRow();
-  } else if (name == "A" || name == "AREA" || name == "LINK") {
-    for (const THTMLParam& param : tag.Params())
-      if (std::string_view(param.Key) == "HREF" && !param.Value.empty()) AddCell(param.Value);
-  } else if (name == "IMG") {
-    for (const THTMLParam& param : tag.Params()) {
-      const std::string_view key = param.Key;
-      if (key == "DEST")
-        AddCell(param.Value);
-      else if (key == "SRC" && !param.Value.empty())
-        AddCell(param.Value);
-    }
-  } else if (name == "/TR") {
-    RowCounter = 0;
-  } else if (name == "TD" || name == "TH") {
-    if (RowCounter > 0) ++RowCounter;
-    InCell = true;
-  } else if (name == "/TD" || name == "/TH") {
-    InCell = false;
+  switch (kind) {
+    case TWalkTag::Row:
+      RowCounter = 1;
+      Table.AppendRow();
+      break;
+    case TWalkTag::Link:
+      for (const THTMLParam& param : tag.Params())
+        if (std::string_view(param.Key) == "HREF" && !param.Value.empty()) AddCell(param.Value);
+      break;
+    case TWalkTag::Image:
+      for (const THTMLParam& param : tag.Params()) {
+        const std::string_view key = param.Key;
+        if (key == "DEST")
+          AddCell(param.Value);
+        else if (key == "SRC" && !param.Value.empty())
+          AddCell(param.Value);
+      }
+      break;
+    case TWalkTag::EndRow: RowCounter = 0; break;
+    case TWalkTag::Cell:
+      if (RowCounter > 0) ++RowCounter;
+      InCell = true;
+      break;
+    case TWalkTag::EndCell: InCell = false; break;
+    case TWalkTag::Script:
+    case TWalkTag::EndScript:
+    case TWalkTag::Other: break;
   }
 }
 
