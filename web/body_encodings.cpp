@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace zendrik {
 namespace {
@@ -28,9 +29,11 @@ class TInflater {
   z_stream Z{};
 };
 
-/// Inflates one zlib stream. The buffer starts at the input size rounded up to 256 bytes and
-/// doubles when full, so a highly compressed body costs a logarithmic number of copies.
-std::string InflateZlib(std::string_view input, std::size_t maxOutput) {
+// Runs one zlib stream through inflate, handing each piece of output to `take`. Fails when zlib
+// does, when the stream ends early or when the output would exceed `maxOutput` bytes. Returns
+// the size of the output.
+template <typename Take>
+std::size_t InflateZlib(std::string_view input, std::size_t maxOutput, Take&& take) {
   if (input.size() > UINT_MAX) {
     FailInflate("the compressed data is too large");
   }
@@ -38,25 +41,16 @@ std::string InflateZlib(std::string_view input, std::size_t maxOutput) {
   z_stream& z = inflater.Z;
   z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(input.data()));
   z.avail_in = static_cast<uInt>(input.size());
-
-  const std::size_t limit = maxOutput + 1;  // one byte more shows that the cap is exceeded
-  std::string output(std::min(((input.size() + 255) / 256) * 256, limit), '\0');
   for (;;) {
-    const std::size_t produced = z.total_out;
-    if (produced == output.size()) {
-      if (output.size() == limit) {
-        FailInflate("output exceeds the size cap");
-      }
-      output.resize(std::min(output.size() * 2, limit));
-    }
-    z.next_out = reinterpret_cast<Bytef*>(output.data() + produced);
-    z.avail_out = static_cast<uInt>(std::min<std::size_t>(output.size() - produced, UINT_MAX));
+    const auto [out, room] = take(static_cast<std::size_t>(z.total_out));
+    z.next_out = reinterpret_cast<Bytef*>(out);
+    z.avail_out = static_cast<uInt>(std::min<std::size_t>(room, UINT_MAX));
     const int rc = inflate(&z, Z_NO_FLUSH);
+    if (z.total_out > maxOutput) {
+      FailInflate("output exceeds the size cap");
+    }
     if (rc == Z_STREAM_END) {
-      if (z.total_out > maxOutput) {
-        FailInflate("output exceeds the size cap");
-      }
-      break;
+      return z.total_out;
     }
     if (rc == Z_BUF_ERROR) {  // no progress possible: the input is used up
       FailInflate("the compressed data ends early");
@@ -67,7 +61,22 @@ std::string InflateZlib(std::string_view input, std::size_t maxOutput) {
                                       : "zlib error");
     }
   }
-  output.resize(z.total_out);
+}
+
+// Inflates one zlib stream into a string sized once: a first pass through a small scratch
+// buffer finds the size (and every failure), the second writes the output in place. Memory
+// stays at the input plus the output, whatever the ratio, at the price of inflating twice.
+std::string InflateZlib(std::string_view input, std::size_t maxOutput) {
+  std::string scratch(std::size_t{64} << 10, '\0');
+  const std::size_t size = InflateZlib(input, maxOutput, [&](std::size_t) {
+    return std::pair{scratch.data(), scratch.size()};
+  });
+  // A byte of room beyond the output lets inflate reach the stream's end with room to spare.
+  std::string output(size + 1, '\0');
+  InflateZlib(input, size, [&](std::size_t produced) {
+    return std::pair{output.data() + produced, output.size() - produced};
+  });
+  output.resize(size);
   return output;
 }
 
