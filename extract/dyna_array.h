@@ -35,6 +35,7 @@ class TDynaArray {
   T* Add() {
     ++Count;
     Grow();
+    std::memset(static_cast<void*>(Data + Count - 1), 0, ElementSize);
     return Select(Count - 1);
   }
 
@@ -99,8 +100,9 @@ class TDynaArray {
     Capacity = static_cast<int>(required);
   }
 
-  // Resizes the block to `elements`, zero-filling the new part; realloc keeps the old contents
-  // and lets large blocks grow in place. A failure reports the size of the whole block.
+  // Resizes the block to `elements`; realloc keeps the old contents and lets large blocks grow
+  // in place. The new part is zeroed element by element as `Add` reaches it, so that room not
+  // yet used costs no memory pages. A failure reports the size of the whole block.
   void Commit(std::size_t elements, std::size_t blockBytes) {
     void* block = std::realloc(Data, elements * ElementSize);
     if (!block) {
@@ -108,7 +110,6 @@ class TDynaArray {
       FailAllocation(blockBytes);
     }
     Data = static_cast<T*>(block);
-    std::memset(Data + Allocated, 0, (elements - Allocated) * ElementSize);
     Allocated = static_cast<unsigned>(elements);
   }
 

@@ -8,7 +8,7 @@ namespace zendrik {
 void TCellTable::clearall() {
   Rows.Clear();
   CurCell = nullptr;
-  Stores.clear();
+  Stores.Clear();
   Shared.Slots.Clear();
   Texts.Clear();
   ReplacedBytes = 0;
@@ -16,12 +16,8 @@ void TCellTable::clearall() {
 
 void TCellTable::AppendRow() {
   // The store exists before its slot does, so that a failure leaves no empty slot behind.
-  try {
-    Stores.emplace_back(Shared);
-  } catch (const std::bad_alloc&) {
-    FailAllocation(sizeof(TCellStore));
-  }
-  *Rows.Add() = &Stores.back();
+  TCellStore* row = Stores.Make();
+  *Rows.Add() = row;
 }
 
 // A cell never contains a NUL, so one in the text ends it.

@@ -4,7 +4,6 @@
 #include "extract/dyna_array.h"
 #include "extract/text_arena.h"
 
-#include <deque>
 #include <string_view>
 
 namespace zendrik {
@@ -57,7 +56,7 @@ class TCellTable {
   void PackTexts();
 
   TCellShared Shared{&CurCell, {}};
-  std::deque<TCellStore> Stores;
+  TStorePool Stores{Shared};
   TTextArena Texts;
   std::size_t ReplacedBytes = 0;
 };
