@@ -116,6 +116,34 @@ TEST(HtmlTokenizer, TagKeepsRawTextAndParamsKeepTheirQuotes) {
   EXPECT_EQ(tag.Params()[2].Value, "");
 }
 
+TEST(HtmlTokenizer, CopiedItemsKeepTheirTextsAfterTheSourceIsGone) {
+  std::vector<THTMLItem> items;
+  {
+    std::string source = "a href=\"x\" Img";
+    THTMLTag tag;
+    tag.ParseTag(source);
+    items.emplace_back(tag);
+    std::string text = "AT&amp;T  and  more";
+    THTMLText decoded;
+    decoded.DecodeText(text);
+    items.emplace_back(decoded);
+    std::string plain = "plain words";
+    decoded.DecodeText(plain);
+    items.emplace_back(decoded);
+    source.assign(source.size(), '#');
+    text.assign(text.size(), '#');
+    plain.assign(plain.size(), '#');
+  }
+  items.reserve(100);  // moves the items
+  const auto& tag = std::get<THTMLTag>(items[0]);
+  EXPECT_EQ(tag.RawText, "a href=\"x\" Img");
+  ASSERT_EQ(tag.Params().size(), 2u);
+  EXPECT_EQ(tag.Params()[0].Value, "x");
+  EXPECT_EQ(std::get<THTMLText>(items[1]).Text, "AT&T and more");
+  EXPECT_EQ(std::get<THTMLText>(items[2]).Text, "plain words");
+  EXPECT_EQ(std::get<THTMLText>(items[2]).RawText, "plain words");
+}
+
 TEST(HtmlTokenizer, ParamValueKeepsEverythingAfterTheFirstEquals) {
   THTMLParam param;
   param.ParseParam("href=\"a=b\"c\"");
