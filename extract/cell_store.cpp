@@ -1,6 +1,7 @@
 #include "extract/cell_store.h"
 
 #include "extract/allocation_report.h"
+#include "extract/block_pages.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -17,6 +18,7 @@ char** TSlotPool::Take(std::size_t room) {
     const std::size_t size = std::max(wanted, NextBlock);
     std::unique_ptr<char*[]> block(new (std::nothrow) char*[size]);
     if (!block) FailAllocation(size * sizeof(char*));
+    if (size >= kLargestBlock) PrefaultBlock(block.get(), size * sizeof(char*));
     Blocks.push_back(std::move(block));
     Top = Blocks.back().get();
     Limit = Top + size;
@@ -78,6 +80,8 @@ TCellStore* TStorePool::Make() {
     void* block = std::aligned_alloc(kBlockBytes, kBlockBytes);
     if (!block) FailAllocation(kBlockBytes);
     Blocks.emplace_back(block);
+    // From the second block on the table is large: the pages are taken in one go.
+    if (Blocks.size() > 1) PrefaultBlock(block, kBlockBytes);
     *static_cast<TCellShared**>(block) = &Shared;
     // The stores begin after the address of the shared part, at the store size.
     Top = reinterpret_cast<TCellStore*>(static_cast<char*>(block) + sizeof(TCellStore));

@@ -1,6 +1,7 @@
 #include "extract/text_arena.h"
 
 #include "extract/allocation_report.h"
+#include "extract/block_pages.h"
 
 #include <algorithm>
 #include <cstring>
@@ -44,6 +45,7 @@ char* TTextArena::Room(std::size_t bytes) {
     Blocks.insert(Blocks.empty() ? Blocks.end() : Blocks.end() - 1, std::move(block));
     return room;
   }
+  if (size == kLargestBlock) PrefaultBlock(room, size);
   Blocks.push_back(std::move(block));
   Top = room + bytes;
   Limit = room + size;
