@@ -31,7 +31,30 @@ std::string ReadFileBytes(const std::string& path, std::string& bytes, std::size
     ::close(fd);
     return std::strerror(EFBIG);
   }
-  if (info.st_size > 0) bytes.reserve(static_cast<std::size_t>(info.st_size));
+  // A regular file is read straight into the string, sized once; what it holds beyond its
+  // announced size (a growing file, a device) comes in chunks after that.
+  if (info.st_size > 0) {
+    bytes.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+      const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+      if (got == 0) break;
+      if (got < 0) {
+        if (errno == EINTR) continue;
+        const int error = errno;
+        ::close(fd);
+        bytes.clear();
+        return std::strerror(error);
+      }
+      filled += static_cast<std::size_t>(got);
+    }
+    const bool shrank = filled < bytes.size();
+    bytes.resize(filled);
+    if (shrank) {
+      ::close(fd);
+      return {};
+    }
+  }
   char chunk[1 << 16];
   for (;;) {
     const ssize_t got = ::read(fd, chunk, sizeof chunk);

@@ -3,6 +3,8 @@
 #include "base/ascii.h"
 #include "extract/byte_scan.h"
 
+#include <algorithm>
+
 namespace zendrik {
 
 void THTMLParam::ParseParam(std::string_view raw) {
@@ -29,10 +31,21 @@ THTMLTag& THTMLTag::operator=(const THTMLTag& other) {
 
 void THTMLTag::ParseTag(std::string_view raw) {
   RawText = raw;
-  const std::string_view name = raw.substr(0, raw.find(' '));
-  // Written in place: names are short, and this runs for every tag of a page.
-  Name.resize(name.size());
-  for (std::size_t i = 0; i < name.size(); ++i) Name[i] = AsciiUpper(name[i]);
+  // Names are short, and this runs for every tag of a page: the name's end is looked for
+  // while it is upper-cased in place, and only a long one is searched for in bulk.
+  constexpr std::size_t kShortName = 16;
+  Name.resize(std::min(raw.size(), kShortName));
+  std::size_t length = 0;
+  while (length < Name.size() && raw[length] != ' ') {
+    Name[length] = AsciiUpper(raw[length]);
+    ++length;
+  }
+  if (length == kShortName) {
+    length = std::min(raw.find(' '), raw.size());
+    Name.resize(length);
+    for (std::size_t i = kShortName; i < length; ++i) Name[i] = AsciiUpper(raw[i]);
+  }
+  Name.resize(length);
   ParamList.Clear();
   ParamsSplit = false;
 }

@@ -144,6 +144,20 @@ TEST(HtmlTokenizer, CopiedItemsKeepTheirTextsAfterTheSourceIsGone) {
   EXPECT_EQ(std::get<THTMLText>(items[2]).RawText, "plain words");
 }
 
+TEST(HtmlTokenizer, NamesOfAnyLengthAreUpperCasedUpToTheFirstSpace) {
+  THTMLTag tag;
+  for (std::size_t length : {0, 1, 15, 16, 17, 40}) {
+    const std::string name(length, 'q');
+    const std::string upper(length, 'Q');
+    tag.ParseTag(name);
+    EXPECT_EQ(tag.Name, upper) << length;
+    tag.ParseTag(name + " x=1");
+    EXPECT_EQ(tag.Name, upper) << length << " with a parameter";
+    ASSERT_EQ(tag.Params().size(), 1u);
+    EXPECT_EQ(tag.Params()[0].Key, "X");
+  }
+}
+
 TEST(HtmlTokenizer, ParamValueKeepsEverythingAfterTheFirstEquals) {
   THTMLParam param;
   param.ParseParam("href=\"a=b\"c\"");
