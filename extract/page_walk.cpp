@@ -76,10 +76,21 @@ void TPageWalk::OnText(const THTMLText& text) {
   if (!InScript) AddCell(text.Text);
 }
 
+namespace {
+
+// Texts outside rows are short, and this runs for each: a plain loop beats a search call.
+bool IsSpacesAndTabs(std::string_view text) {
+  for (char c : text)
+    if (c != ' ' && c != '\t') return false;
+  return true;
+}
+
+}  // namespace
+
 void TPageWalk::AddCell(std::string_view text) {
   if (InCell && RowCounter >= 2) {
     Table.AppendCell(text);
-  } else if (RowCounter == 0 && text.find_first_not_of(" \t") != std::string_view::npos) {
+  } else if (RowCounter == 0 && !IsSpacesAndTabs(text)) {
     Table.AppendRow();
     Table.AppendCell(text);
   }

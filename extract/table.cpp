@@ -20,11 +20,19 @@ void TCellTable::AppendRow() {
   *Rows.Add() = row;
 }
 
-// A cell never contains a NUL, so one in the text ends it.
+// A cell never contains a NUL, so one in the text ends it. Most cells are short: they are
+// looked at byte by byte, longer ones searched in bulk.
 char* TCellTable::CopyText(std::string_view text) {
-  if (const void* nul = text.empty() ? nullptr : std::memchr(text.data(), '\0', text.size()))
-    text = text.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - text.data()));
-  return Texts.Copy(text);
+  constexpr std::size_t kShortText = 16;
+  std::size_t length = 0;
+  if (text.size() <= kShortText) {
+    while (length < text.size() && text[length] != '\0') ++length;
+  } else if (const void* nul = std::memchr(text.data(), '\0', text.size())) {
+    length = static_cast<std::size_t>(static_cast<const char*>(nul) - text.data());
+  } else {
+    length = text.size();
+  }
+  return Texts.Copy(text.substr(0, length));
 }
 
 void TCellTable::AppendCell(std::string_view text) {
