@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "base/system_name.h"
+#include "extract/block_pages.h"
 
 namespace zendrik {
 
@@ -34,6 +35,9 @@ std::string ReadFileBytes(const std::string& path, std::string& bytes, std::size
   // A regular file is read straight into the string, sized once; what it holds beyond its
   // announced size (a growing file, a device) comes in chunks after that.
   if (info.st_size > 0) {
+    // A large page's memory is taken in one call rather than a fault per page.
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    PrefaultBlock(bytes.data(), bytes.capacity());
     bytes.resize(static_cast<std::size_t>(info.st_size));
     std::size_t filled = 0;
     while (filled < bytes.size()) {
