@@ -6,7 +6,7 @@ WERROR ?= OFF
 # ccache, when installed, lets rebuilds and parallel checkouts reuse compiled objects.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps configure build run test bench sanitize format format-check clean package
+.PHONY: all deps configure build run test bench sanitize sanitize-build fuzz fuzz-ci format format-check clean package
 
 all: build
 
@@ -34,12 +34,30 @@ test: build
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
 
-# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/.
-sanitize: deps
-	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZENDRIK_BUILD_BENCH=OFF \
-	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer" >/dev/null
-	@cmake --build build-asan -j $(JOBS)
-	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+# The sanitized tree, $(SANITIZE_DIR): clang with AddressSanitizer and UndefinedBehaviorSanitizer
+# (any report ends the program), the whole suite and the fuzz targets, benchmarks left out.
+SANITIZE_DIR ?= build-sanitize
+# Leaks are checked in every test program, the window's included: Qt leaks nothing they see.
+SANITIZE_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+sanitize-build: deps
+	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -gline-tables-only" -DCMAKE_CXX_COMPILER=clang++-14 \
+	  -DZENDRIK_SANITIZE=ON -DZENDRIK_BUILD_BENCH=OFF -DZENDRIK_WERROR=$(WERROR) $(LAUNCHER) >/dev/null
+	@$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
+
+# The whole suite under the sanitizers, with no report allowed.
+sanitize: sanitize-build
+	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every fuzz target for FUZZ_SECONDS each (the corpus grows in $(SANITIZE_DIR)/fuzz); fuzz-ci runs
+# each one briefly, about a minute in all.
+FUZZ_SECONDS ?= 300
+fuzz: sanitize-build
+	@$(SANITIZE_ENV) tools/run-fuzzers $(SANITIZE_DIR) $(FUZZ_SECONDS)
+
+fuzz-ci: sanitize-build
+	@$(SANITIZE_ENV) tools/run-fuzzers $(SANITIZE_DIR) 10
 
 # Every workload beside its peers as one table (bench/README.md says what each one means); the
 # Google Benchmark programs in $(BUILD_DIR)/bench/ run on their own.
@@ -54,4 +72,4 @@ format-check:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

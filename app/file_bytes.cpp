@@ -1,11 +1,13 @@
 #include "app/file_bytes.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <string>
 
 #include "base/system_name.h"
 #include "extract/block_pages.h"
@@ -16,11 +18,27 @@ namespace {
 
 constexpr const char* kNulInName = "the name holds a NUL byte";
 
+/// Waits until `fd` has bytes (or its end) to read; false when nothing came for `seconds`.
+bool AwaitBytes(int fd, int seconds) {
+  pollfd watched{fd, POLLIN, 0};
+  for (;;) {
+    const int ready = ::poll(&watched, 1, seconds * 1000);
+    if (ready >= 0) return ready > 0;
+    if (errno != EINTR) return true;  // the read that follows reports the error
+  }
+}
+
+std::string QuietFor(int seconds) {
+  return "Nothing arrived for " + std::to_string(seconds) + " seconds";
+}
+
 }  // namespace
 
-std::string ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes) {
+std::string ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes,
+                          int quietSeconds) {
   if (!IsSystemName(path)) return kNulInName;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK, opening a FIFO waits for a writer, with no end if none ever comes.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return std::strerror(errno);
   struct stat info {};
   if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
@@ -59,12 +77,18 @@ std::string ReadFileBytes(const std::string& path, std::string& bytes, std::size
       return {};
     }
   }
+  const bool regular = S_ISREG(info.st_mode);
   char chunk[1 << 16];
   for (;;) {
+    if (!regular && !AwaitBytes(fd, quietSeconds)) {
+      ::close(fd);
+      bytes.clear();
+      return QuietFor(quietSeconds);
+    }
     const ssize_t got = ::read(fd, chunk, sizeof chunk);
     if (got == 0) break;
     if (got < 0) {
-      if (errno == EINTR) continue;
+      if (errno == EINTR || errno == EAGAIN) continue;
       const int error = errno;
       ::close(fd);
       return std::strerror(error);

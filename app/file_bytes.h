@@ -8,11 +8,17 @@
 
 namespace zendrik {
 
+/// How long a read from a FIFO, a pipe or a device waits for its next bytes: a FIFO that no
+/// program writes would otherwise hold the reader forever.
+inline constexpr int kQuietReadSeconds = 60;
+
 /// Reads a whole file as bytes, at most `maxBytes` of them. Returns an empty string on success,
-/// otherwise the reason (the system's error text; "File too large" beyond `maxBytes`). A name
-/// holding a NUL byte names no file.
+/// otherwise the reason (the system's error text; "File too large" beyond `maxBytes`; "Nothing
+/// arrived for N seconds" when a file other than a regular one gives nothing for
+/// `quietSeconds`). A name holding a NUL byte names no file.
 std::string ReadFileBytes(const std::string& path, std::string& bytes,
-                          std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+                          std::size_t maxBytes = std::numeric_limits<std::size_t>::max(),
+                          int quietSeconds = kQuietReadSeconds);
 
 /// Takes one chunk of a file's bytes; false stops the writing (errno tells why).
 using TChunkWriter = std::function<bool(std::string_view chunk)>;

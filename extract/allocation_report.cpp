@@ -1,5 +1,7 @@
 #include "extract/allocation_report.h"
 
+#include "base/sanitizer.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -61,7 +63,7 @@ std::size_t LastFailedAllocationSize() noexcept { return lastFailedSize; }
 // The array and nothrow forms of the standard library call this one; the default operator
 // delete frees what malloc gave. Under AddressSanitizer its own operator new stays, so that it
 // can pair allocations with their release (the size is then not noted).
-#ifndef __SANITIZE_ADDRESS__
+#if !ZENDRIK_ADDRESS_SANITIZER
 void* operator new(std::size_t size) {
   for (;;) {
     if (void* block = std::malloc(size == 0 ? 1 : size)) return block;

@@ -55,6 +55,11 @@ class TConcurrentTransfers {
       done(finished);
       return;
     }
+    if (std::string problem = LocalFileProblem(url.get()); !problem.empty()) {
+      TFinishedTransfer finished{index, TTransferEnd::NotOpened, std::move(problem), nullptr};
+      done(finished);
+      return;
+    }
     auto transfer = std::make_unique<TRunningTransfer>(index, address, std::move(url), Limits);
     if (!transfer->Curl) throw EIEHTTPError("TIE: libcurl could not create a transfer");
     ConfigureTransfer(transfer->Curl.get(), transfer->Url.get(), transfer->State,

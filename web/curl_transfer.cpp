@@ -54,6 +54,9 @@ TTransferResult RunTransfer(const std::string& address, const TTransferLimits& l
   if (!url) {
     return {TTransferEnd::NotOpened, curl_easy_strerror(CURLE_UNSUPPORTED_PROTOCOL)};
   }
+  if (std::string problem = LocalFileProblem(url.get()); !problem.empty()) {
+    return {TTransferEnd::NotOpened, std::move(problem)};
+  }
   std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), &curl_easy_cleanup);
   if (!curl) {
     throw EIEHTTPError("TIE: libcurl could not create a transfer");

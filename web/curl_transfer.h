@@ -15,6 +15,8 @@ struct TTransferLimits {
   long ConnectTimeoutSeconds = 30;
   /// A transfer that receives nothing for this long is aborted.
   long StallSeconds = 60;
+  /// A transfer still running after this long is aborted, however steadily bytes arrive.
+  long TotalSeconds = 600;
   /// Largest body accepted, counted after any transfer decoding.
   std::size_t MaxBodyBytes = kMaxBodyBytes;
   /// The longest time between two calls of the wait handler while the transfer runs.
@@ -51,10 +53,11 @@ struct TTransferResult {
 /// every wait.
 ///
 /// Returns NotOpened and its reason, with nothing appended, when the address cannot be opened
-/// (bad or missing scheme, a NUL byte, unknown host, refused connection, no response, a header
-/// too large, too many redirects). Throws EIEHTTPError when the transfer fails after the
-/// address was opened (broken off, stalled, over the size cap, undecodable transfer encoding),
-/// and rethrows whatever `afterChunk` or `whileWaiting` throws.
+/// (bad or missing scheme, a NUL byte, a local file that is not a regular file, unknown host,
+/// refused connection, no response, a header too large, too many redirects, over the time
+/// limit). Throws EIEHTTPError when the transfer fails after the address was opened (broken
+/// off, stalled, over the time limit, over the size cap, undecodable transfer encoding), and
+/// rethrows whatever `afterChunk` or `whileWaiting` throws.
 TTransferResult RunTransfer(const std::string& address, const TTransferLimits& limits,
                             TMemoryStream& body, const TChunkHandler& afterChunk,
                             const TWaitHandler& whileWaiting = {});

@@ -2,6 +2,8 @@
 
 #include "base/ascii.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <mutex>
 #include <string_view>
@@ -84,12 +86,17 @@ std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* user) 
   return n;
 }
 
-/// Called by libcurl about once a second even while nothing arrives: aborts a stalled transfer.
+/// Called by libcurl about once a second even while nothing arrives: aborts a stalled transfer
+/// and one that has run too long.
 int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
   auto& state = *static_cast<TTransferState*>(user);
-  if (std::chrono::steady_clock::now() - state.LastData >=
-      std::chrono::seconds(state.Limits.StallSeconds)) {
+  const auto now = std::chrono::steady_clock::now();
+  if (now - state.LastData >= std::chrono::seconds(state.Limits.StallSeconds)) {
     state.Stalled = true;
+    return 1;
+  }
+  if (now - state.Started >= std::chrono::seconds(state.Limits.TotalSeconds)) {
+    state.TooLong = true;
     return 1;
   }
   return 0;
@@ -98,6 +105,9 @@ int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
 std::string NotOpenedReason(const TTransferState& state, CURLcode code, const char* errorText) {
   if (state.Stalled) {
     return "no response for " + std::to_string(state.Limits.StallSeconds) + " seconds";
+  }
+  if (state.TooLong) {
+    return "no complete response within " + std::to_string(state.Limits.TotalSeconds) + " seconds";
   }
   return *errorText ? errorText : curl_easy_strerror(code);
 }
@@ -111,6 +121,10 @@ std::string NotOpenedReason(const TTransferState& state, CURLcode code, const ch
   if (state.Stalled) {
     throw EIEHTTPError("TIE: no data from " + address + " for " +
                        std::to_string(state.Limits.StallSeconds) + " seconds");
+  }
+  if (state.TooLong) {
+    throw EIEHTTPError("TIE: retrieving " + address + " took longer than the limit of " +
+                       std::to_string(state.Limits.TotalSeconds) + " seconds");
   }
   throw EIEHTTPError("TIE: retrieving " + address +
                      " broke off: " + (*errorText ? errorText : curl_easy_strerror(code)));
@@ -136,6 +150,21 @@ TCurlUrl ParseOpenableAddress(const std::string& address) {
   const bool openable = name == "http" || name == "https" || name == "file";
   curl_free(scheme);
   return openable ? std::move(url) : TCurlUrl(nullptr, &curl_url_cleanup);
+}
+
+std::string LocalFileProblem(CURLU* address) {
+  char* scheme = nullptr;
+  if (curl_url_get(address, CURLUPART_SCHEME, &scheme, 0) != CURLUE_OK) return {};
+  const bool local = std::string_view(scheme) == "file";
+  curl_free(scheme);
+  char* path = nullptr;
+  if (!local || curl_url_get(address, CURLUPART_PATH, &path, CURLU_URLDECODE) != CURLUE_OK) {
+    return {};
+  }
+  struct stat info {};
+  const bool irregular = ::stat(path, &info) == 0 && !S_ISREG(info.st_mode);
+  curl_free(path);
+  return irregular ? "not a regular file" : std::string();
 }
 
 void ConfigureTransfer(CURL* curl, CURLU* address, TTransferState& state, char* errorText) {

@@ -25,6 +25,11 @@ using TCurlUrl = std::unique_ptr<CURLU, void (*)(CURLU*)>;
 /// not opened. Spaces and bytes outside ASCII are percent-encoded, as browsers send them.
 TCurlUrl ParseOpenableAddress(const std::string& address);
 
+/// Why a parsed address is not to be opened although its scheme is: a `file://` address of
+/// something that is not a regular file (a FIFO or a device would hold the transfer, which
+/// cannot be stopped while it waits, forever). Empty when it may be opened.
+std::string LocalFileProblem(CURLU* address);
+
 /// State shared with libcurl's callbacks during one transfer.
 struct TTransferState {
   TTransferState(const TTransferLimits& limits, TMemoryStream& body,
@@ -36,7 +41,8 @@ struct TTransferState {
   const TChunkHandler& AfterChunk;
   CURL* Curl;
   std::size_t Received = 0;
-  std::chrono::steady_clock::time_point LastData = std::chrono::steady_clock::now();
+  std::chrono::steady_clock::time_point Started = std::chrono::steady_clock::now();
+  std::chrono::steady_clock::time_point LastData = Started;
   int Status = 0;
   bool HasLocation = false;
   bool TransferEncoded = false;  // Content-Encoding: the announced length is not the body's
@@ -44,6 +50,7 @@ struct TTransferState {
   bool Opened = false;
   bool OverCap = false;
   bool Stalled = false;
+  bool TooLong = false;
   std::exception_ptr CallbackError;
 };
 

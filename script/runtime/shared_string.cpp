@@ -1,13 +1,13 @@
 #include "script/runtime/shared_string.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
-#include <stdexcept>
 
 namespace zendrik {
 
 TCtxString::Rep* TCtxString::Allocate(std::size_t size, std::size_t capacity) {
-  if (capacity > (std::size_t{1} << 40)) throw std::length_error("String too long");
+  if (capacity > kMaxStringBytes) throw std::bad_alloc();
   void* raw = ::operator new(sizeof(Rep) + capacity + 1);
   Rep* rep = new (raw) Rep{1, size, capacity};
   rep->bytes()[size] = '\0';
@@ -77,8 +77,8 @@ void TCtxString::Append(std::string_view tail) {
     rep_->bytes()[size] = '\0';
     return;
   }
-  // Grow geometrically so that appending in a loop stays linear.
-  Rep* grown = Allocate(size, size + size / 2);
+  // Grow geometrically so that appending in a loop stays linear, never past the longest string.
+  Rep* grown = Allocate(size, std::max(size, std::min(size + size / 2, kMaxStringBytes)));
   if (rep_) std::memcpy(grown->bytes(), rep_->bytes(), rep_->size);
   std::memcpy(grown->bytes() + this->size(), tail.data(), tail.size());
   Release(rep_);

@@ -6,6 +6,11 @@
 
 namespace zendrik {
 
+/// The longest string a script value holds: 1 GiB, room for the largest page body. A longer one
+/// is refused as memory that is not there (std::bad_alloc, which a script sees as "Out of
+/// memory"), so that a runaway script cannot take all of the machine's memory.
+inline constexpr std::size_t kMaxStringBytes = std::size_t{1} << 30;
+
 /// An 8-bit string whose buffer is shared by reference count and copied only when written.
 /// Copying and destroying never allocate; the empty string owns no buffer. Single-threaded:
 /// the count is a plain integer, as the script engine runs on one thread.

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <limits>
 #include <memory>
+#include <new>
 #include <utility>
 
 #include "script/runtime/automation.h"
@@ -176,6 +177,7 @@ std::size_t ElementCount(const std::vector<TCtxArrayBounds>& bounds) {
     count *= length;
     if (count > std::numeric_limits<std::int32_t>::max()) RaiseCreateError();
   }
+  if (static_cast<std::size_t>(count) > kMaxArrayElements) throw std::bad_alloc();
   return static_cast<std::size_t>(count);
 }
 
@@ -188,6 +190,7 @@ TCtxArray::TCtxArray(std::int32_t low, std::vector<TCtxValue> elements)
     : elements_(std::move(elements)) {
   const std::int64_t high = std::int64_t{low} + static_cast<std::int64_t>(elements_.size()) - 1;
   if (high > std::numeric_limits<std::int32_t>::max()) RaiseCreateError();
+  if (elements_.size() > kMaxArrayElements) throw std::bad_alloc();
   bounds_.push_back({low, static_cast<std::int32_t>(high)});
 }
 

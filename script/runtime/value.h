@@ -273,14 +273,18 @@ struct TCtxArrayBounds {
   std::int32_t Length() const noexcept { return High - Low + 1; }
 };
 
+/// The most elements a variant array holds: 2^25 (half a GiB of values). A larger array is
+/// refused as memory that is not there (std::bad_alloc, "Out of memory" to a script).
+inline constexpr std::size_t kMaxArrayElements = std::size_t{1} << 25;
+
 /// A variant array: bounds per dimension and the elements in row-major order, all Unassigned
 /// at creation. A value, not a reference: copying copies every element.
 class TCtxArray {
  public:
   /// Raises "Error creating variant or safe array" when a dimension has High < Low - 1 or the
-  /// element count does not fit in 32 bits.
+  /// element count does not fit in 32 bits, std::bad_alloc beyond kMaxArrayElements.
   explicit TCtxArray(std::vector<TCtxArrayBounds> bounds);
-  /// One dimension from `low` to low + elements.size() - 1 holding `elements`.
+  /// One dimension from `low` to low + elements.size() - 1 holding `elements`; the same errors.
   TCtxArray(std::int32_t low, std::vector<TCtxValue> elements);
 
   int DimensionCount() const noexcept { return static_cast<int>(bounds_.size()); }

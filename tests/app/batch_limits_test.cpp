@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/sanitizer.h"
 #include "tests/app/headless_program.h"
 
 namespace zendrik {
@@ -14,7 +15,7 @@ class BatchLimits : public testsupport::HeadlessProgram {
  protected:
   void SetUp() override {
     HeadlessProgram::SetUp();
-#ifdef __SANITIZE_ADDRESS__
+#if ZENDRIK_ADDRESS_SANITIZER
     GTEST_SKIP() << "AddressSanitizer's shadow memory does not fit under a data limit";
 #endif
   }
@@ -44,12 +45,18 @@ begin
   except
     writeln('array: ', exception);
   end;
+  try
+    SetLength(@s, 2147483647);
+  except
+    writeln('length: ', exception);
+  end;
   writeln('went on');
 end;
 )");
   const testsupport::ChildResult run = RunWithLittleMemory(script);
   EXPECT_EQ(run.ExitStatus, 0) << run.Err;
-  EXPECT_EQ(run.Out, "string: Out of memory\narray: Out of memory\nwent on\n");
+  EXPECT_EQ(run.Out,
+            "string: Out of memory\narray: Out of memory\nlength: String too long\nwent on\n");
 }
 
 TEST_F(BatchLimits, MemoryThatRunsOutWhereNoBlockHandlesItEndsTheRunWithItsMessage) {

@@ -1,15 +1,20 @@
 #include "app/command_line.h"
 
 #include "app/file_bytes.h"
+#include "base/sanitizer.h"
 #include "extract/address_resolution.h"
 #include "tests/support/child_process.h"
 #include "tests/support/loopback_http_server.h"
+#include "tests/support/private_devices.h"
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 namespace zendrik {
@@ -75,10 +80,20 @@ TEST(CommandLine, ExtractToAFileWritesNothingOnStandardOutput) {
 }
 
 TEST(CommandLine, ExtractToAFullDeviceFailsWithStatusOne) {
-  Outcome run = RunWith({"--extract", ZENDRIK_TEST_DATA "/pages/worked.html", "-o", "/dev/full"});
+  const auto directory =
+      std::filesystem::temp_directory_path() / ("zendrik_cli_full_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(directory);
+  const std::optional<std::filesystem::path> full = testsupport::MakeFullDevice(directory);
+  if (!full) {
+    std::filesystem::remove_all(directory);
+    GTEST_SKIP() << "this process may not make device files";
+  }
+  Outcome run =
+      RunWith({"--extract", ZENDRIK_TEST_DATA "/pages/worked.html", "-o", full->string()});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "zendrik: Cannot write \"/dev/full\": No space left on device\n");
-  EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+  EXPECT_EQ(run.err, "zendrik: Cannot write \"" + full->string() + "\": No space left on device\n");
+  EXPECT_TRUE(std::filesystem::is_character_file(*full));
+  std::filesystem::remove_all(directory);
 }
 
 TEST(CommandLine, UnreadableFileGivesOneLineNamingFileAndReason) {
@@ -150,7 +165,7 @@ TEST(CommandLine, LocalFilesHaveTheSizeCapOfAWebPage) {
 // The program with a small data limit: running out of memory ends the extraction with the
 // allocation message and status 1, whether the table or the tokenizer runs out, never an abort.
 TEST(CommandLine, RunningOutOfMemoryEndsWithTheMessageNotAnAbort) {
-#ifdef __SANITIZE_ADDRESS__
+#if ZENDRIK_ADDRESS_SANITIZER
   GTEST_SKIP() << "AddressSanitizer's shadow memory does not fit under a data limit";
 #endif
   const auto directory = std::filesystem::temp_directory_path();

@@ -1,15 +1,19 @@
 #include "app/csv_export.h"
 
 #include "app/file_bytes.h"
+#include "tests/support/private_devices.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <optional>
 
 namespace zendrik {
 namespace {
@@ -141,15 +145,43 @@ TEST_F(CsvExport, AFifoIsWrittenInPlaceAndStaysAFifo) {
 }
 
 TEST_F(CsvExport, ADeviceIsWrittenInPlaceAndAFailedWriteIsAnError) {
+  const std::optional<fs::path> null = testsupport::MakeNullDevice(directory);
+  const std::optional<fs::path> full = testsupport::MakeFullDevice(directory);
+  if (!null || !full) GTEST_SKIP() << "this process may not make device files";
   TCellTable table;
   AddRow(table, {"x"});
-  EXPECT_TRUE(SaveTable(table, "/dev/null"));
-  EXPECT_TRUE(fs::is_character_file("/dev/null"));
-  const SaveResult full = SaveTable(table, "/dev/full");
-  EXPECT_FALSE(full);
-  EXPECT_NE(full.Error.find("/dev/full"), std::string::npos);
-  EXPECT_NE(full.Error.find("No space left on device"), std::string::npos);
-  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  EXPECT_TRUE(SaveTable(table, null->string()));
+  EXPECT_TRUE(fs::is_character_file(*null));
+  const SaveResult onFull = SaveTable(table, full->string());
+  EXPECT_FALSE(onFull);
+  EXPECT_EQ(onFull.Error, "Cannot write \"" + full->string() + "\": No space left on device");
+  EXPECT_TRUE(fs::is_character_file(*full));
+}
+
+TEST_F(CsvExport, SavingIntoAReadOnlyFolderFailsAndKeepsTheEarlierFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not hold for the superuser";
+  const fs::path earlier = directory / "earlier.csv";
+  std::ofstream(earlier) << "old contents";
+  fs::permissions(directory, fs::perms::owner_read | fs::perms::owner_exec);
+  TCellTable table;
+  AddRow(table, {"new"});
+  const SaveResult result = SaveTable(table, earlier.string());
+  fs::permissions(directory, fs::perms::owner_all);
+  EXPECT_FALSE(result);
+  EXPECT_EQ(result.Error, "Cannot create \"" + earlier.string() + "\": Permission denied");
+  std::string bytes;
+  ReadFileBytes(earlier.string(), bytes);
+  EXPECT_EQ(bytes, "old contents");
+}
+
+TEST_F(CsvExport, ReadingAFifoThatNoOneWritesEndsAfterTheQuietTime) {
+  const fs::path fifo = directory / "silent.html";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::string bytes = "earlier";
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_EQ(ReadFileBytes(fifo.string(), bytes, 1 << 20, 1), "Nothing arrived for 1 seconds");
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+  EXPECT_EQ(bytes, "");
 }
 
 }  // namespace

@@ -4,13 +4,20 @@
 #include "app/script_document.h"
 
 #include "app/file_bytes.h"
+#include "tests/support/private_devices.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <deque>
+#include <filesystem>
 #include <fstream>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -176,6 +183,55 @@ TEST_F(ScriptDocument, FailedReadsAndWritesThrowAndLoseNothing) {
   EXPECT_EQ(Bytes(Path("kept.pas")), "old\r\n");
   EXPECT_TRUE(document.Changed());
   EXPECT_EQ(document.ScriptFileName(), Path("missing/dir.pas")) << "set before the failing step";
+}
+
+TEST_F(ScriptDocument, SavingOntoAFullDeviceFailsNamingTheReasonAndKeepsTheText) {
+  const std::optional<std::filesystem::path> full =
+      testsupport::MakeFullDevice(dir.path().toStdString());
+  if (!full) GTEST_SKIP() << "this process may not make device files";
+  Type("begin end;");
+  prompts.Files = {full->string()};
+  try {
+    document.SaveAs();
+    ADD_FAILURE() << "saved onto a full device";
+  } catch (const std::runtime_error& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "Cannot write \"" + full->string() + "\": No space left on device");
+  }
+  EXPECT_TRUE(document.Changed());
+  EXPECT_EQ(editor.Shown, "begin end;");
+  EXPECT_TRUE(std::filesystem::is_character_file(*full));
+}
+
+TEST_F(ScriptDocument, SavingIntoAReadOnlyFolderFailsAndKeepsTheEarlierFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not hold for the superuser";
+  Write(Path("kept.pas"), "old\r\n");
+  document.OpenFileWithName(Path("kept.pas"));
+  Type(" new");
+  const auto folder = std::filesystem::path(dir.path().toStdString());
+  std::filesystem::permissions(
+      folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  EXPECT_THROW(document.SaveTheFile(), std::runtime_error);
+  std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+  EXPECT_EQ(Bytes(Path("kept.pas")), "old\r\n");
+  EXPECT_TRUE(document.Changed());
+}
+
+TEST_F(ScriptDocument, SavingWhenNoMoreBytesFitKeepsTheEarlierFile) {
+  Write(Path("kept.pas"), "old\r\n");
+  document.OpenFileWithName(Path("kept.pas"));
+  Type(QString(64 * 1024, QLatin1Char('x')));
+  // A file size limit makes every write past 4 KiB fail, as a full file system would.
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  EXPECT_THROW(document.SaveTheFile(), std::runtime_error);
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  EXPECT_EQ(Bytes(Path("kept.pas")), "old\r\n");
+  EXPECT_TRUE(document.Changed());
 }
 
 TEST_F(ScriptDocument, ChangedTextIsKeptForRecoveryAndRestoredOrForgotten) {

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -77,6 +81,24 @@ TEST(ConcurrentTransfers, EachEndsAsASingleRetrievalWould) {
   EXPECT_TRUE(broken.Reason.starts_with("TIE: retrieving " + server.Url("/cut") + " broke off"))
       << broken.Reason;
   EXPECT_EQ(broken.Body, nullptr) << "a broken body does not pass for a whole one";
+}
+
+TEST(ConcurrentTransfers, AFifoIsNotOpenedAndATrickleEndsAtTheTimeLimit) {
+  testsupport::LoopbackHttpServer server;
+  server.Serve("/trickle", HttpReply::InPieces(std::vector<std::string>(60, "x"), 500ms));
+  const auto fifo =
+      std::filesystem::temp_directory_path() / ("zendrik_multi_fifo_" + std::to_string(::getpid()));
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  TTransferLimits limits;
+  limits.TotalSeconds = 2;
+  const Finished finished = RunAll({"file://" + fifo.string(), server.Url("/trickle")}, 2, limits);
+  std::filesystem::remove(fifo);
+
+  EXPECT_EQ(finished.ByIndex.at(0).End, TTransferEnd::NotOpened);
+  EXPECT_EQ(finished.ByIndex.at(0).Reason, "not a regular file");
+  EXPECT_EQ(finished.ByIndex.at(1).End, TTransferEnd::Failed);
+  EXPECT_EQ(finished.ByIndex.at(1).Reason, "TIE: retrieving " + server.Url("/trickle") +
+                                               " took longer than the limit of 2 seconds");
 }
 
 // A server that never answers holds its slot until the stall limit ends it: with one slot the

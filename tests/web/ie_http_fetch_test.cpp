@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -238,6 +241,60 @@ TEST_F(IEHTTPFetch, FailureAfterOpeningRaisesAndLeavesNoBody) {
     EXPECT_EQ(Http.Response().Size(), 0u);
     EXPECT_TRUE(Http.ResponseLines().empty());
   }
+}
+
+TEST_F(IEHTTPFetch, CompressedBodiesInflatingBeyondTheCapFailWithTheCapsMessage) {
+  TTransferLimits limits;
+  limits.MaxBodyBytes = 6000;
+  Http.SetTransferLimits(limits);
+  const std::string inflated(6001, 'z');
+  HttpReply encoded = HttpReply::Page(GzipMember(inflated));
+  encoded.Headers.push_back({"Content-Encoding", "gzip"});
+  const std::pair<HttpReply, std::string> cases[] = {
+      {encoded, "TIE: the body of " + Server.Url("/bomb") + " is larger than 6000 bytes"},
+      {HttpReply::Page(kSignature + ZlibStream(inflated)),
+       "TIE: compressed body could not be inflated: output exceeds the size cap"},
+  };
+  for (const auto& [reply, message] : cases) {
+    SCOPED_TRACE(message);
+    Server.Serve("/bomb", reply);
+    try {
+      Http.Fetch(Server.Url("/bomb"));
+      ADD_FAILURE() << "no error";
+    } catch (const EIEHTTPError& error) {
+      EXPECT_EQ(error.what(), message);
+    }
+    EXPECT_EQ(Http.Response().Size(), 0u);
+  }
+}
+
+TEST_F(IEHTTPFetch, BodyThatTricklesInEndsAtTheTransferTimeLimit) {
+  TTransferLimits limits;
+  limits.StallSeconds = 60;
+  limits.TotalSeconds = 2;
+  Http.SetTransferLimits(limits);
+  // A byte every half second keeps clear of the stall limit: only the overall limit ends it.
+  Server.Serve("/trickle", HttpReply::InPieces(std::vector<std::string>(60, "x"), 500ms));
+  const auto started = std::chrono::steady_clock::now();
+  try {
+    Http.Fetch(Server.Url("/trickle"));
+    ADD_FAILURE() << "no error";
+  } catch (const EIEHTTPError& error) {
+    EXPECT_EQ(error.what(), "TIE: retrieving " + Server.Url("/trickle") +
+                                " took longer than the limit of 2 seconds");
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - started, 20s);
+  EXPECT_EQ(Http.Response().Size(), 0u);
+  EXPECT_GT(Http.BytesRead(), 0);
+}
+
+TEST_F(IEHTTPFetch, FifoAsAFileAddressIsNotOpenedAndDoesNotWaitForAWriter) {
+  const auto fifo =
+      std::filesystem::temp_directory_path() / ("zendrik_fetch_fifo_" + std::to_string(::getpid()));
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(Http.Fetch("file://" + fifo.string()), "");
+  EXPECT_EQ(Http.OpenFailure(), "not a regular file");
+  std::filesystem::remove(fifo);
 }
 
 TEST_F(IEHTTPFetch, BodyAtTheCapIsAccepted) {

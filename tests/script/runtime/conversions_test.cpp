@@ -60,7 +60,7 @@ TEST_F(Conversions, ToIntegerRoundsHalfToEven) {
       {TCtxValue::Array(TCtxArray(0, {})), "Invalid variant type conversion"},
   };
   for (const auto& [value, expected] : cases) {
-    EXPECT_EQ(Outcome([&] { return std::to_string(ToInteger(value)); }), expected)
+    EXPECT_EQ(Outcome([&v = value] { return std::to_string(ToInteger(v)); }), expected)
         << Describe(value);
   }
 }
@@ -87,7 +87,7 @@ TEST_F(Conversions, ToFloatingAndToBoolean) {
       {Nul(), "Invalid variant type conversion"},
   };
   for (const auto& [value, expected] : truth) {
-    EXPECT_EQ(Outcome([&] { return std::to_string(ToBoolean(value)); }), expected)
+    EXPECT_EQ(Outcome([&v = value] { return std::to_string(ToBoolean(v)); }), expected)
         << Describe(value);
   }
 }
@@ -140,8 +140,8 @@ TEST_F(Conversions, StrictAndPlainTextDifferOnlyForNull) {
       {TCtxValue::Array(TCtxArray(0, {I(1)})), "Invalid variant type conversion"},
   };
   for (const auto& [value, expected] : cases) {
-    EXPECT_EQ(Outcome([&] { return ToStringStrict(value); }), expected) << Describe(value);
-    EXPECT_EQ(Outcome([&] { return ToStringPlain(value); }), expected) << Describe(value);
+    EXPECT_EQ(Outcome([&v = value] { return ToStringStrict(v); }), expected) << Describe(value);
+    EXPECT_EQ(Outcome([&v = value] { return ToStringPlain(v); }), expected) << Describe(value);
   }
   EXPECT_EQ(Outcome([] { return ToStringStrict(Nul()); }), "Invalid variant type conversion");
   EXPECT_EQ(ToStringPlain(Nul()), "");

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mman.h>
+
 #include <QObject>
 #include <QPointer>
 #include <memory>
+#include <new>
+#include <string_view>
 
 #include "script/runtime/automation.h"
 #include "script/runtime/errors.h"
@@ -213,6 +217,27 @@ TEST(SharedString, AppendGrowsInPlaceOnlyWhenUnshared) {
   EXPECT_EQ(s.size(), 104u);
   EXPECT_EQ(TCtxString::Concat("", ""), "");
   EXPECT_TRUE(TCtxString().empty());
+}
+
+TEST(VariantArray, MoreElementsThanTheLargestArrayAreRefusedAsMissingMemory) {
+  constexpr auto kLargest = static_cast<std::int32_t>(kMaxArrayElements);
+  EXPECT_THROW(TCtxArray({{0, kLargest}}), std::bad_alloc);
+  EXPECT_THROW(TCtxArray({{1, 8}, {1, kLargest / 8 + 1}}), std::bad_alloc);
+  EXPECT_EQ(TCtxArray({{1, 8}, {1, 2}}).Elements().size(), 16u);
+}
+
+TEST(SharedString, StringsBeyondTheLongestAreRefusedAsMissingMemory) {
+  // Pages of a read-only mapping that is never touched: a long text that costs no memory.
+  void* pages = ::mmap(nullptr, kMaxStringBytes, PROT_READ,
+                       MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+  ASSERT_NE(pages, MAP_FAILED);
+  const std::string_view longest(static_cast<const char*>(pages), kMaxStringBytes);
+  const std::string_view half = longest.substr(0, kMaxStringBytes / 2 + 1);
+  EXPECT_THROW(TCtxString::Concat(half, half), std::bad_alloc);
+  TCtxString grown("x");
+  EXPECT_THROW(grown.Append(longest), std::bad_alloc);
+  EXPECT_EQ(grown, "x");
+  ::munmap(pages, kMaxStringBytes);
 }
 
 TEST(ScriptErrors, FormattedMessagesAndRaisedValuesCarryTheirText) {

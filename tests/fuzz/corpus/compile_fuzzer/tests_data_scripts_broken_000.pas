@@ -1,0 +1,4 @@
+procedure Calc;
+begin
+  goto Missing
+end;

@@ -1,0 +1,4 @@
+begin
+  a := 1.x
+end;
+

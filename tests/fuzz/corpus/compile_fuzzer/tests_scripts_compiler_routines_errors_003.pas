@@ -1,0 +1,4 @@
+const C = D;
+begin
+end;
+

@@ -1,0 +1,4 @@
+function F(a): Integer;
+begin
+end;
+

@@ -1,0 +1,5 @@
+const C = 1;
+  c = 2;
+begin
+end;
+

@@ -1,0 +1,4 @@
+begin
+  break
+end;
+

@@ -1,0 +1,5 @@
+begin
+  L: ;
+  l: ;
+end;
+

@@ -1,0 +1,5 @@
+var k;
+begin
+  for k := 1 do
+end;
+

@@ -1,0 +1,4 @@
+begin
+  if x := 1 then
+end;
+

@@ -1,0 +1,4 @@
+begin
+  exit(1)
+end;
+

@@ -1,0 +1,8 @@
+begin
+  try
+    goto handler
+  except
+    handler: Log(1)
+  end
+end;
+

@@ -1,0 +1,6 @@
+var t;
+begin
+  t := CreateOleObject('org.zendrik.Test');
+  t.Join('abc', '-');
+end;
+

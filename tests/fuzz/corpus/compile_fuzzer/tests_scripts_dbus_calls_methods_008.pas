@@ -1,0 +1,5 @@
+var t;
+begin
+  t := CreateOleObject('org.zendrik.Test');
+  Print(t.Tags[0]);
+end;

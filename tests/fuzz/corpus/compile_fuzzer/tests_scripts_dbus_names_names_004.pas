@@ -1,0 +1,4 @@
+begin
+  CreateOleObject('org.zendrik.Test').Nope;
+end;
+

@@ -1,0 +1,8 @@
+begin
+  try
+    raise 42;
+  except
+    Print(exception + 1);
+  end;
+end;
+

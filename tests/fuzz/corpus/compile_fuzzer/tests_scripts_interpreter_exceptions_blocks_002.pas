@@ -1,0 +1,9 @@
+begin
+  try
+    Print('body');
+  finally
+    Print('finally');
+  end;
+  Print('after');
+end;
+

@@ -1,0 +1,4 @@
+begin
+  raise 'stopped here';
+end;
+

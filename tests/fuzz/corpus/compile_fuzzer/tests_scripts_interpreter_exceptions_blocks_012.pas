@@ -1,0 +1,3 @@
+begin
+  Evaluate('NoMemory');
+end;

@@ -1,0 +1,4 @@
+begin
+  Twice(1, 2);
+end;
+

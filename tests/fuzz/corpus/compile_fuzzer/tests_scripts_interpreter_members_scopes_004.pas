@@ -1,0 +1,4 @@
+begin
+  Nope(1);
+end;
+

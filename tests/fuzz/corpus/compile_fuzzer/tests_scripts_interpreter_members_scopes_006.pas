@@ -1,0 +1,5 @@
+begin
+  CAPTION := 'x';
+  print(caption, TWICE(2));
+end;
+

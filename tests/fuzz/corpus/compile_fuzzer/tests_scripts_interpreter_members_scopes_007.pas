@@ -1,0 +1,5 @@
+begin
+  Caption := 'me';
+  Print(Self.Caption, Self.Twice(4));
+end;
+

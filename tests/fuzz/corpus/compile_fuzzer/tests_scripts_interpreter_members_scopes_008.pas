@@ -1,0 +1,4 @@
+begin
+  Self := 1;
+end;
+

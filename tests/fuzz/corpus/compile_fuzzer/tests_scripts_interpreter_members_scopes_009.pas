@@ -1,0 +1,5 @@
+begin
+  Caption := 'c';
+  Print(Invoke(21, 'Twice'), Self.Invoke('Caption'));
+end;
+

@@ -1,0 +1,6 @@
+var o;
+begin
+  o := Owned;
+  Print(o[1]);
+end;
+

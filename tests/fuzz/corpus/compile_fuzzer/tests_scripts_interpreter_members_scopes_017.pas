@@ -1,0 +1,9 @@
+var o;
+begin
+  o := NewHost;
+  o.Caption := 'new';
+  Print(o.Caption);
+  o.Free;
+  Print(o.Caption);
+end;
+

@@ -1,0 +1,4 @@
+begin
+  Owned.Free;
+end;
+

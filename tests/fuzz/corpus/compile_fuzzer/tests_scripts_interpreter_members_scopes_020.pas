@@ -1,0 +1,4 @@
+var a;
+begin
+  PopMore(1);
+end;

@@ -1,0 +1,5 @@
+function Answer;
+begin
+  result := 6 * 7;
+end;
+

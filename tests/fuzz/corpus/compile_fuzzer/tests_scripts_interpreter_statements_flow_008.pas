@@ -1,0 +1,5 @@
+const Greeting = 'hello'; Count = 3;
+begin
+  Print(Greeting, Count);
+end;
+

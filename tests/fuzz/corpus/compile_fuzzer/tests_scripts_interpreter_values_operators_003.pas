@@ -1,0 +1,5 @@
+var x;
+begin
+  Print(x + 1);
+end;
+

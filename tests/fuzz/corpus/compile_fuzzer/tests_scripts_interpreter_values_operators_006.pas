@@ -1,0 +1,4 @@
+begin
+  Print(not 0, not 1);
+end;
+

@@ -1,0 +1,4 @@
+begin
+  Print(1 div 0);
+end;
+

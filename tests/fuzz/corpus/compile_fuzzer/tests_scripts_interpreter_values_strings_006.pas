@@ -1,0 +1,6 @@
+var n;
+begin
+  n := 5;
+  Print(n[1]);
+end;
+

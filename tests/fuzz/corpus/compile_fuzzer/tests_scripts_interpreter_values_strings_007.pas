@@ -1,0 +1,5 @@
+var s;
+begin
+  s := 'abc';
+  Print(s[1, 2]);
+end;

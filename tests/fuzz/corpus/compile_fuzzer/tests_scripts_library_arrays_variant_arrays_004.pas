@@ -1,0 +1,5 @@
+var nothing;
+begin
+  Print('[' + VarToStr(Null) + ']', VarToStr(1.5), VarToStrEx(Null), VarToStrEx(nothing));
+end;
+

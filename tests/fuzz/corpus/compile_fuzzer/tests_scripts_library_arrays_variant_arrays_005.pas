@@ -1,0 +1,4 @@
+begin
+  Print(Length(Null), Length(12345), Length('abc'), Length(''));
+end;
+

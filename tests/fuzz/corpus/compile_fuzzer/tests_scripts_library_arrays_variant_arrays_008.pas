@@ -1,0 +1,4 @@
+begin
+  write(VarArrayOf(1));
+end;
+

@@ -1,0 +1,4 @@
+begin
+  StrToDate('31 Feb 2024');
+end;
+

@@ -1,0 +1,4 @@
+begin
+  StrToTime('25:00');
+end;
+

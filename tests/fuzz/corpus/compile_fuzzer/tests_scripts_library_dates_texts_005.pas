@@ -1,0 +1,4 @@
+begin
+  StrToDateTime('5 Mar 2024 13:xx');
+end;
+

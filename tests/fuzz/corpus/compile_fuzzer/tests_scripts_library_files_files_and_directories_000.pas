@@ -1,0 +1,4 @@
+begin
+  Print(FileExists('a.txt'), FileExists('sub'), FileExists('none.txt'));
+end;
+

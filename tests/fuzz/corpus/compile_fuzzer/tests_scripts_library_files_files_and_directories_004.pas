@@ -1,0 +1,4 @@
+begin
+  FileAge('none.txt');
+end;
+

@@ -1,0 +1,5 @@
+var F;
+begin
+  FindFirst('*', 0, F);
+end;
+

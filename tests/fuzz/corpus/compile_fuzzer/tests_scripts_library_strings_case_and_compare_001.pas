@@ -1,0 +1,4 @@
+begin
+  UpperCase(Null);
+end;
+

@@ -1,0 +1,4 @@
+begin
+  Print(UpperCase(12) + 'x', Trim(5));
+end;
+

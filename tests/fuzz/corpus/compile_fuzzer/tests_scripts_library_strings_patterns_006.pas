@@ -1,0 +1,4 @@
+begin
+  RegExMatch('abc', 'a(b');
+end;
+

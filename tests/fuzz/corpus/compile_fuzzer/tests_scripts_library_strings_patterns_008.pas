@@ -1,0 +1,6 @@
+begin
+  Sleep(0);
+  Sleep(-5);
+  Sleep(20);
+  Print('slept');
+end;

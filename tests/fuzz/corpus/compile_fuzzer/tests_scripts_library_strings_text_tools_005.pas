@@ -1,0 +1,4 @@
+begin
+  Chr(256);
+end;
+

@@ -1,0 +1,11 @@
+var message;
+begin
+  try
+    GetActiveOleObject('Word.Application');
+  except
+    message := exception;
+  end;
+  Print(message);
+  CreateOleObject('Excel.Application');
+end;
+

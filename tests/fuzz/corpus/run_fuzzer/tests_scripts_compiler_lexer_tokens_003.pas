@@ -1,0 +1,4 @@
+begin
+  a := #$0d
+end;
+

@@ -1,0 +1,4 @@
+begin
+  a := 12e3
+end;
+

@@ -1,0 +1,5 @@
+function F;
+var result;
+begin
+end;
+

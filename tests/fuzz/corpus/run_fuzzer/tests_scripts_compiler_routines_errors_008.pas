@@ -1,0 +1,5 @@
+procedure P(a);
+var A;
+begin
+end;
+

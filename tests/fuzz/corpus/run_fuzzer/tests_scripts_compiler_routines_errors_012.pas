@@ -1,0 +1,3 @@
+var a: 1;
+begin
+end;

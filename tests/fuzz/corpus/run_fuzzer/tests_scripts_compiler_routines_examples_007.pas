@@ -1,0 +1,4 @@
+begin
+end; (* unterminated
+//    0  0  BEGIN 0 of 0
+//    1  2  EXIT

@@ -1,0 +1,5 @@
+begin
+  while a do ;
+  continue
+end;
+

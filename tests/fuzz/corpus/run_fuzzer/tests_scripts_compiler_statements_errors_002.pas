@@ -1,0 +1,5 @@
+procedure Calc;
+begin
+  goto L
+end;
+

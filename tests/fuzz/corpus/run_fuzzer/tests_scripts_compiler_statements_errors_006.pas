@@ -1,0 +1,5 @@
+const C = 1;
+begin
+  a := @C
+end;
+

@@ -1,0 +1,4 @@
+begin
+  if a then Else b
+end;
+

@@ -1,0 +1,4 @@
+begin
+  if a then b; else c
+end;
+

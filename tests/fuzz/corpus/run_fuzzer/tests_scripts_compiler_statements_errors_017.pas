@@ -1,0 +1,4 @@
+begin
+  try a end
+end;
+

@@ -1,0 +1,4 @@
+begin
+  a b
+end;
+

@@ -1,0 +1,4 @@
+begin
+  if a b
+end;
+

@@ -1,0 +1,8 @@
+begin
+  goto inside;
+  try
+    inside: Log(1)
+  except
+  end
+end;
+

@@ -1,0 +1,8 @@
+begin
+  try
+    again: Log(1)
+  finally
+  end;
+  goto again
+end;
+

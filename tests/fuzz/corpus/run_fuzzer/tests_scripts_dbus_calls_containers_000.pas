@@ -1,0 +1,6 @@
+var t;
+begin
+  t := CreateOleObject('org.zendrik.Test');
+  Print('[' + t.Join(Null, '-') + ']', t.Lookup(Null, 'k'), '[' + t.Roster(Null) + ']');
+end;
+

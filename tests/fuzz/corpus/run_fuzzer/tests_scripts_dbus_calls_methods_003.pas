@@ -1,0 +1,6 @@
+var w;
+begin
+  w := CreateOleObject('org.zendrik.Test').Widths;
+  Print(VarToStrEx(w));
+end;
+

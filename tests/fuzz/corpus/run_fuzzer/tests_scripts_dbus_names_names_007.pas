@@ -1,0 +1,3 @@
+begin
+  CreateOleObject('Excel.Application 2');
+end;

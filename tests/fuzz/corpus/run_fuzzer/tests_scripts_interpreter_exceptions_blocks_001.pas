@@ -1,0 +1,8 @@
+begin
+  try
+    Fail('broken');
+  except
+    Print(exception);
+  end;
+end;
+

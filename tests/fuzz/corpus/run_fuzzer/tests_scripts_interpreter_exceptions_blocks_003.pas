@@ -1,0 +1,9 @@
+begin
+  try
+    Fail('boom');
+  finally
+    Print('finally');
+  end;
+  Print('not reached');
+end;
+

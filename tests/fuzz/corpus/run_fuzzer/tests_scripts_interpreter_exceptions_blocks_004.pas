@@ -1,0 +1,8 @@
+begin
+  try
+    raise 'x';
+  except
+  end;
+  Print(exception);
+end;
+

@@ -1,0 +1,9 @@
+begin
+  try
+    NoMemory;
+  except
+    Print('handler', exception);
+  end;
+  Print('after');
+end;
+

@@ -1,0 +1,13 @@
+begin
+  try
+    raise 'outer';
+  except
+    try
+      Print('a');
+    finally
+      Print('b');
+    end;
+    Print('c');
+  end;
+end;
+

@@ -1,0 +1,5 @@
+begin
+  Caption := 'host';
+  Print(Evaluate('Caption + ''!'''));
+end;
+

@@ -1,0 +1,4 @@
+begin
+  Evaluate('1 +');
+end;
+

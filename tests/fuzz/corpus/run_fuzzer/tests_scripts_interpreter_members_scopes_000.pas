@@ -1,0 +1,5 @@
+begin
+  Caption := 'first';
+  Print(Caption);
+end;
+

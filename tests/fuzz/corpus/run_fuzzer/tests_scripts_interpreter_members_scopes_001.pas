@@ -1,0 +1,4 @@
+begin
+  Print(Twice(21));
+end;
+

@@ -1,0 +1,4 @@
+begin
+  Print(Caption(1));
+end;
+

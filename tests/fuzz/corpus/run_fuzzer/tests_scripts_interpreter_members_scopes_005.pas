@@ -1,0 +1,5 @@
+begin
+  Print(Answer);
+  Answer := 1;
+end;
+

@@ -1,0 +1,4 @@
+begin
+  Invoke(1, 'Unknown');
+end;
+

@@ -1,0 +1,6 @@
+begin
+  Caption := 'abc';
+  Print(Caption[2]);
+  Caption[2] := 'x';
+end;
+

@@ -1,0 +1,6 @@
+var x;
+begin
+  x := 5;
+  x.Foo;
+end;
+

@@ -1,0 +1,4 @@
+begin
+  Free;
+end;
+

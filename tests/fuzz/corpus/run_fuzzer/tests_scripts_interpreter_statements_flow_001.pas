@@ -1,0 +1,6 @@
+procedure P;
+var x;
+begin
+  x := 5;
+end;
+

@@ -1,0 +1,5 @@
+procedure P(a);
+begin
+  Print(a);
+end;
+

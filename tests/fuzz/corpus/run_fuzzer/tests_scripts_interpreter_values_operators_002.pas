@@ -1,0 +1,4 @@
+begin
+  Print('a' + 1);
+end;
+

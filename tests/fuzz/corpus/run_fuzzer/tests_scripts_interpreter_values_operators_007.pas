@@ -1,0 +1,4 @@
+begin
+  Print('B' < 'a', 'abc' < 'abd', 'ab' < 'abc', 'b' > 'abc');
+end;
+

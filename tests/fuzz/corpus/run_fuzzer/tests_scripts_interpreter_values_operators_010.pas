@@ -1,0 +1,4 @@
+begin
+  Print(+1);
+end;
+

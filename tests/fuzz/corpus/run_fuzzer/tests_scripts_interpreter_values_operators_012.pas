@@ -1,0 +1,4 @@
+begin
+  if null then Print('then');
+end;
+

@@ -1,0 +1,6 @@
+var s;
+begin
+  s := 'abc';
+  Print(s[4]);
+end;
+

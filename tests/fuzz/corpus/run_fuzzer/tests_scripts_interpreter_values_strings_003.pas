@@ -1,0 +1,6 @@
+var s;
+begin
+  s := '';
+  s[1] := 'x';
+end;
+

@@ -1,0 +1,4 @@
+begin
+  VarArrayRedim(5, 2);
+end;
+

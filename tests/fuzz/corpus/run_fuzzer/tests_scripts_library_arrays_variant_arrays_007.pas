@@ -1,0 +1,6 @@
+var s;
+begin
+  s := 'abc';
+  SetLength(s, 1);
+end;
+

@@ -1,0 +1,3 @@
+begin
+  VarArrayLowBound('abc', 1);
+end;

@@ -1,0 +1,4 @@
+begin
+  EncodeDate(2001, 2, 29);
+end;
+

@@ -1,0 +1,4 @@
+begin
+  EncodeTime(24, 0, 0, 0);
+end;
+

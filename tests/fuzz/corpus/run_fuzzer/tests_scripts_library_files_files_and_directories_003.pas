@@ -1,0 +1,4 @@
+begin
+  FileSetAttr('a.txt');
+end;
+

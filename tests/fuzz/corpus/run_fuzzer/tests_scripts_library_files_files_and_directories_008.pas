@@ -1,0 +1,4 @@
+begin
+  Print(ExtractShortPathName('sub/c.txt'), '[' + ExtractShortPathName('none') + ']');
+end;
+

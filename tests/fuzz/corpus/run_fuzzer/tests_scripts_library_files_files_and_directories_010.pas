@@ -1,0 +1,3 @@
+begin
+  FileAge('a.txt'#0);
+end;

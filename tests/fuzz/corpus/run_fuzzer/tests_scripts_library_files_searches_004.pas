@@ -1,0 +1,6 @@
+var F;
+begin
+  FindFirst('*.zzz', 0, @F);
+  FindNext(@F);
+end;
+

@@ -1,0 +1,6 @@
+var F;
+begin
+  F := 5;
+  FindNext(@F);
+end;
+

@@ -1,0 +1,6 @@
+var F;
+begin
+  F := Self;
+  FindClose(@F);
+end;
+

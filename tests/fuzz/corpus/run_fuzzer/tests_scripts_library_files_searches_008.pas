@@ -1,0 +1,6 @@
+var F;
+begin
+  FindFirst('a.txt', 0, @F);
+  F.Name := 'x';
+end;
+

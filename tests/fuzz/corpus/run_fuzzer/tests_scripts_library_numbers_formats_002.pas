@@ -1,0 +1,4 @@
+begin
+  Format('%d %d', 1);
+end;
+

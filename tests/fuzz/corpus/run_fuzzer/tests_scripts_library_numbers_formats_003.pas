@@ -1,0 +1,4 @@
+begin
+  Format('%d', 'x');
+end;
+

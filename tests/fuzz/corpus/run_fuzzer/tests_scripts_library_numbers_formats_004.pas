@@ -1,0 +1,4 @@
+begin
+  Format('%z', 1);
+end;
+

@@ -1,0 +1,5 @@
+begin
+  Print(CurrToStr(StrToCurr('-922337203685477.58085')));
+  StrToCurr('-922337203685477.58086');
+end;
+

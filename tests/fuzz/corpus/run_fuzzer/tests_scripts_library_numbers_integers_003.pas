@@ -1,0 +1,4 @@
+begin
+  StrToInt('12x');
+end;
+

@@ -1,0 +1,4 @@
+begin
+  RegExFind('abc', '(b)', 2);
+end;
+

@@ -1,0 +1,4 @@
+begin
+  Delete('abc', 1, 1);
+end;
+

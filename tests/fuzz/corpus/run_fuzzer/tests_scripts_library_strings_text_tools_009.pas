@@ -1,0 +1,3 @@
+begin
+  JoinStrings('abc', ',');
+end;

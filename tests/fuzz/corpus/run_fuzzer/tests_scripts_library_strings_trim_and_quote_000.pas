@@ -1,0 +1,4 @@
+begin
+  Print('[' + Trim(#9'  a b '#13#10) + ']', '[' + TrimLeft('  a ') + ']', '[' + TrimRight('  a ') + ']');
+end;
+

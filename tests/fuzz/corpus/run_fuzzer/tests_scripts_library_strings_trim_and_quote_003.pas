@@ -1,0 +1,4 @@
+begin
+  AnsiQuotedStr('abc', '');
+end;
+
