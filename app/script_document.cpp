@@ -11,6 +11,10 @@ namespace zendrik {
 
 namespace {
 
+// A script text larger than this is no script a person wrote; an endless device given as a
+// script (zendrik /dev/zero) ends with "File too large" instead of taking all memory.
+constexpr std::size_t kMaxScriptBytes = std::size_t{256} << 20;
+
 // A script file's lines: split at CR LF, CR or LF; a line end at the very end adds no line.
 QString EditorText(std::string_view bytes) {
   QString text = DisplayText(bytes);
@@ -70,7 +74,7 @@ int TScriptDocument::OpenFile() {
 
 int TScriptDocument::OpenFileWithName(const std::string& name) {
   std::string bytes;
-  if (std::string reason = ReadFileBytes(name, bytes); !reason.empty())
+  if (std::string reason = ReadFileBytes(name, bytes, kMaxScriptBytes); !reason.empty())
     throw std::runtime_error("Cannot open file \"" + name + "\". " + reason);
   FileName = name;
   Load(bytes);

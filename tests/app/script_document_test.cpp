@@ -203,6 +203,23 @@ TEST_F(ScriptDocument, SavingOntoAFullDeviceFailsNamingTheReasonAndKeepsTheText)
   EXPECT_TRUE(std::filesystem::is_character_file(*full));
 }
 
+TEST_F(ScriptDocument, OpeningAnEndlessDeviceStopsAtTheSizeLimitAndKeepsTheText) {
+  // The full device reads as zero bytes without end.
+  const std::optional<std::filesystem::path> endless =
+      testsupport::MakeFullDevice(dir.path().toStdString());
+  if (!endless) GTEST_SKIP() << "this process may not make device files";
+  Type("begin end;");
+  try {
+    document.OpenFileWithName(endless->string());
+    ADD_FAILURE() << "read an endless device as a script";
+  } catch (const std::runtime_error& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "Cannot open file \"" + endless->string() + "\". File too large");
+  }
+  EXPECT_EQ(editor.Shown, "begin end;");
+  EXPECT_TRUE(document.ScriptFileName().empty());
+}
+
 TEST_F(ScriptDocument, SavingIntoAReadOnlyFolderFailsAndKeepsTheEarlierFile) {
   if (::geteuid() == 0) GTEST_SKIP() << "permissions do not hold for the superuser";
   Write(Path("kept.pas"), "old\r\n");
