@@ -9,6 +9,7 @@
 #include <memory>
 #include <new>
 #include <string_view>
+#include <vector>
 
 #include "script/runtime/automation.h"
 #include "script/runtime/errors.h"
@@ -199,7 +200,7 @@ TEST(VariantArray, ElementsOfSeveralDimensionsAreAddressedRowByRow) {
   grid.At({2, 1}) = I(21);
   EXPECT_EQ(grid.Elements()[4].IntegerPayload(), 21);
   EXPECT_THROW(grid.At({0, 0}), EVariantError);
-  EXPECT_THROW(grid.At({1}), EVariantError);
+  EXPECT_THROW(grid.At(std::vector<std::int32_t>{1}), EVariantError);
   EXPECT_THROW(grid.At(1), EVariantError);  // one index for two dimensions
 
   EXPECT_EQ(TCtxArray({{0, -1}}).Elements().size(), 0u);
