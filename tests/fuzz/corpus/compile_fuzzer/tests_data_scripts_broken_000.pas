@@ -1,4 +1,0 @@
-procedure Calc;
-begin
-  goto Missing
-end;

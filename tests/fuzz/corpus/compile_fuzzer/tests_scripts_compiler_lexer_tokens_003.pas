@@ -1,4 +1,0 @@
-begin
-  a := #$0d
-end;
-

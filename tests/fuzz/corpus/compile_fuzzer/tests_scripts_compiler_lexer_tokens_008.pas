@@ -1,4 +1,0 @@
-begin
-  a := 1.x
-end;
-

@@ -1,4 +1,0 @@
-const C = D;
-begin
-end;
-

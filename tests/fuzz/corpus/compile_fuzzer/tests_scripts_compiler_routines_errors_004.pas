@@ -1,4 +1,0 @@
-procedure P();
-begin
-end;
-

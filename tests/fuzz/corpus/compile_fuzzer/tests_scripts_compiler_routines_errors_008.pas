@@ -1,5 +1,0 @@
-procedure P(a);
-var A;
-begin
-end;
-

@@ -1,5 +1,0 @@
-const C = 1;
-  c = 2;
-begin
-end;
-

@@ -1,3 +1,0 @@
-begin
-end. 'abc
-

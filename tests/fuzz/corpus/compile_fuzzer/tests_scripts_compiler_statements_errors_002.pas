@@ -1,5 +1,0 @@
-procedure Calc;
-begin
-  goto L
-end;
-

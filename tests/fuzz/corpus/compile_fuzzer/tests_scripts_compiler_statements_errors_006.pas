@@ -1,5 +1,0 @@
-const C = 1;
-begin
-  a := @C
-end;
-

@@ -1,4 +1,0 @@
-begin
-  a := @b
-end;
-

@@ -1,4 +1,0 @@
-begin
-  if x := 1 then
-end;
-

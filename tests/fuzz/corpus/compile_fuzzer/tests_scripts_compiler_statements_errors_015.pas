@@ -1,4 +1,0 @@
-begin
-  if a then b; else c
-end;
-

@@ -1,4 +1,0 @@
-begin
-  if a b
-end;
-

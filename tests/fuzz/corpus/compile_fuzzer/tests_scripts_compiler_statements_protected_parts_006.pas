@@ -1,8 +1,0 @@
-begin
-  goto inside;
-  try
-    inside: Log(1)
-  except
-  end
-end;
-

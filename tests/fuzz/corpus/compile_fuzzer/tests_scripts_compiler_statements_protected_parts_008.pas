@@ -1,8 +1,0 @@
-begin
-  try
-    goto handler
-  except
-    handler: Log(1)
-  end
-end;
-

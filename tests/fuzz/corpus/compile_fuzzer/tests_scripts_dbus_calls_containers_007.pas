@@ -1,6 +1,0 @@
-var t;
-begin
-  t := CreateOleObject('org.zendrik.Test');
-  t.Join('abc', '-');
-end;
-

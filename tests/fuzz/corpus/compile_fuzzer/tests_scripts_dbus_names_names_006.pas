@@ -1,4 +1,0 @@
-begin
-  CreateOleObject('org.zendrik.Test:/org/zendrik/Nothing');
-end;
-

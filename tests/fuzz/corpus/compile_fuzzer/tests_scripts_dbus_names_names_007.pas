@@ -1,3 +1,0 @@
-begin
-  CreateOleObject('Excel.Application 2');
-end;

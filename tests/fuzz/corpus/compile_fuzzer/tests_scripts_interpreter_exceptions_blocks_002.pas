@@ -1,9 +1,0 @@
-begin
-  try
-    Print('body');
-  finally
-    Print('finally');
-  end;
-  Print('after');
-end;
-

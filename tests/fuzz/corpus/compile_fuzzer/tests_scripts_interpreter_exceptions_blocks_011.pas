@@ -1,9 +1,0 @@
-begin
-  try
-    NoMemory;
-  except
-    Print('handler', exception);
-  end;
-  Print('after');
-end;
-

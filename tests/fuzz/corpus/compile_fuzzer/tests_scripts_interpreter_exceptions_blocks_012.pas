@@ -1,3 +1,0 @@
-begin
-  Evaluate('NoMemory');
-end;

@@ -1,5 +1,0 @@
-begin
-  Caption := 'first';
-  Print(Caption);
-end;
-

@@ -1,4 +1,0 @@
-begin
-  Print(Twice(21));
-end;
-

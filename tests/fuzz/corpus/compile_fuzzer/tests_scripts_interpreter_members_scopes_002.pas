@@ -1,4 +1,0 @@
-begin
-  Twice(1, 2);
-end;
-

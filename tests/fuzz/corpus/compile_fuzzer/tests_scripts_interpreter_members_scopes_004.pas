@@ -1,4 +1,0 @@
-begin
-  Nope(1);
-end;
-

@@ -1,5 +1,0 @@
-begin
-  Caption := 'me';
-  Print(Self.Caption, Self.Twice(4));
-end;
-

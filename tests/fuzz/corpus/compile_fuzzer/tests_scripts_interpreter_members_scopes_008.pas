@@ -1,4 +1,0 @@
-begin
-  Self := 1;
-end;
-

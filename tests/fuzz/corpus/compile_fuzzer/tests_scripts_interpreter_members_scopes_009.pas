@@ -1,5 +1,0 @@
-begin
-  Caption := 'c';
-  Print(Invoke(21, 'Twice'), Self.Invoke('Caption'));
-end;
-

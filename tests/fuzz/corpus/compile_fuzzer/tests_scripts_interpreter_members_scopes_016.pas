@@ -1,6 +1,0 @@
-var o;
-begin
-  o := Owned;
-  Print(o[1]);
-end;
-

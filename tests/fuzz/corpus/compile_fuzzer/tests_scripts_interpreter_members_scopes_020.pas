@@ -1,4 +1,0 @@
-var a;
-begin
-  PopMore(1);
-end;

@@ -1,6 +1,0 @@
-procedure P;
-var x;
-begin
-  x := 5;
-end;
-

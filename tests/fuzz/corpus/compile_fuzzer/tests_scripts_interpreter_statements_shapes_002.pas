@@ -1,5 +1,0 @@
-var i, n;
-begin
-  while n < 3 do i := 1;
-end;
-

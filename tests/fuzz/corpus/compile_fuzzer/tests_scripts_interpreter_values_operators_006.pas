@@ -1,4 +1,0 @@
-begin
-  Print(not 0, not 1);
-end;
-

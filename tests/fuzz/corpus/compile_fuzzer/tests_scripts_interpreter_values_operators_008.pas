@@ -1,4 +1,0 @@
-begin
-  Print(1 div 0);
-end;
-

@@ -1,4 +1,0 @@
-begin
-  if null then Print('then');
-end;
-

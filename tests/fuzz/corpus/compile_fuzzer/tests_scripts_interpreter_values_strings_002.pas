@@ -1,6 +1,0 @@
-var s;
-begin
-  s := 'abc';
-  Print(s[4]);
-end;
-

@@ -1,7 +1,0 @@
-var a;
-begin
-  a := VarArrayCreate(2);
-  a[2] := 'last';
-  Print(a);
-end;
-

@@ -1,4 +1,0 @@
-begin
-  VarArrayRedim(5, 2);
-end;
-

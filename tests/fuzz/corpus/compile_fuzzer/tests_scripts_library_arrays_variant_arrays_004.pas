@@ -1,5 +1,0 @@
-var nothing;
-begin
-  Print('[' + VarToStr(Null) + ']', VarToStr(1.5), VarToStrEx(Null), VarToStrEx(nothing));
-end;
-

@@ -1,6 +1,0 @@
-var s;
-begin
-  s := 'abc';
-  SetLength(s, 1);
-end;
-

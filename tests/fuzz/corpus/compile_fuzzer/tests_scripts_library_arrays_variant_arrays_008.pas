@@ -1,4 +1,0 @@
-begin
-  write(VarArrayOf(1));
-end;
-

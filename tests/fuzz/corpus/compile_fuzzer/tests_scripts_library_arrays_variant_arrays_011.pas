@@ -1,3 +1,0 @@
-begin
-  VarArrayLowBound('abc', 1);
-end;

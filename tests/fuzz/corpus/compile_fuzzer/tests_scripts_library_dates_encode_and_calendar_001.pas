@@ -1,4 +1,0 @@
-begin
-  EncodeDate(2001, 2, 29);
-end;
-

@@ -1,4 +1,0 @@
-begin
-  EncodeTime(24, 0, 0, 0);
-end;
-

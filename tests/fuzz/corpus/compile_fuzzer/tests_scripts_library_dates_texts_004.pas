@@ -1,4 +1,0 @@
-begin
-  StrToTime('25:00');
-end;
-

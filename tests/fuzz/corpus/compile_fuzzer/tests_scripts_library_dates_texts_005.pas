@@ -1,4 +1,0 @@
-begin
-  StrToDateTime('5 Mar 2024 13:xx');
-end;
-

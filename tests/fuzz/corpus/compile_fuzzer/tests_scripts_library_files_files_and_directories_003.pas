@@ -1,4 +1,0 @@
-begin
-  FileSetAttr('a.txt');
-end;
-

@@ -1,4 +1,0 @@
-begin
-  Print(ExtractShortPathName('sub/c.txt'), '[' + ExtractShortPathName('none') + ']');
-end;
-

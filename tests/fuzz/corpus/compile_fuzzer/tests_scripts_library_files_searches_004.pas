@@ -1,6 +1,0 @@
-var F;
-begin
-  FindFirst('*.zzz', 0, @F);
-  FindNext(@F);
-end;
-

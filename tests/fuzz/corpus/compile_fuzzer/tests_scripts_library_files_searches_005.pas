@@ -1,6 +1,0 @@
-var F;
-begin
-  F := 5;
-  FindNext(@F);
-end;
-

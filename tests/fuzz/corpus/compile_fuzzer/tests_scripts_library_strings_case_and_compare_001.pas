@@ -1,4 +1,0 @@
-begin
-  UpperCase(Null);
-end;
-

@@ -1,4 +1,0 @@
-begin
-  Print(UpperCase(12) + 'x', Trim(5));
-end;
-

@@ -1,4 +1,0 @@
-begin
-  RegExFind('abc', '(b)', 2);
-end;
-

@@ -1,4 +1,0 @@
-begin
-  Print(Pos('b', 'abcb'), Pos('x', 'abc'), Pos('', 'abc'), Pos('c', ''), Pos('EUR', 'Price: 12,50 EUR'));
-end;
-

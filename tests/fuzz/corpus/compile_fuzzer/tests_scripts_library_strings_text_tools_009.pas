@@ -1,3 +1,0 @@
-begin
-  JoinStrings('abc', ',');
-end;

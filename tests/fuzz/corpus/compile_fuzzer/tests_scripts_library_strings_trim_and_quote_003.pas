@@ -1,4 +1,0 @@
-begin
-  AnsiQuotedStr('abc', '');
-end;
-

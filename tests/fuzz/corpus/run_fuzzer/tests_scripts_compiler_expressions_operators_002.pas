@@ -1,4 +1,0 @@
-begin
-  a := 1 b
-end;
-

@@ -1,4 +1,0 @@
-begin
-  a := 12e3
-end;
-

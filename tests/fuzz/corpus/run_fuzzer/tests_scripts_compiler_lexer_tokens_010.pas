@@ -1,4 +1,0 @@
-begin
-  a := 'abc
-end;
-

@@ -1,4 +1,0 @@
-begin
-  a := 'a	b'
-end;
-

@@ -1,5 +1,0 @@
-var a;
-  b;
-begin
-end;
-

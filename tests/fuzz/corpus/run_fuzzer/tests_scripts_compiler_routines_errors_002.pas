@@ -1,4 +1,0 @@
-const C = -1;
-begin
-end;
-

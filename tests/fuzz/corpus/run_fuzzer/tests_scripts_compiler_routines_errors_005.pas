@@ -1,4 +1,0 @@
-function F(a): Integer;
-begin
-end;
-

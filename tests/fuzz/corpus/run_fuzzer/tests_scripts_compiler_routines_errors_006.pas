@@ -1,5 +1,0 @@
-function F;
-var result;
-begin
-end;
-

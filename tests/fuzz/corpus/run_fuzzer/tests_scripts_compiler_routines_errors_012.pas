@@ -1,3 +1,0 @@
-var a: 1;
-begin
-end;

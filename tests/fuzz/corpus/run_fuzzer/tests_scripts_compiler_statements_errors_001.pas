@@ -1,5 +1,0 @@
-begin
-  while a do ;
-  continue
-end;
-

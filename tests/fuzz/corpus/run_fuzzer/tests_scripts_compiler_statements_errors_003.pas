@@ -1,5 +1,0 @@
-begin
-  L: ;
-  l: ;
-end;
-

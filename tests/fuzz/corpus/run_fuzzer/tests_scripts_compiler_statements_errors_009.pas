@@ -1,5 +1,0 @@
-var k;
-begin
-  for k := 1 do
-end;
-

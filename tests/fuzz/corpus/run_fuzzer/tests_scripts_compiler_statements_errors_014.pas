@@ -1,4 +1,0 @@
-begin
-  if a then Else b
-end;
-

@@ -1,4 +1,0 @@
-begin
-  try a end
-end;
-

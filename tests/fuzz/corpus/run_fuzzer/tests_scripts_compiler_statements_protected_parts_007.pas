@@ -1,8 +1,0 @@
-begin
-  try
-    again: Log(1)
-  finally
-  end;
-  goto again
-end;
-

@@ -1,8 +1,0 @@
-begin
-  try
-    L: Log(1)
-  except
-  end;
-  L: Log(2)
-end;
-

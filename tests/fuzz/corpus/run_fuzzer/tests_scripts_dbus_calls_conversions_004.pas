@@ -1,5 +1,0 @@
-var t;
-begin
-  t := CreateOleObject('org.zendrik.Test');
-  t.Join(Null, Null);
-end;

@@ -1,6 +1,0 @@
-var t;
-begin
-  t := CreateOleObject('org.zendrik.Test');
-  t.Add(1);
-end;
-

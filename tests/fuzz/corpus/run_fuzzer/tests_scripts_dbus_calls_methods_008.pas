@@ -1,5 +1,0 @@
-var t;
-begin
-  t := CreateOleObject('org.zendrik.Test');
-  Print(t.Tags[0]);
-end;

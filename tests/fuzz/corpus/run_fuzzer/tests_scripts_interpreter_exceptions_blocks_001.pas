@@ -1,8 +1,0 @@
-begin
-  try
-    Fail('broken');
-  except
-    Print(exception);
-  end;
-end;
-

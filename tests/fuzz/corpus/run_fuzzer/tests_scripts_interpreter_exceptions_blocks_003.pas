@@ -1,9 +1,0 @@
-begin
-  try
-    Fail('boom');
-  finally
-    Print('finally');
-  end;
-  Print('not reached');
-end;
-

@@ -1,8 +1,0 @@
-begin
-  try
-    raise 'x';
-  except
-  end;
-  Print(exception);
-end;
-

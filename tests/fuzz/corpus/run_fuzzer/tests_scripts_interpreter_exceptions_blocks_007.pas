@@ -1,4 +1,0 @@
-begin
-  raise 'stopped here';
-end;
-

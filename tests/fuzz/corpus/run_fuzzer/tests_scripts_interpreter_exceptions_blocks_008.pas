@@ -1,4 +1,0 @@
-begin
-  raise null;
-end;
-

@@ -1,5 +1,0 @@
-begin
-  Caption := 'host';
-  Print(Evaluate('Caption + ''!'''));
-end;
-

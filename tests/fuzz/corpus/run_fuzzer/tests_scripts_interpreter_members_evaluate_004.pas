@@ -1,4 +1,0 @@
-begin
-  Evaluate('1 +');
-end;
-

@@ -1,4 +1,0 @@
-begin
-  Print(Caption(1));
-end;
-

@@ -1,5 +1,0 @@
-begin
-  Print(Answer);
-  Answer := 1;
-end;
-

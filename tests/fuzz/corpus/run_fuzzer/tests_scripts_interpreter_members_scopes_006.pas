@@ -1,5 +1,0 @@
-begin
-  CAPTION := 'x';
-  print(caption, TWICE(2));
-end;
-

@@ -1,4 +1,0 @@
-begin
-  Invoke(1, 'Unknown');
-end;
-

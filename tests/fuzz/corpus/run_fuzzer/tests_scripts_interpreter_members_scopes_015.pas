@@ -1,6 +1,0 @@
-var x;
-begin
-  x := 5;
-  x.Foo;
-end;
-

@@ -1,4 +1,0 @@
-begin
-  Owned.Free;
-end;
-

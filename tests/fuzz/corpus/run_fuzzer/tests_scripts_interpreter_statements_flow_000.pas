@@ -1,5 +1,0 @@
-function Answer;
-begin
-  result := 6 * 7;
-end;
-

@@ -1,5 +1,0 @@
-procedure P(a);
-begin
-  Print(a);
-end;
-

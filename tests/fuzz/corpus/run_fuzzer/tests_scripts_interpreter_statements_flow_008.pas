@@ -1,5 +1,0 @@
-const Greeting = 'hello'; Count = 3;
-begin
-  Print(Greeting, Count);
-end;
-

@@ -1,7 +1,0 @@
-var x, d;
-begin
-  x := 7;
-  d := 0;
-  x := x mod d;
-end;
-

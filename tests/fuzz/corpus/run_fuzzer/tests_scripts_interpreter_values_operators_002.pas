@@ -1,4 +1,0 @@
-begin
-  Print('a' + 1);
-end;
-

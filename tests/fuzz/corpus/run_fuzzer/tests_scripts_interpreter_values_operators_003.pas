@@ -1,5 +1,0 @@
-var x;
-begin
-  Print(x + 1);
-end;
-

@@ -1,4 +1,0 @@
-begin
-  Print('B' < 'a', 'abc' < 'abd', 'ab' < 'abc', 'b' > 'abc');
-end;
-

@@ -1,6 +1,0 @@
-var s;
-begin
-  s := '';
-  s[1] := 'x';
-end;
-

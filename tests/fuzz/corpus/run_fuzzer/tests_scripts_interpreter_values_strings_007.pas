@@ -1,5 +1,0 @@
-var s;
-begin
-  s := 'abc';
-  Print(s[1, 2]);
-end;

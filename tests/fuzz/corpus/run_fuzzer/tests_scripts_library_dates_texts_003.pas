@@ -1,4 +1,0 @@
-begin
-  StrToDate('31 Feb 2024');
-end;
-

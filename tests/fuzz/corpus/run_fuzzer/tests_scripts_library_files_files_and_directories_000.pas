@@ -1,4 +1,0 @@
-begin
-  Print(FileExists('a.txt'), FileExists('sub'), FileExists('none.txt'));
-end;
-

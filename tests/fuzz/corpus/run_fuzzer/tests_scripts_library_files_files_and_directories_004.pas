@@ -1,4 +1,0 @@
-begin
-  FileAge('none.txt');
-end;
-

@@ -1,3 +1,0 @@
-begin
-  FileAge('a.txt'#0);
-end;

@@ -1,5 +1,0 @@
-var F;
-begin
-  FindFirst('*', 0, F);
-end;
-

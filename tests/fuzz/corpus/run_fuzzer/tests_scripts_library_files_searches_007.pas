@@ -1,6 +1,0 @@
-var F;
-begin
-  F := Self;
-  FindClose(@F);
-end;
-

@@ -1,6 +1,0 @@
-var F;
-begin
-  FindFirst('a.txt', 0, @F);
-  F.Name := 'x';
-end;
-

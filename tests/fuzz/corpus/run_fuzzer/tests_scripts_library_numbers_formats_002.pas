@@ -1,4 +1,0 @@
-begin
-  Format('%d %d', 1);
-end;
-

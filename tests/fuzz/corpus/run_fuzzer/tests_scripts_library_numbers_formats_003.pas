@@ -1,4 +1,0 @@
-begin
-  Format('%d', 'x');
-end;
-

@@ -1,4 +1,0 @@
-begin
-  Format('%z', 1);
-end;
-

@@ -1,4 +1,0 @@
-begin
-  StrToInt('12x');
-end;
-

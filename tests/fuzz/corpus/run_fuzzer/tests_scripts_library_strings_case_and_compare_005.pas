@@ -1,3 +1,0 @@
-begin
-  AnsiQuotedStr('abc');
-end;

@@ -1,4 +1,0 @@
-begin
-  RegExMatch('abc', 'a(b');
-end;
-

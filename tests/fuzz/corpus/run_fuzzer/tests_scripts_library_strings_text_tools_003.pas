@@ -1,4 +1,0 @@
-begin
-  Delete('abc', 1, 1);
-end;
-

@@ -1,4 +1,0 @@
-begin
-  Chr(256);
-end;
-

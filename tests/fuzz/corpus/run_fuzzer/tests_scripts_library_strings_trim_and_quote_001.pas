@@ -1,6 +1,0 @@
-var s;
-begin
-  s := QuotedStr('it''s');
-  Print(s, Length(s) - Length('it''s'));
-end;
-
