@@ -1,15 +1,14 @@
 #include "app/csv_export.h"
 
 #include "app/file_bytes.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/private_devices.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <chrono>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <future>
@@ -97,14 +96,10 @@ TEST_F(CsvExport, WriteFailingHalfWayKeepsTheEarlierFile) {
   TCellTable table;
   AddRow(table, {std::string(64 * 1024, 'x')});
 
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  ::getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 4096;
-  ::setrlimit(RLIMIT_FSIZE, &small);
-  SaveResult result = SaveTable(table, earlier.string());
-  ::setrlimit(RLIMIT_FSIZE, &saved);
+  const SaveResult result = [&] {
+    const testsupport::TFileSizeLimit limit(4096);
+    return SaveTable(table, earlier.string());
+  }();
 
   EXPECT_FALSE(result);
   EXPECT_NE(result.Error.find("earlier.csv"), std::string::npos);

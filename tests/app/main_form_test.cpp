@@ -6,6 +6,7 @@
 #include "app/product_info.h"
 #include "extract/address_resolution.h"
 #include "script/runtime/engine.h"
+#include "tests/app/find_component.h"
 #include "tests/app/grid_fixtures.h"
 #include "tests/app/scripted_message_boxes.h"
 #include "tests/support/loopback_http_server.h"
@@ -46,13 +47,9 @@ class MainFormTest : public testing::Test {
     QCoreApplication::processEvents();
   }
 
-  // A missing component ends the test as failed (GoogleTest reports the exception) instead of
-  // handing out a null reference.
   template <typename T = QWidget>
   T& Find(const char* name) {
-    T* found = form.findChild<T*>(name);
-    if (!found) throw std::runtime_error(std::string("no component ") + name);
-    return *found;
+    return testsupport::FindComponent<T>(form, name);
   }
 
   void Trigger(const char* item) { Find<QAction>(item).trigger(); }

@@ -4,16 +4,15 @@
 #include "app/script_document.h"
 
 #include "app/file_bytes.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/private_devices.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -239,14 +238,10 @@ TEST_F(ScriptDocument, SavingWhenNoMoreBytesFitKeepsTheEarlierFile) {
   document.OpenFileWithName(Path("kept.pas"));
   Type(QString(64 * 1024, QLatin1Char('x')));
   // A file size limit makes every write past 4 KiB fail, as a full file system would.
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  ::getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 4096;
-  ::setrlimit(RLIMIT_FSIZE, &small);
-  EXPECT_THROW(document.SaveTheFile(), std::runtime_error);
-  ::setrlimit(RLIMIT_FSIZE, &saved);
+  {
+    const testsupport::TFileSizeLimit limit(4096);
+    EXPECT_THROW(document.SaveTheFile(), std::runtime_error);
+  }
   EXPECT_EQ(Bytes(Path("kept.pas")), "old\r\n");
   EXPECT_TRUE(document.Changed());
 }

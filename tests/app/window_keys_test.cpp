@@ -5,6 +5,7 @@
 
 #include "app/captioned_widgets.h"
 #include "app/paint_box.h"
+#include "tests/app/find_component.h"
 #include "tests/app/scripted_message_boxes.h"
 
 #include <QAction>
@@ -36,9 +37,7 @@ class WindowKeysTest : public testing::Test {
 
   template <typename T = QWidget>
   T& Find(const char* name) {
-    T* found = form.findChild<T*>(name);
-    if (!found) throw std::runtime_error(std::string("no component ") + name);
-    return *found;
+    return testsupport::FindComponent<T>(form, name);
   }
 
   QList<QMenu*> Menus() {

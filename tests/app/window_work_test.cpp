@@ -6,6 +6,7 @@
 #include "app/paint_box.h"
 #include "extract/address_resolution.h"
 #include "script/runtime/engine.h"
+#include "tests/app/find_component.h"
 #include "tests/app/scripted_message_boxes.h"
 #include "tests/support/loopback_http_server.h"
 
@@ -42,9 +43,7 @@ class WindowWorkTest : public testing::Test {
 
   template <typename T = QWidget>
   T& Find(const char* name) {
-    T* found = form.findChild<T*>(name);
-    if (!found) throw std::runtime_error(std::string("no component ") + name);
-    return *found;
+    return testsupport::FindComponent<T>(form, name);
   }
 
   // Runs `action` once `ms` have passed, while whatever the test starts runs.
